@@ -1,0 +1,75 @@
+#include "core/attenuator_selection.h"
+
+#include "core/acoustics.h"
+#include "core/number_text.h"
+
+namespace lorvane {
+namespace {
+
+AttenuatorRow RowBehind(const Octaves& octaveLevels, const Octaves& insertionLoss, int length) {
+    AttenuatorRow row;
+    row.length = length;
+    for (int k = 0; k < kOctaveCount; ++k) {
+        row.levels[k] = octaveLevels[k] - insertionLoss[k];
+    }
+    row.summationLevel = AWeightedSummationLevel(row.levels);
+    return row;
+}
+
+}  // namespace
+
+std::optional<int> FindAttenuatorDiameter(double diameter) {
+    for (int i = 0; i < kAttenuatorDiameterCount; ++i) {
+        if (AttenuatorDiameters[i] == diameter) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+AttenuatorSelection SelectAttenuatorLengths(double diameter, const Octaves& octaveLevels,
+                                            double targetLevel) {
+    AttenuatorSelection selection;
+    if (!(targetLevel > 0)) {
+        return selection;
+    }
+    const std::optional<int> position = FindAttenuatorDiameter(diameter);
+    if (!position) {
+        selection.outcome = SelectionOutcome::NoValues;
+        return selection;
+    }
+    selection.outcome = SelectionOutcome::Selected;
+    const double target = RoundWhole(targetLevel);
+    for (int t = 0; t < kInsulationCount; ++t) {
+        const auto& losses = InsertionLossTable[*position][t];
+        for (int i = 0; i < kAttenuatorLengthCount; ++i) {
+            selection.rows[t] = RowBehind(octaveLevels, losses[i], i);
+            if (target >= RoundWhole(selection.rows[t].summationLevel)) {
+                break;
+            }
+        }
+    }
+    return selection;
+}
+
+std::string SelectionTrace(const AttenuatorSelection& selection) {
+    switch (selection.outcome) {
+        case SelectionOutcome::Cleared:
+            return {};
+        case SelectionOutcome::NoValues:
+            return "No silencer values for this diameter";
+        case SelectionOutcome::Selected:
+            break;
+    }
+    std::string trace;
+    for (const AttenuatorRow& row : selection.rows) {
+        for (double level : row.levels) {
+            trace += FormatNumber("%4.0lf", level);
+        }
+        trace += FormatNumber("%4.0lf", row.summationLevel);
+        trace += AttenuatorLengths[row.length].text;
+    }
+    return trace;
+}
+
+}  // namespace lorvane

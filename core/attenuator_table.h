@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "core/bands.h"
+
+namespace lorvane {
+
+inline constexpr int kAttenuatorDiameterCount = 15;
+inline constexpr int kInsulationCount = 3;  // 25, 50 and 75 mm of absorbing insulation
+inline constexpr int kAttenuatorLengthCount = 7;
+
+// Diameters in mm of the Nerva circular attenuators, ascending.
+inline constexpr std::array<double, kAttenuatorDiameterCount> AttenuatorDiameters{
+    80, 100, 125, 140, 150, 160, 180, 200, 224, 250, 280, 300, 315, 355, 400};
+
+struct AttenuatorLength {
+    double millimetres;
+    std::string_view text;
+};
+
+inline constexpr std::array<AttenuatorLength, kAttenuatorLengthCount> AttenuatorLengths{{
+    {500, "0.50m"},
+    {750, "0.75m"},
+    {1000, "1.00m"},
+    {1250, "1.25m"},
+    {1500, "1.50m"},
+    {1750, "1.75m"},
+    {2000, "2.00m"},
+}};
+
+inline constexpr std::array<double, kInsulationCount> InsulationThicknesses{25, 50, 75};
+
+// Insertion loss in dB, indexed [diameter][insulation][length][octave band].
+using InsertionLossData = std::array<
+    std::array<std::array<Octaves, kAttenuatorLengthCount>, kInsulationCount>,
+    kAttenuatorDiameterCount>;
+extern const InsertionLossData InsertionLossTable;
+
+// Position of the diameter in AttenuatorDiameters when it equals an entry exactly.
+std::optional<int> FindAttenuatorDiameter(double diameter);
+
+}  // namespace lorvane

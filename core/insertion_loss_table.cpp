@@ -1,0 +1,7 @@
+#include "core/attenuator_table.h"
+
+namespace lorvane {
+
+const InsertionLossData InsertionLossTable{};
+
+}  // namespace lorvane

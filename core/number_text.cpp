@@ -1,0 +1,150 @@
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+
+namespace lorvane {
+namespace {
+
+constexpr std::size_t kReadLimit = 99;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+struct Conversion {
+    bool leftAlign = false;
+    int width = 0;
+    int precision = 6;
+};
+
+int ReadCount(std::string_view text, std::size_t& pos) {
+    int count = 0;
+    while (pos < text.size() && IsDigit(text[pos])) {
+        count = count * 10 + (text[pos] - '0');
+        if (count > 1000) {
+            throw std::invalid_argument("number format width or precision too large");
+        }
+        ++pos;
+    }
+    return count;
+}
+
+Conversion ParseConversion(std::string_view format) {
+    Conversion conversion;
+    std::size_t pos = 0;
+    if (format.empty() || format[pos++] != '%') {
+        throw std::invalid_argument("number format must start with %");
+    }
+    if (pos < format.size() && format[pos] == '-') {
+        conversion.leftAlign = true;
+        ++pos;
+    }
+    conversion.width = ReadCount(format, pos);
+    if (pos < format.size() && format[pos] == '.') {
+        ++pos;
+        conversion.precision = ReadCount(format, pos);
+    }
+    if (pos < format.size() && format[pos] == 'l') {
+        ++pos;
+    }
+    if (pos + 1 != format.size() || format[pos] != 'f') {
+        throw std::invalid_argument("unsupported number format: " + std::string(format));
+    }
+    return conversion;
+}
+
+// Adds one unit in the last place to a string of decimal digits and a point, carrying leftwards.
+void RoundUpMagnitude(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it == '.') {
+            continue;
+        }
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+std::string FixedHalfAwayFromZero(double value, int precision) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
+                                 : (value < 0 ? "-inf" : "inf");
+    }
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    // A double is m * 2^(exponent - 53) with a 53-bit integer m: its exact decimal expansion
+    // has at most 53 - exponent digits after the point.
+    const int exactDigits = std::max(0, 53 - exponent);
+    std::array<char, 1600> buffer{};
+    const int digitsWritten = std::max(precision, exactDigits);
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, digitsWritten);
+    if (ec != std::errc{}) {
+        throw std::logic_error("number too long to format");
+    }
+    std::string text(buffer.data(), end);
+    if (digitsWritten == precision) {
+        return text;
+    }
+    const bool negative = text.front() == '-';
+    std::string magnitude = negative ? text.substr(1) : text;
+    const std::size_t point = magnitude.find('.');
+    const char firstDropped = magnitude[point + 1 + precision];
+    magnitude.resize(precision == 0 ? point : point + 1 + precision);
+    if (firstDropped >= '5') {
+        RoundUpMagnitude(magnitude);
+    }
+    return negative ? "-" + magnitude : magnitude;
+}
+
+}  // namespace
+
+std::optional<double> ReadNumber(std::string_view text) {
+    text = text.substr(0, std::min(text.size(), kReadLimit));
+    std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    const bool startsWithDigits =
+        pos < text.size() &&
+        (IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() && IsDigit(text[pos + 1])));
+    if (!startsWithDigits) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value,
+                                     std::chars_format::general);
+    if (ec != std::errc{} || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+std::string FormatNumber(std::string_view format, double value) {
+    const Conversion conversion = ParseConversion(format);
+    std::string text = FixedHalfAwayFromZero(value, conversion.precision);
+    if (static_cast<int>(text.size()) < conversion.width) {
+        const std::string padding(conversion.width - text.size(), ' ');
+        text = conversion.leftAlign ? text + padding : padding + text;
+    }
+    return text;
+}
+
+double RoundWhole(double value) { return std::round(value); }
+
+}  // namespace lorvane

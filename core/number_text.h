@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lorvane {
+
+// Reads a number the way C's "%lf" conversion does, independent of the process locale: leading
+// white space, an optional sign, digits with an optional decimal point and an optional exponent;
+// whatever follows is ignored ("250 Pa" is 250, "2,5" is 2). Only the first 99 characters are
+// read. No value when the text holds no number or a value that is not finite ("inf", "1e999").
+std::optional<double> ReadNumber(std::string_view text);
+
+// Formats a value with a printf-style conversion "%[-][width][.precision][l]f", independent of
+// the process locale. Unlike glibc's printf, a value exactly halfway between two results is
+// rounded away from zero (7.5 with "%.0lf" is "8"); the decision is made on the exact binary
+// value, so 2.675 (stored just below) with "%.2lf" is "2.67". A negative value keeps its sign
+// when it rounds to zero ("%4.0lf" of -0.3 is "  -0"). Throws std::invalid_argument on a format
+// it does not understand: formats are part of the program, not of its input.
+std::string FormatNumber(std::string_view format, double value);
+
+// Rounds to a whole number as "%.0lf" does: halves away from zero.
+double RoundWhole(double value);
+
+}  // namespace lorvane

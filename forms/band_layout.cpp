@@ -1,0 +1,44 @@
+#include "forms/band_layout.h"
+
+#include "core/bands.h"
+#include "core/number_text.h"
+
+namespace lorvane::forms {
+
+void AddLabel(FormDescription& form, Cell cell, std::string text) {
+    form.Add({.id = kNoId, .kind = ControlKind::Label, .text = std::move(text), .cell = cell});
+}
+
+void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell) {
+    form.Add({.id = id, .kind = kind, .cell = cell});
+}
+
+void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> summationHead) {
+    AddLabel(form, {row, kRowLabelColumn}, "Frequency [Hz]:");
+    for (int k = 0; k < kOctaveCount; ++k) {
+        AddLabel(form, {row, kFirstBandColumn + k}, FormatNumber("%.0lf", OctaveBands[k]));
+    }
+    if (summationHead) {
+        AddLabel(form, {row, kSummationColumn}, std::move(*summationHead));
+    }
+}
+
+void AddACorrectionRow(FormDescription& form, int row) {
+    AddLabel(form, {row, kRowLabelColumn}, "A-correction [dB]:");
+    for (int k = 0; k < kOctaveCount; ++k) {
+        AddLabel(form, {row, kFirstBandColumn + k}, FormatNumber("%.0lf", OctaveAWeighting(k)));
+    }
+}
+
+void AddBandRow(FormDescription& form, int row, std::string label, ControlId firstBand,
+                std::optional<ControlId> summation) {
+    AddLabel(form, {row, kRowLabelColumn}, std::move(label));
+    for (int k = 0; k < kOctaveCount; ++k) {
+        AddField(form, firstBand + k, ControlKind::Result, {row, kFirstBandColumn + k});
+    }
+    if (summation) {
+        AddField(form, *summation, ControlKind::Result, {row, kSummationColumn});
+    }
+}
+
+}  // namespace lorvane::forms

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "forms/form_description.h"
+
+namespace lorvane::forms {
+
+// The grid of a form with an octave-band table: the row labels, a narrow text column (an
+// attenuator's length, for example), the eight bands 63 to 8000 Hz left to right, and the
+// summation column at their right.
+inline constexpr int kRowLabelColumn = 0;
+inline constexpr int kRowTextColumn = 1;
+inline constexpr int kFirstBandColumn = 2;
+inline constexpr int kSummationColumn = kFirstBandColumn + 8;
+
+void AddLabel(FormDescription& form, Cell cell, std::string text);
+void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell);
+
+// "Frequency [Hz]:" and the eight band heads; with a summation head over the summation column.
+void AddFrequencyRow(FormDescription& form, int row,
+                     std::optional<std::string> summationHead = std::nullopt);
+
+// "A-correction [dB]:" and the octave A-weightings rounded to whole decibels.
+void AddACorrectionRow(FormDescription& form, int row);
+
+// A labelled row of eight read-only band fields with consecutive ids from firstBand, and a
+// summation field when one is given.
+void AddBandRow(FormDescription& form, int row, std::string label, ControlId firstBand,
+                std::optional<ControlId> summation = std::nullopt);
+
+}  // namespace lorvane::forms

@@ -28,7 +28,9 @@ Octaves AWeightedOctaves(const Octaves& octaves) {
     return weighted;
 }
 
-double AWeightedSummationLevel(const Octaves& octaves) { return LevelSum(AWeightedOctaves(octaves)); }
+double AWeightedSummationLevel(const Octaves& octaves) {
+    return LevelSum(AWeightedOctaves(octaves));
+}
 
 double DuctVelocity(double volumeFlow, double diameter) {
     // pi/4 is written out to twelve decimals, as the catalogue formulas use it.

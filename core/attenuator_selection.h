@@ -16,9 +16,9 @@ enum class SelectionOutcome {
 
 // The attenuator chosen for one insulation thickness and the levels behind it.
 struct AttenuatorRow {
-    int length = 0;            // position in AttenuatorLengths
-    Octaves levels{};          // unweighted octave levels behind the attenuator, dB
-    double summationLevel = 0; // A-weighted summation level behind it, dB(A)
+    int length = 0;             // position in AttenuatorLengths
+    Octaves levels{};           // unweighted octave levels behind the attenuator, dB
+    double summationLevel = 0;  // A-weighted summation level behind it, dB(A)
 };
 
 struct AttenuatorSelection {

@@ -34,9 +34,9 @@ inline constexpr std::array<AttenuatorLength, kAttenuatorLengthCount> Attenuator
 inline constexpr std::array<double, kInsulationCount> InsulationThicknesses{25, 50, 75};
 
 // Insertion loss in dB, indexed [diameter][insulation][length][octave band].
-using InsertionLossData = std::array<
-    std::array<std::array<Octaves, kAttenuatorLengthCount>, kInsulationCount>,
-    kAttenuatorDiameterCount>;
+using InsertionLossData =
+    std::array<std::array<std::array<Octaves, kAttenuatorLengthCount>, kInsulationCount>,
+               kAttenuatorDiameterCount>;
 extern const InsertionLossData InsertionLossTable;
 
 // Position of the diameter in AttenuatorDiameters when it equals an entry exactly.

@@ -27,6 +27,8 @@ inline constexpr ThirdOctaves AWeighting{
 // clang-format on
 
 // The A-weighting of an octave is that of its centre band, not a combination of its three bands.
-constexpr double OctaveAWeighting(int octave) { return AWeighting[3 * octave + 1]; }
+constexpr double OctaveAWeighting(int octave) {
+    return AWeighting[3 * octave + 1];
+}
 
 }  // namespace lorvane

@@ -16,7 +16,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 struct Conversion {
     bool leftAlign = false;
@@ -121,8 +123,8 @@ std::optional<double> ReadNumber(std::string_view text) {
         ++pos;
     }
     const bool startsWithDigits =
-        pos < text.size() &&
-        (IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() && IsDigit(text[pos + 1])));
+        pos < text.size() && (IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() &&
+                                                     IsDigit(text[pos + 1])));
     if (!startsWithDigits) {
         return std::nullopt;
     }
@@ -145,6 +147,8 @@ std::string FormatNumber(std::string_view format, double value) {
     return text;
 }
 
-double RoundWhole(double value) { return std::round(value); }
+double RoundWhole(double value) {
+    return std::round(value);
+}
 
 }  // namespace lorvane

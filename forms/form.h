@@ -27,7 +27,7 @@ struct FieldText {
 // The logic of one product form, free of any toolkit. A form object lives while its dialog is
 // open; a form opened again is a new object that starts from the shared state.
 class Form {
-public:
+  public:
     virtual ~Form() = default;
 
     virtual const FormDescription& Description() const = 0;

@@ -13,6 +13,8 @@ const Control* FormDescription::Find(ControlId id) const {
     return it == controls.end() ? nullptr : &*it;
 }
 
-Control& FormDescription::Add(Control control) { return controls.emplace_back(std::move(control)); }
+Control& FormDescription::Add(Control control) {
+    return controls.emplace_back(std::move(control));
+}
 
 }  // namespace lorvane::forms

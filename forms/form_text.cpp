@@ -51,8 +51,9 @@ std::string RenderFormText(const FormDescription& form, const FormView& view) {
     }
     text += "\n";
     for (auto& [row, cells] : rows) {
-        std::sort(cells.begin(), cells.end(),
-                  [](const PlacedText& a, const PlacedText& b) { return a.cell.column < b.cell.column; });
+        std::sort(cells.begin(), cells.end(), [](const PlacedText& a, const PlacedText& b) {
+            return a.cell.column < b.cell.column;
+        });
         const bool anyText = std::any_of(cells.begin(), cells.end(),
                                          [](const PlacedText& cell) { return !cell.text.empty(); });
         if (!anyText) {

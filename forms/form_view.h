@@ -11,7 +11,7 @@ namespace lorvane::forms {
 // What a form's logic sees of an open form: the texts of its controls and the two modal
 // boxes. The Qt dialog implements it on real widgets; tests and lorvane-calc on plain texts.
 class FormView {
-public:
+  public:
     virtual ~FormView() = default;
 
     // The text of a field, or the text of a drop-down list's selected or typed entry.

@@ -7,9 +7,13 @@ std::string TextView::Text(ControlId id) const {
     return it == texts_.end() ? std::string() : it->second;
 }
 
-void TextView::SetText(ControlId id, std::string_view text) { texts_[id] = std::string(text); }
+void TextView::SetText(ControlId id, std::string_view text) {
+    texts_[id] = std::string(text);
+}
 
-void TextView::ShowError(std::string_view message) { errors_.emplace_back(message); }
+void TextView::ShowError(std::string_view message) {
+    errors_.emplace_back(message);
+}
 
 bool TextView::ShowCorrectionBox(std::string_view question) {
     questions_.emplace_back(question);

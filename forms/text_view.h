@@ -13,7 +13,7 @@ namespace lorvane::forms {
 // to drive a form's logic without a window. Messages and questions are recorded; the answers
 // to questions are taken from a queue (NO when it is empty).
 class TextView : public FormView {
-public:
+  public:
     std::string Text(ControlId id) const override;
     void SetText(ControlId id, std::string_view text) override;
     void ShowError(std::string_view message) override;
@@ -24,7 +24,7 @@ public:
     const std::vector<std::string>& Questions() const { return questions_; }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
 
-private:
+  private:
     std::map<ControlId, std::string> texts_;
     std::vector<std::string> errors_;
     std::vector<std::string> questions_;

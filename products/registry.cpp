@@ -14,7 +14,9 @@ const std::array kProductForms{
 
 }  // namespace
 
-std::span<const ProductForm> ProductForms() { return kProductForms; }
+std::span<const ProductForm> ProductForms() {
+    return kProductForms;
+}
 
 forms::FormFactory FindProductForm(int command) {
     for (const ProductForm& product : kProductForms) {

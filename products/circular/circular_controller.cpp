@@ -1,5 +1,7 @@
 #include "products/circular/circular_controller.h"
 
+#include <stdexcept>
+
 #include "core/acoustics.h"
 #include "core/number_text.h"
 
@@ -10,7 +12,9 @@ constexpr double kMinimumPressureCap = 9999;
 constexpr double kMinimumDifferentialPressure = 0.1;
 constexpr double kMaximumTargetLevel = 100;
 
-bool InRange(double value, double low, double high) { return low <= value && value <= high; }
+bool InRange(double value, double low, double high) {
+    return low <= value && value <= high;
+}
 
 }  // namespace
 
@@ -39,6 +43,14 @@ std::optional<int> FindDiameter(std::span<const FlowRange> ranges, double diamet
         }
     }
     return std::nullopt;
+}
+
+int DiameterRow(std::span<const FlowRange> ranges, double diameter) {
+    const std::optional<int> row = FindDiameter(ranges, diameter);
+    if (!row) {
+        throw std::invalid_argument("not a diameter of this controller");
+    }
+    return *row;
 }
 
 CircularOutcome EvaluateCircular(const CircularController& controller, SharedState& state,
@@ -78,8 +90,8 @@ CircularOutcome EvaluateCircular(const CircularController& controller, SharedSta
     }
     state.targetLevel = *target;
 
-    outcome.result = controller.calculate(inputs.diameter, inputs.volumeFlow,
-                                          inputs.differentialPressure);
+    outcome.result =
+        controller.calculate(inputs.diameter, inputs.volumeFlow, inputs.differentialPressure);
     inputs.velocity = outcome.result->velocity;
     if (outcome.result->spectrum) {
         state.octaveLevels = outcome.result->spectrum->octave;

@@ -30,21 +30,35 @@ struct DiameterBands {
 inline constexpr int kCasingVariants = 3;
 using CasingLosses = std::array<Octaves, kCasingVariants>;
 
+// The casing sound reduction of a controller as three tables (without insulation, 25 mm, 50 mm)
+// with one row per diameter, in the order of the form's diameter list.
+template <std::size_t N>
+struct CasingTables {
+    std::array<DiameterBands, N> none;
+    std::array<DiameterBands, N> insulated25;
+    std::array<DiameterBands, N> insulated50;
+
+    CasingLosses Row(int row) const {
+        const auto i = static_cast<std::size_t>(row);
+        return {none[i].bands, insulated25[i].bands, insulated50[i].bands};
+    }
+};
+
 // The sound a controller makes at its operating point.
 struct CircularSpectrum {
-    ThirdOctaves thirdOctave{};  // dB
-    Octaves octave{};            // air-regenerated octave levels, dB
-    Octaves octaveA{};           // the same, A-weighted per band, dB(A)
-    double summationLevel = 0;   // dB(A)
-    std::array<Octaves, kCasingVariants> casing{};       // case-radiated levels, dB
-    std::array<double, kCasingVariants> casingSum{};     // their summation levels, dB(A)
+    ThirdOctaves thirdOctave{};                       // dB
+    Octaves octave{};                                 // air-regenerated octave levels, dB
+    Octaves octaveA{};                                // the same, A-weighted per band, dB(A)
+    double summationLevel = 0;                        // dB(A)
+    std::array<Octaves, kCasingVariants> casing{};    // case-radiated levels, dB
+    std::array<double, kCasingVariants> casingSum{};  // their summation levels, dB(A)
 };
 
 struct CircularResult {
-    double velocity = 0;                 // m/s
-    std::optional<double> zeta;          // resistance coefficient, where the model uses one
-    double minimumPressure = 0;          // Pa, at most 9999
-    bool accepted = false;               // false when dp + 1 < minimumPressure
+    double velocity = 0;                       // m/s
+    std::optional<double> zeta;                // resistance coefficient, where the model uses one
+    double minimumPressure = 0;                // Pa, at most 9999
+    bool accepted = false;                     // false when dp + 1 < minimumPressure
     std::optional<CircularSpectrum> spectrum;  // absent when a refused pressure stops the model
 };
 
@@ -60,23 +74,27 @@ void CompleteSpectrum(CircularSpectrum& spectrum, const CasingLosses& casing);
 // The row of a table whose diameter equals the given one exactly.
 std::optional<int> FindDiameter(std::span<const FlowRange> ranges, double diameter);
 
+// The row of one of a controller's own diameters. A calculation is only called with a diameter
+// its form accepted, so any other throws std::invalid_argument.
+int DiameterRow(std::span<const FlowRange> ranges, double diameter);
+
 using CircularCalculation = CircularResult (*)(double diameter, double volumeFlow,
                                                double differentialPressure);
 
 // Everything that makes one circular controller different from the others: its tables and
 // formulas, the texts and ids of its form, and how its form reacts to a refused diameter.
 struct CircularController {
-    std::string_view caption;            // "Selmon"
-    std::string_view heading;            // the form's title line
+    std::string_view caption;  // "Selmon"
+    std::string_view heading;  // the form's title line
     int titleId;
     int diameterListId;
     int vminId;
     int vmaxId;
-    std::string_view diameterMessage;    // "Pease correct diameter"
-    std::string_view levelFormat;        // "%4.0lf" or "%5.0lf"
-    std::string_view casingHeading;      // "Case-radiated noise:"
-    bool hasHiddenDiameterField;         // field 1000, pre-filled with the stored diameter
-    bool clearsRangeOnRefusedDiameter;   // empty Vmin and Vmax when the diameter is refused
+    std::string_view diameterMessage;   // "Pease correct diameter"
+    std::string_view levelFormat;       // "%4.0lf" or "%5.0lf"
+    std::string_view casingHeading;     // "Case-radiated noise:"
+    bool hasHiddenDiameterField;        // field 1000, pre-filled with the stored diameter
+    bool clearsRangeOnRefusedDiameter;  // empty Vmin and Vmax when the diameter is refused
     std::span<const FlowRange> flowRanges;
     CircularCalculation calculate;
 };

@@ -14,8 +14,8 @@ using forms::ControlKind;
 using forms::FormView;
 
 constexpr int kColumnCount = forms::kSummationColumn + 1;
-constexpr Cell kFieldCell{0, 1, 2};    // column and span of an input field
-constexpr Cell kRightLabel{0, 6, 3};   // the result labels of the input section
+constexpr Cell kFieldCell{0, 1, 2};   // column and span of an input field
+constexpr Cell kRightLabel{0, 6, 3};  // the result labels of the input section
 constexpr Cell kRightField{0, 9, 2};
 
 Cell InRow(Cell cell, int row) {
@@ -33,7 +33,9 @@ void AddResultPair(forms::FormDescription& form, int row, std::string label, for
     forms::AddField(form, id, ControlKind::Result, InRow(kRightField, row));
 }
 
-std::string WholeNumber(double value) { return FormatNumber("%.0lf", value); }
+std::string WholeNumber(double value) {
+    return FormatNumber("%.0lf", value);
+}
 
 void ClearVelocityFields(FormView& view) {
     forms::ClearFieldRange(view, ids::kVelocity, ids::kMinimumPressure);
@@ -86,7 +88,10 @@ forms::FormDescription CircularFormDescription(const CircularController& c) {
               .kind = ControlKind::ComboBox,
               .cell = InRow(kFieldCell, 1),
               .items = std::move(diameters)});
-    form.Add({.id = ids::kCalculate, .kind = ControlKind::Button, .text = "calculate", .cell = {1, 3, 2}});
+    form.Add({.id = ids::kCalculate,
+              .kind = ControlKind::Button,
+              .text = "calculate",
+              .cell = {1, 3, 2}});
     AddInputRow(form, 2, "Volume flow [m3/h]:", ids::kVolumeFlow);
     AddInputRow(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
     AddInputRow(form, 4, "Summation level [dB(A)]:", ids::kTargetLevel);
@@ -104,17 +109,18 @@ forms::FormDescription CircularFormDescription(const CircularController& c) {
     forms::AddBandRow(form, 9, "Air-regenerated noise [dB]:", ids::kOctave);
     forms::AddBandRow(form, 10, "A-weighted [dB(A)]:", ids::kOctaveA, ids::kSummationLevel);
     forms::AddLabel(form, {11, 0}, std::string(c.casingHeading));
-    const char* casingLabels[] = {"without insulation [dB]:", "with Insulation thickness 25 mm [dB]:",
-                                  "with Insulation thickness 50 mm [dB]:"};
+    const char* casingLabels[] = {
+        "without insulation [dB]:", "with Insulation thickness 25 mm [dB]:",
+        "with Insulation thickness 50 mm [dB]:"};
     for (int variant = 0; variant < kCasingVariants; ++variant) {
         forms::AddBandRow(form, 12 + variant, casingLabels[variant], ids::kCasing[variant],
                           ids::kCasingSum[variant]);
     }
     forms::AddLabel(form, {15, 0}, "Air-regenerated noise with attenuator:");
     forms::AddLabel(form, {15, forms::kRowTextColumn}, "Length [mm]:");
-    const char* attenuatorLabels[] = {"with Insulation thickness 25 mm [dB]:",
-                                      "with Insulation thickness 50 mm [dB]:",
-                                      "with Insulation thickness 75 mm [dB]:"};
+    const char* attenuatorLabels[] = {
+        "with Insulation thickness 25 mm [dB]:", "with Insulation thickness 50 mm [dB]:",
+        "with Insulation thickness 75 mm [dB]:"};
     for (int t = 0; t < kInsulationCount; ++t) {
         const AttenuatorRowIds& row = kAttenuatorRowIds[t];
         forms::AddField(form, row.length, ControlKind::Result, {16 + t, forms::kRowTextColumn});
@@ -160,7 +166,9 @@ void ShowCircularOutcome(FormView& view, const CircularController& c,
 }
 
 CircularForm::CircularForm(const CircularController& controller, const forms::FormContext& context)
-    : controller_(controller), context_(context), description_(CircularFormDescription(controller)) {}
+    : controller_(controller),
+      context_(context),
+      description_(CircularFormDescription(controller)) {}
 
 std::vector<forms::FieldText> CircularForm::InitialTexts() const {
     const SharedState& state = context_.state;

@@ -13,10 +13,10 @@ inline constexpr forms::ControlId kDifferentialPressure = 1002;
 inline constexpr forms::ControlId kTargetLevel = 1003;
 inline constexpr forms::ControlId kVelocity = 1004;
 inline constexpr forms::ControlId kMinimumPressure = 1005;
-inline constexpr forms::ControlId kOctave = 1007;          // to 1014
-inline constexpr forms::ControlId kOctaveA = 1016;         // to 1023
+inline constexpr forms::ControlId kOctave = 1007;   // to 1014
+inline constexpr forms::ControlId kOctaveA = 1016;  // to 1023
 inline constexpr forms::ControlId kSummationLevel = 1024;
-inline constexpr forms::ControlId kCasing[] = {1025, 1034, 1043};     // 8 bands each
+inline constexpr forms::ControlId kCasing[] = {1025, 1034, 1043};  // 8 bands each
 inline constexpr forms::ControlId kCasingSum[] = {1033, 1042, 1051};
 inline constexpr forms::ControlId kCalculate = 1083;
 }  // namespace ids
@@ -32,7 +32,7 @@ void ShowCircularOutcome(forms::FormView& view, const CircularController& contro
 
 // The logic of a circular controller form.
 class CircularForm : public forms::Form {
-public:
+  public:
     CircularForm(const CircularController& controller, const forms::FormContext& context);
 
     const forms::FormDescription& Description() const override { return description_; }
@@ -40,7 +40,7 @@ public:
     void OnButton(forms::FormView& view, forms::ControlId button) override;
     void OnSelectionChange(forms::FormView& view, forms::ControlId list, int index) override;
 
-private:
+  private:
     const CircularController& controller_;
     forms::FormContext context_;
     forms::FormDescription description_;

@@ -56,7 +56,9 @@ const SelmonCasingTables SelmonCasingLoss{
 
 namespace {
 
-double SelmonMinimumPressure(double v) { return 54.5 - 10.5 * v + 2.2 * v * v; }
+double SelmonMinimumPressure(double v) {
+    return 54.5 - 10.5 * v + 2.2 * v * v;
+}
 
 }  // namespace
 

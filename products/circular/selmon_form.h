@@ -6,7 +6,7 @@ namespace lorvane::circular {
 
 // The Selmon form.
 class CSelmonDialog : public CircularForm {
-public:
+  public:
     explicit CSelmonDialog(const forms::FormContext& context);
 };
 

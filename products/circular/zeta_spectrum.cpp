@@ -7,8 +7,8 @@
 namespace lorvane::circular {
 namespace {
 
-constexpr double kAirDensity = 1.2;           // kg/m3
-constexpr double kRelativeBandwidth = 0.23;   // of a third-octave band
+constexpr double kAirDensity = 1.2;          // kg/m3
+constexpr double kRelativeBandwidth = 0.23;  // of a third-octave band
 constexpr double kDiameterFactor = 30;
 constexpr double kVelocityFactor = 50;
 constexpr double kZetaFactor = 22;

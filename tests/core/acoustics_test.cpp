@@ -1,0 +1,53 @@
+#include "core/acoustics.h"
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace lorvane {
+namespace {
+
+TEST(LevelSum, AddsEnergies) {
+    const std::vector<double> three{60, 60, 60};
+    EXPECT_NEAR(LevelSum(three), 60 + 10 * std::log10(3.0), 1e-12);
+    const std::vector<double> pair{60, 50};
+    EXPECT_NEAR(LevelSum(pair), 60.4139, 1e-4);
+}
+
+TEST(OctaveFromThirds, TakesThreeBandsPerOctaveIncludingTenKilohertz) {
+    ThirdOctaves thirds{};
+    thirds.fill(-200);  // practically silent
+    thirds[21] = 50;    // 6300 Hz
+    thirds[23] = 50;    // 10000 Hz belongs to the 8 kHz octave
+    thirds[0] = 40;     // 50 Hz belongs to the 63 Hz octave
+    const Octaves octaves = OctaveFromThirds(thirds);
+    EXPECT_NEAR(octaves[7], 50 + 10 * std::log10(2.0), 1e-9);
+    EXPECT_NEAR(octaves[0], 40, 1e-9);
+    EXPECT_LT(octaves[3], -150);
+}
+
+TEST(AWeighting, OctavesTakeTheirCentreBand) {
+    const double expected[] = {-26.2, -16.1, -8.6, -3.2, 0.0, 1.2, 1.0, -1.1};
+    for (int k = 0; k < kOctaveCount; ++k) {
+        EXPECT_EQ(OctaveAWeighting(k), expected[k]) << "octave " << k;
+    }
+}
+
+TEST(AWeightedSummationLevel, WeightsEachOctaveBeforeSumming) {
+    Octaves flat{};
+    flat.fill(60);
+    double energy = 0;
+    for (double weight : {-26.2, -16.1, -8.6, -3.2, 0.0, 1.2, 1.0, -1.1}) {
+        energy += std::pow(10.0, 0.1 * (60 + weight));
+    }
+    EXPECT_NEAR(AWeightedSummationLevel(flat), 10 * std::log10(energy), 1e-12);
+}
+
+TEST(DuctVelocity, UsesTheTwelveDecimalQuarterPi) {
+    EXPECT_NEAR(DuctVelocity(100, 100), 3.5368, 1e-4);
+    EXPECT_EQ(DuctVelocity(100, 100), 100.0 / 100 / 100 * 1000 * 1000 / 0.785398163398 / 3600);
+}
+
+}  // namespace
+}  // namespace lorvane

@@ -1,0 +1,116 @@
+#include "core/number_text.h"
+
+#include <clocale>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace lorvane {
+namespace {
+
+struct ReadCase {
+    std::string text;
+    std::optional<double> expected;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << '"' << c.text.substr(0, 20) << '"';
+}
+
+class ReadNumberTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberTest, ReadsLikeAScanfConversion) {
+    const ReadCase& c = GetParam();
+    const std::optional<double> value = ReadNumber(c.text);
+    ASSERT_EQ(value.has_value(), c.expected.has_value()) << '"' << c.text << '"';
+    if (c.expected) {
+        EXPECT_DOUBLE_EQ(*value, *c.expected) << '"' << c.text << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberTest,
+    testing::Values(ReadCase{"250", 250}, ReadCase{"250 Pa", 250}, ReadCase{" 250", 250},
+                    ReadCase{"\t\n250.5", 250.5}, ReadCase{"2,5", 2}, ReadCase{"+7", 7},
+                    ReadCase{"-0.3", -0.3}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
+                    ReadCase{"1e3", 1000}, ReadCase{"1.5E-1x", 0.15}, ReadCase{"2e", 2},
+                    ReadCase{"0x10", 0},  // digits, point and exponent only: no hexadecimal
+                    ReadCase{"", std::nullopt}, ReadCase{"   ", std::nullopt},
+                    ReadCase{"abc", std::nullopt}, ReadCase{"Pa 250", std::nullopt},
+                    ReadCase{"-", std::nullopt}, ReadCase{".", std::nullopt},
+                    ReadCase{"+-5", std::nullopt}, ReadCase{"inf", std::nullopt},
+                    ReadCase{"-infinity", std::nullopt}, ReadCase{"nan", std::nullopt},
+                    ReadCase{"NAN(1)", std::nullopt}, ReadCase{"1e999", std::nullopt}));
+
+TEST(ReadNumber, ReadsOnlyTheFirst99Characters) {
+    // A one and 99 zeros: the hundredth character is cut off.
+    EXPECT_DOUBLE_EQ(*ReadNumber("1" + std::string(99, '0')), 1e98);
+    // Blanks count: a number that starts past the 99th character is not seen.
+    EXPECT_FALSE(ReadNumber(std::string(99, ' ') + "5").has_value());
+    EXPECT_DOUBLE_EQ(*ReadNumber(std::string(98, ' ') + "56"), 5);
+}
+
+struct FormatCase {
+    const char* format;
+    double value;
+    const char* expected;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.format << ' ' << c.value;
+}
+
+class FormatNumberTest : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNumberTest, RoundsHalvesAwayFromZeroOnTheExactValue) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(FormatNumber(c.format, c.value), c.expected) << c.format << " of " << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatNumberTest,
+    testing::Values(FormatCase{"%.0lf", 7.5, "8"}, FormatCase{"%.0lf", 42.5, "43"},
+                    FormatCase{"%.0lf", 0.5, "1"}, FormatCase{"%.0lf", -2.5, "-3"},
+                    FormatCase{"%4.0lf", -0.3, "  -0"}, FormatCase{"%4.0lf", -0.0, "  -0"},
+                    FormatCase{"%.2lf", 0.125, "0.13"}, FormatCase{"%.2lf", 2.675, "2.67"},
+                    FormatCase{"%5.1lf", 3.5368, "  3.5"}, FormatCase{"%5.1lf", 0.05, "  0.1"},
+                    FormatCase{"%5.0lf", 9.5, "   10"}, FormatCase{"%4.0lf", 99.5, " 100"},
+                    FormatCase{"%5.0lf", 999999.5, "1000000"},
+                    FormatCase{"%.0lf", 1e20, "100000000000000000000"},
+                    FormatCase{"%.1lf", 1e300 / 1e300, "1.0"}, FormatCase{"%lf", 1.5, "1.500000"},
+                    FormatCase{"%f", 2.0, "2.000000"}, FormatCase{"%-6.1f", 1.25, "1.3   "},
+                    FormatCase{"%.3lf", 5e-324, "0.000"}, FormatCase{"%4.0lf", 51.49999, "  51"}));
+
+TEST(FormatNumber, LargeValuesAreExact) {
+    EXPECT_EQ(FormatNumber("%.0lf", 1e23), "99999999999999991611392");
+    EXPECT_EQ(FormatNumber("%.0lf", 9007199254740993.0), "9007199254740992");
+}
+
+TEST(FormatNumber, RefusesFormatsItDoesNotKnow) {
+    EXPECT_THROW(FormatNumber("%d", 1), std::invalid_argument);
+    EXPECT_THROW(FormatNumber("5.0lf", 1), std::invalid_argument);
+    EXPECT_THROW(FormatNumber("%5.0lf mm", 1), std::invalid_argument);
+}
+
+TEST(NumberText, IgnoresTheProcessLocale) {
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    }
+    const std::optional<double> read = ReadNumber("2.5");
+    const std::string shown = FormatNumber("%5.1lf", 2.25);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_DOUBLE_EQ(*read, 2.5);
+    EXPECT_EQ(shown, "  2.3");
+}
+
+TEST(RoundWhole, RoundsHalvesAwayFromZero) {
+    EXPECT_EQ(RoundWhole(35.5), 36);
+    EXPECT_EQ(RoundWhole(35.49), 35);
+    EXPECT_EQ(RoundWhole(-0.5), -1);
+    EXPECT_EQ(RoundWhole(48.504), 49);
+}
+
+}  // namespace
+}  // namespace lorvane

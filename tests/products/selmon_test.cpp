@@ -1,0 +1,280 @@
+#include "products/circular/selmon.h"
+
+#include <cmath>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/number_text.h"
+#include "forms/text_view.h"
+#include "products/circular/selmon_form.h"
+#include "products/circular/zeta_spectrum.h"
+
+namespace lorvane::circular {
+namespace {
+
+std::vector<std::string> Rounded(const Octaves& levels) {
+    std::vector<std::string> texts;
+    for (double level : levels) {
+        texts.push_back(FormatNumber("%.0lf", level));
+    }
+    return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(CalculateSelmon, StartValuesGiveTheCatalogueExample) {
+    const CircularResult r = CalculateSelmon(100, 100, 250);
+    EXPECT_EQ(FormatNumber("%5.1lf", r.velocity), "  3.5");
+    EXPECT_NEAR(*r.zeta, 33.31, 0.005);
+    EXPECT_EQ(FormatNumber("%5.0lf", r.minimumPressure), "   45");
+    EXPECT_TRUE(r.accepted);
+    const CircularSpectrum& s = *r.spectrum;
+    EXPECT_EQ(Rounded(s.octave), (Texts{"51", "51", "49", "48", "47", "48", "43", "42"}));
+    EXPECT_EQ(Rounded(s.octaveA), (Texts{"25", "35", "41", "45", "47", "49", "44", "41"}));
+    EXPECT_EQ(FormatNumber("%.0lf", s.summationLevel), "53");
+    EXPECT_EQ(Rounded(s.casing[0]), (Texts{"36", "31", "24", "23", "31", "32", "27", "28"}));
+    EXPECT_EQ(Rounded(s.casing[1]), (Texts{"36", "30", "22", "22", "23", "21", "12", "15"}));
+    EXPECT_EQ(Rounded(s.casing[2]), (Texts{"35", "28", "18", "10", "11", "9", "-0", "3"}));
+    EXPECT_EQ(Rounded({s.casingSum[0], s.casingSum[1], s.casingSum[2]}).front(), "37");
+    EXPECT_EQ(FormatNumber("%.0lf", s.casingSum[1]), "28");
+    EXPECT_EQ(FormatNumber("%.0lf", s.casingSum[2]), "18");
+}
+
+struct ZetaCase {
+    double diameter, volumeFlow, pressure;
+    double zeta;
+    double c0;  // identifies the coefficient set
+};
+
+void PrintTo(const ZetaCase& c, std::ostream* out) {
+    *out << c.diameter << " mm, " << c.volumeFlow << " m3/h, " << c.pressure << " Pa";
+}
+
+class SelmonZetaTest : public testing::TestWithParam<ZetaCase> {};
+
+TEST_P(SelmonZetaTest, ChoosesTheCoefficientSetByZeta) {
+    const ZetaCase& c = GetParam();
+    const CircularResult r = CalculateSelmon(c.diameter, c.volumeFlow, c.pressure);
+    EXPECT_NEAR(*r.zeta, c.zeta, 0.05);
+    EXPECT_EQ(CoefficientsForZeta(*r.zeta).c0, c.c0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, SelmonZetaTest,
+                         testing::Values(ZetaCase{200, 500, 100, 8.53, 26.9551},
+                                         ZetaCase{100, 100, 250, 33.31, 12.6168},
+                                         ZetaCase{80, 40, 500, 170.5, -14.206}));
+
+TEST(CoefficientsForZeta, BoundariesBelongToTheLowerSet) {
+    EXPECT_EQ(CoefficientsForZeta(20).c0, 26.9551);
+    EXPECT_EQ(CoefficientsForZeta(std::nextafter(20.0, 21.0)).c0, 12.6168);
+    EXPECT_EQ(CoefficientsForZeta(50).c0, 12.6168);
+    EXPECT_EQ(CoefficientsForZeta(std::nextafter(50.0, 51.0)).c0, -14.206);
+}
+
+TEST(CalculateSelmon, MinimumPressureIsCappedAt9999) {
+    // 2000 m3/h through 80 mm is about 110 m/s, far outside every flow range.
+    const CircularResult r = CalculateSelmon(80, 2000, 250);
+    EXPECT_GT(r.velocity, 70);
+    EXPECT_EQ(r.minimumPressure, 9999);
+    EXPECT_FALSE(r.accepted);
+}
+
+TEST(CalculateSelmon, APressureUpTo1PaBelowTheMinimumIsAccepted) {
+    const double minimum = CalculateSelmon(100, 100, 250).minimumPressure;
+    EXPECT_TRUE(CalculateSelmon(100, 100, minimum - 1).accepted);
+    EXPECT_FALSE(CalculateSelmon(100, 100, std::nextafter(minimum - 1, 0.0)).accepted);
+}
+
+// The form's fields, grouped the way a refusal empties them.
+std::set<int> Range(int first, int last) {
+    std::set<int> ids;
+    for (int id = first; id <= last; ++id) {
+        ids.insert(id);
+    }
+    return ids;
+}
+
+std::set<int> Union(std::initializer_list<std::set<int>> sets) {
+    std::set<int> all;
+    for (const auto& s : sets) {
+        all.insert(s.begin(), s.end());
+    }
+    return all;
+}
+
+const std::set<int> kAcoustic = Union({Range(1007, 1014), Range(1016, 1051)});
+const std::set<int> kAttenuator = Union({{1006}, Range(1052, 1080)});
+const std::set<int> kVelocity = {1004, 1005};
+const std::set<int> kRange = {1149, 1150};
+const std::set<int> kResults = Union({kAcoustic, kAttenuator, kVelocity, kRange});
+
+class SelmonFormTest : public testing::Test {
+  protected:
+    void Calculate(const std::string& diameter, const std::string& flow, const std::string& dp,
+                   const std::string& target) {
+        view.SetText(1157, diameter);
+        view.SetText(1001, flow);
+        view.SetText(1002, dp);
+        view.SetText(1003, target);
+        form.OnButton(view, 1083);
+    }
+
+    SharedState state;
+    std::ostringstream diagnostics;
+    forms::FormContext context{state, diagnostics};
+    CSelmonDialog form{context};
+    forms::TextView view;
+};
+
+TEST_F(SelmonFormTest, ShowsTheStartValuesExample) {
+    forms::ShowInitialTexts(view, form);
+    form.OnButton(view, 1083);
+    EXPECT_TRUE(view.Errors().empty());
+    EXPECT_EQ(view.Text(1149), "   70");
+    EXPECT_EQ(view.Text(1150), "  220");
+    EXPECT_EQ(view.Text(1004), "  3.5");
+    EXPECT_EQ(view.Text(1005), "   45");
+    EXPECT_EQ(view.Text(1007), "  51");
+    EXPECT_EQ(view.Text(1024), "  53");
+    EXPECT_EQ(view.Text(1049), "  -0");
+    EXPECT_EQ(view.Text(1051), "  18");
+    for (int id : kAttenuator) {
+        EXPECT_EQ(view.Text(id), "") << id;  // target 0: no attenuator wanted
+    }
+}
+
+struct Refusal {
+    const char* name;
+    const char* diameter;
+    const char* flow;
+    const char* dp;
+    const char* target;
+    const char* message;
+    std::set<int> emptied;
+    std::set<int> updated;  // fields that show new values
+    ProductInputs stored;   // what the shared state holds afterwards
+    double targetLevel;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.name;
+}
+
+class SelmonRefusalTest : public SelmonFormTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(SelmonRefusalTest, EmptiesExactlyItsFieldsAndKeepsWhatWasAccepted) {
+    const Refusal& r = GetParam();
+    Calculate("250", "1000", "500", "100");  // fills every result field
+    ASSERT_TRUE(view.Errors().empty());
+    for (int id : kResults) {
+        ASSERT_NE(view.Text(id), "") << id;
+    }
+    const forms::TextView before = view;
+    const Octaves levelsBefore = state.octaveLevels;
+
+    Calculate(r.diameter, r.flow, r.dp, r.target);
+
+    ASSERT_EQ(view.Errors().size(), 1u);
+    EXPECT_EQ(view.Errors().back(), r.message);
+    for (int id : kResults) {
+        if (r.emptied.count(id)) {
+            EXPECT_EQ(view.Text(id), "") << "field " << id << " should be empty";
+        } else if (!r.updated.count(id)) {
+            EXPECT_EQ(view.Text(id), before.Text(id)) << "field " << id << " should keep its text";
+        }
+    }
+    EXPECT_EQ(view.Text(1001), r.flow);  // the inputs keep what the user typed
+    EXPECT_EQ(state.productInputs.diameter, r.stored.diameter);
+    EXPECT_EQ(state.productInputs.volumeFlow, r.stored.volumeFlow);
+    EXPECT_EQ(state.productInputs.differentialPressure, r.stored.differentialPressure);
+    EXPECT_EQ(state.targetLevel, r.targetLevel);
+    const bool calculated = r.updated.count(1004) != 0;
+    EXPECT_EQ(state.octaveLevels != levelsBefore, calculated);
+}
+
+ProductInputs Stored(double diameter, double flow, double dp) {
+    ProductInputs inputs;
+    inputs.diameter = diameter;
+    inputs.volumeFlow = flow;
+    inputs.differentialPressure = dp;
+    return inputs;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FailureTable, SelmonRefusalTest,
+    testing::Values(
+        Refusal{"Diameter",
+                "90",
+                "100",
+                "250",
+                "0",
+                "Pease correct diameter",
+                Union({kAcoustic, kAttenuator, kVelocity, kRange}),
+                {},
+                Stored(250, 1000, 500),
+                100},
+        Refusal{"DiameterText",
+                "abc",
+                "100",
+                "250",
+                "0",
+                "Pease correct diameter",
+                Union({kAcoustic, kAttenuator, kVelocity, kRange}),
+                {},
+                Stored(250, 1000, 500),
+                100},
+        Refusal{"VolumeFlow", "100", "69.9", "250", "0", "Please correct volume flow",
+                Union({kAcoustic, kAttenuator, kVelocity}), kRange, Stored(100, 1000, 500), 100},
+        Refusal{"Pressure", "100", "100", "0.05", "0", "Please correct differential pressure",
+                Union({kAcoustic, kAttenuator}), kRange, Stored(100, 100, 500), 100},
+        Refusal{"PressureNotFinite", "100", "100", "nan", "0",
+                "Please correct differential pressure", Union({kAcoustic, kAttenuator}), kRange,
+                Stored(100, 100, 500), 100},
+        Refusal{"Target", "100", "100", "250", "100.1", "Please correct Sound level",
+                Union({kAcoustic, kAttenuator}), kRange, Stored(100, 100, 250), 100},
+        Refusal{"TargetNegative", "100", "100", "250", "-1", "Please correct Sound level",
+                Union({kAcoustic, kAttenuator}), kRange, Stored(100, 100, 250), 100},
+        Refusal{"IncreasePressure", "80", "125", "1", "30", "Please increase differential pressure",
+                Union({kAcoustic, kAttenuator}), Union({kRange, kVelocity}), Stored(80, 125, 1),
+                30}),
+    [](const testing::TestParamInfo<Refusal>& refusal) { return refusal.param.name; });
+
+TEST_F(SelmonFormTest, AcceptsTheExactLimits) {
+    for (const char* flow : {"70", "220"}) {
+        Calculate("100", flow, "250", "0");
+        EXPECT_TRUE(view.Errors().empty()) << flow;
+    }
+    Calculate("100", "100", "10000", "100");
+    Calculate("100", "100", "0.1", "0");
+    EXPECT_EQ(view.Errors(), std::vector<std::string>{"Please increase differential pressure"});
+}
+
+TEST_F(SelmonFormTest, TheListShowsTheRangeOfTheChosenDiameterAtOnce) {
+    form.OnSelectionChange(view, 1157, 11);  // "400"
+    EXPECT_EQ(view.Text(1149), " 1000");
+    EXPECT_EQ(view.Text(1150), " 4000");
+    EXPECT_EQ(state.productInputs.diameter, 100);  // nothing is stored
+}
+
+TEST_F(SelmonFormTest, ALaterOpeningStartsFromWhatWasAccepted) {
+    Calculate("250", "1000", "250.6", "40");
+    CSelmonDialog reopened{context};
+    forms::TextView next;
+    forms::ShowInitialTexts(next, reopened);
+    EXPECT_EQ(next.Text(1157), "100");  // the list always opens at 100
+    EXPECT_EQ(next.Text(1001), "1000");
+    EXPECT_EQ(next.Text(1002), "251");
+    EXPECT_EQ(next.Text(1003), "40");
+}
+
+TEST_F(SelmonFormTest, ADecimalCommaEndsTheNumber) {
+    Calculate("100", "100", "2,5", "0");  // reads as 2 Pa: far below the minimum pressure
+    EXPECT_EQ(state.productInputs.differentialPressure, 2);
+}
+
+}  // namespace
+}  // namespace lorvane::circular

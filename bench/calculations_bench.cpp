@@ -1,0 +1,57 @@
+// The cost of one "calculate" next to the cost of the logarithms and powers it cannot avoid.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "forms/text_view.h"
+#include "products/circular/selmon.h"
+#include "products/circular/selmon_form.h"
+
+namespace {
+
+using namespace lorvane;
+
+// One Selmon calculation takes 63 decimal logarithms and 56 powers of ten.
+void BM_SelmonLogAndPowFloor(benchmark::State& state) {
+    double x = 1.5;
+    for (auto _ : state) {
+        double sum = 0;
+        for (int i = 0; i < 63; ++i) {
+            sum += std::log10(x + i);
+        }
+        for (int i = 0; i < 56; ++i) {
+            sum += std::pow(10.0, 0.1 * (x + i));
+        }
+        benchmark::DoNotOptimize(sum);
+        x += 1e-9;
+    }
+}
+BENCHMARK(BM_SelmonLogAndPowFloor);
+
+void BM_CalculateSelmon(benchmark::State& state) {
+    double volumeFlow = 100;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(circular::CalculateSelmon(100, volumeFlow, 250));
+        volumeFlow = volumeFlow < 220 ? volumeFlow + 0.5 : 70;
+    }
+}
+BENCHMARK(BM_CalculateSelmon);
+
+// The whole "calculate" press on a view of plain texts: reading, checking, storing,
+// calculating, selecting attenuators and formatting 59 result fields.
+void BM_SelmonCalculatePress(benchmark::State& state) {
+    SharedState shared;
+    std::ostringstream diagnostics;
+    circular::CSelmonDialog form({shared, diagnostics});
+    forms::TextView view;
+    forms::ShowInitialTexts(view, form);
+    view.SetText(1003, "35");
+    for (auto _ : state) {
+        form.OnButton(view, 1083);
+        diagnostics.str({});
+    }
+}
+BENCHMARK(BM_SelmonCalculatePress);
+
+}  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+
+#include "products/circular/circular_controller.h"
+
+namespace lorvane::circular {
+
+// clang-format off
+// Permitted volume flow per diameter, in the order of the form's diameter list.
+inline constexpr std::array<FlowRange, 6> TolmarFlowRanges{{
+    // D [mm]  Vmin   Vmax [m3/h]
+    {  80,     25,    80},
+    { 100,     40,   125},
+    { 125,     65,   220},
+    { 160,    100,   350},
+    { 200,    160,   500},
+    { 250,    240,   800},
+}};
+// clang-format on
+
+// The casing sound reduction of one diameter in dB, per octave band 63 to 8000 Hz, without
+// insulation, with 25 mm and with 50 mm insulation.
+struct TolmarCasingRow {
+    double diameter;  // mm
+    CasingLosses loss;
+};
+extern const std::array<TolmarCasingRow, 6> TolmarCasingLoss;
+
+CircularResult CalculateTolmar(double diameter, double volumeFlow, double differentialPressure);
+
+const CircularController& TolmarController();
+
+}  // namespace lorvane::circular

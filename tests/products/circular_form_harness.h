@@ -1,0 +1,79 @@
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/number_text.h"
+#include "core/shared_state.h"
+#include "forms/form.h"
+#include "forms/text_view.h"
+
+// Helpers for the tests of the circular controller forms: their field groups, and one form
+// driven through a plain-text view with its own shared state.
+namespace lorvane::circular::harness {
+
+inline std::set<int> FieldRange(int first, int last) {
+    std::set<int> ids;
+    for (int id = first; id <= last; ++id) {
+        ids.insert(id);
+    }
+    return ids;
+}
+
+inline std::set<int> Union(std::initializer_list<std::set<int>> sets) {
+    std::set<int> all;
+    for (const auto& s : sets) {
+        all.insert(s.begin(), s.end());
+    }
+    return all;
+}
+
+// Air-regenerated, A-weighted and case-radiated rows with their summation levels.
+inline const std::set<int> kAcousticFields =
+    Union({FieldRange(1007, 1014), FieldRange(1016, 1051)});
+// Length texts, levels and summation levels behind the attenuator.
+inline const std::set<int> kAttenuatorFields = Union({{1006}, FieldRange(1052, 1080)});
+inline const std::set<int> kVelocityFields = {1004, 1005};
+
+using Texts = std::vector<std::string>;
+
+// Each level as the format shows it: "%.0lf" for whole decibels, "%.2lf" for values printed to
+// two decimals.
+inline Texts Shown(std::string_view format, const Octaves& levels) {
+    Texts texts;
+    for (double level : levels) {
+        texts.push_back(FormatNumber(format, level));
+    }
+    return texts;
+}
+
+// One open form of a circular controller with the list id of its diameters.
+struct FormHarness {
+    FormHarness(forms::FormFactory make, forms::ControlId diameterList)
+        : form(make(context)), list(diameterList) {}
+
+    void Open() { forms::ShowInitialTexts(view, *form); }
+
+    void Calculate(const std::string& diameter, const std::string& flow, const std::string& dp,
+                   const std::string& target) {
+        view.SetText(list, diameter);
+        view.SetText(1001, flow);
+        view.SetText(1002, dp);
+        view.SetText(1003, target);
+        form->OnButton(view, 1083);
+    }
+
+    SharedState state;
+    std::ostringstream diagnostics;
+    forms::FormContext context{state, diagnostics};
+    std::unique_ptr<forms::Form> form;
+    forms::ControlId list;
+    forms::TextView view;
+};
+
+}  // namespace lorvane::circular::harness

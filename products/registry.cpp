@@ -2,14 +2,20 @@
 
 #include <array>
 
+#include "products/circular/daxel_form.h"
+#include "products/circular/mirolt_form.h"
 #include "products/circular/selmon_form.h"
+#include "products/circular/tolmar_form.h"
 
 namespace lorvane {
 
 namespace {
 
 const std::array kProductForms{
+    ProductForm{commands::kTolmar, circular::MakeTolmarForm},
     ProductForm{commands::kSelmon, circular::MakeSelmonForm},
+    ProductForm{commands::kDaxel, circular::MakeDaxelForm},
+    ProductForm{commands::kMirolt, circular::MakeMiroltForm},
 };
 
 }  // namespace

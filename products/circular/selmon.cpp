@@ -1,7 +1,5 @@
 #include "products/circular/selmon.h"
 
-#include <stdexcept>
-
 #include "products/circular/zeta_spectrum.h"
 
 namespace lorvane::circular {
@@ -63,15 +61,9 @@ double SelmonMinimumPressure(double v) {
 }  // namespace
 
 CircularResult CalculateSelmon(double diameter, double volumeFlow, double differentialPressure) {
-    const std::optional<int> row = FindDiameter(SelmonFlowRanges, diameter);
-    if (!row) {
-        throw std::invalid_argument("not a Selmon diameter");
-    }
-    const CasingLosses casing{SelmonCasingLoss.none[*row].bands,
-                              SelmonCasingLoss.insulated25[*row].bands,
-                              SelmonCasingLoss.insulated50[*row].bands};
+    const int row = DiameterRow(SelmonFlowRanges, diameter);
     return CalculateZetaController(diameter, volumeFlow, differentialPressure,
-                                   SelmonMinimumPressure, casing);
+                                   SelmonMinimumPressure, SelmonCasingLoss.Row(row));
 }
 
 const CircularController& SelmonController() {

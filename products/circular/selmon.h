@@ -26,11 +26,7 @@ inline constexpr std::array<FlowRange, 12> SelmonFlowRanges{{
 // clang-format on
 
 // Casing sound reduction in dB, per diameter and octave band 63 to 8000 Hz.
-struct SelmonCasingTables {
-    std::array<DiameterBands, 12> none;
-    std::array<DiameterBands, 12> insulated25;
-    std::array<DiameterBands, 12> insulated50;
-};
+using SelmonCasingTables = CasingTables<12>;
 extern const SelmonCasingTables SelmonCasingLoss;
 
 CircularResult CalculateSelmon(double diameter, double volumeFlow, double differentialPressure);

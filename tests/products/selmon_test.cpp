@@ -12,16 +12,13 @@
 #include "forms/text_view.h"
 #include "products/circular/selmon_form.h"
 #include "products/circular/zeta_spectrum.h"
+#include "tests/products/circular_form_harness.h"
 
 namespace lorvane::circular {
 namespace {
 
 std::vector<std::string> Rounded(const Octaves& levels) {
-    std::vector<std::string> texts;
-    for (double level : levels) {
-        texts.push_back(FormatNumber("%.0lf", level));
-    }
-    return texts;
+    return harness::Shown("%.0lf", levels);
 }
 
 using Texts = std::vector<std::string>;
@@ -89,50 +86,22 @@ TEST(CalculateSelmon, APressureUpTo1PaBelowTheMinimumIsAccepted) {
     EXPECT_FALSE(CalculateSelmon(100, 100, std::nextafter(minimum - 1, 0.0)).accepted);
 }
 
-// The form's fields, grouped the way a refusal empties them.
-std::set<int> Range(int first, int last) {
-    std::set<int> ids;
-    for (int id = first; id <= last; ++id) {
-        ids.insert(id);
-    }
-    return ids;
-}
+using harness::kAcousticFields;
+using harness::kAttenuatorFields;
+using harness::kVelocityFields;
+using harness::Union;
 
-std::set<int> Union(std::initializer_list<std::set<int>> sets) {
-    std::set<int> all;
-    for (const auto& s : sets) {
-        all.insert(s.begin(), s.end());
-    }
-    return all;
-}
-
-const std::set<int> kAcoustic = Union({Range(1007, 1014), Range(1016, 1051)});
-const std::set<int> kAttenuator = Union({{1006}, Range(1052, 1080)});
-const std::set<int> kVelocity = {1004, 1005};
 const std::set<int> kRange = {1149, 1150};
-const std::set<int> kResults = Union({kAcoustic, kAttenuator, kVelocity, kRange});
+const std::set<int> kResults = Union({kAcousticFields, kAttenuatorFields, kVelocityFields, kRange});
 
-class SelmonFormTest : public testing::Test {
+class SelmonFormTest : public testing::Test, protected harness::FormHarness {
   protected:
-    void Calculate(const std::string& diameter, const std::string& flow, const std::string& dp,
-                   const std::string& target) {
-        view.SetText(1157, diameter);
-        view.SetText(1001, flow);
-        view.SetText(1002, dp);
-        view.SetText(1003, target);
-        form.OnButton(view, 1083);
-    }
-
-    SharedState state;
-    std::ostringstream diagnostics;
-    forms::FormContext context{state, diagnostics};
-    CSelmonDialog form{context};
-    forms::TextView view;
+    SelmonFormTest() : FormHarness(MakeSelmonForm, 1157) {}
 };
 
 TEST_F(SelmonFormTest, ShowsTheStartValuesExample) {
-    forms::ShowInitialTexts(view, form);
-    form.OnButton(view, 1083);
+    Open();
+    form->OnButton(view, 1083);
     EXPECT_TRUE(view.Errors().empty());
     EXPECT_EQ(view.Text(1149), "   70");
     EXPECT_EQ(view.Text(1150), "  220");
@@ -142,7 +111,7 @@ TEST_F(SelmonFormTest, ShowsTheStartValuesExample) {
     EXPECT_EQ(view.Text(1024), "  53");
     EXPECT_EQ(view.Text(1049), "  -0");
     EXPECT_EQ(view.Text(1051), "  18");
-    for (int id : kAttenuator) {
+    for (int id : kAttenuatorFields) {
         EXPECT_EQ(view.Text(id), "") << id;  // target 0: no attenuator wanted
     }
 }
@@ -213,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "250",
                 "0",
                 "Pease correct diameter",
-                Union({kAcoustic, kAttenuator, kVelocity, kRange}),
+                Union({kAcousticFields, kAttenuatorFields, kVelocityFields, kRange}),
                 {},
                 Stored(250, 1000, 500),
                 100},
@@ -223,24 +192,25 @@ INSTANTIATE_TEST_SUITE_P(
                 "250",
                 "0",
                 "Pease correct diameter",
-                Union({kAcoustic, kAttenuator, kVelocity, kRange}),
+                Union({kAcousticFields, kAttenuatorFields, kVelocityFields, kRange}),
                 {},
                 Stored(250, 1000, 500),
                 100},
         Refusal{"VolumeFlow", "100", "69.9", "250", "0", "Please correct volume flow",
-                Union({kAcoustic, kAttenuator, kVelocity}), kRange, Stored(100, 1000, 500), 100},
+                Union({kAcousticFields, kAttenuatorFields, kVelocityFields}), kRange,
+                Stored(100, 1000, 500), 100},
         Refusal{"Pressure", "100", "100", "0.05", "0", "Please correct differential pressure",
-                Union({kAcoustic, kAttenuator}), kRange, Stored(100, 100, 500), 100},
+                Union({kAcousticFields, kAttenuatorFields}), kRange, Stored(100, 100, 500), 100},
         Refusal{"PressureNotFinite", "100", "100", "nan", "0",
-                "Please correct differential pressure", Union({kAcoustic, kAttenuator}), kRange,
-                Stored(100, 100, 500), 100},
+                "Please correct differential pressure", Union({kAcousticFields, kAttenuatorFields}),
+                kRange, Stored(100, 100, 500), 100},
         Refusal{"Target", "100", "100", "250", "100.1", "Please correct Sound level",
-                Union({kAcoustic, kAttenuator}), kRange, Stored(100, 100, 250), 100},
+                Union({kAcousticFields, kAttenuatorFields}), kRange, Stored(100, 100, 250), 100},
         Refusal{"TargetNegative", "100", "100", "250", "-1", "Please correct Sound level",
-                Union({kAcoustic, kAttenuator}), kRange, Stored(100, 100, 250), 100},
+                Union({kAcousticFields, kAttenuatorFields}), kRange, Stored(100, 100, 250), 100},
         Refusal{"IncreasePressure", "80", "125", "1", "30", "Please increase differential pressure",
-                Union({kAcoustic, kAttenuator}), Union({kRange, kVelocity}), Stored(80, 125, 1),
-                30}),
+                Union({kAcousticFields, kAttenuatorFields}), Union({kRange, kVelocityFields}),
+                Stored(80, 125, 1), 30}),
     [](const testing::TestParamInfo<Refusal>& refusal) { return refusal.param.name; });
 
 TEST_F(SelmonFormTest, AcceptsTheExactLimits) {
@@ -254,7 +224,7 @@ TEST_F(SelmonFormTest, AcceptsTheExactLimits) {
 }
 
 TEST_F(SelmonFormTest, TheListShowsTheRangeOfTheChosenDiameterAtOnce) {
-    form.OnSelectionChange(view, 1157, 11);  // "400"
+    form->OnSelectionChange(view, 1157, 11);  // "400"
     EXPECT_EQ(view.Text(1149), " 1000");
     EXPECT_EQ(view.Text(1150), " 4000");
     EXPECT_EQ(state.productInputs.diameter, 100);  // nothing is stored

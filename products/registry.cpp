@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "products/attenuators/attenuator_form.h"
 #include "products/circular/daxel_form.h"
 #include "products/circular/mirolt_form.h"
 #include "products/circular/selmon_form.h"
@@ -16,6 +17,7 @@ const std::array kProductForms{
     ProductForm{commands::kSelmon, circular::MakeSelmonForm},
     ProductForm{commands::kDaxel, circular::MakeDaxelForm},
     ProductForm{commands::kMirolt, circular::MakeMiroltForm},
+    ProductForm{commands::kAttenuator, attenuators::MakeAttenuatorForm},
 };
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <sstream>
 
+#include "core/acoustics.h"
+#include "core/attenuator_selection.h"
 #include "forms/text_view.h"
+#include "products/attenuators/attenuator.h"
 #include "products/circular/selmon.h"
 #include "products/circular/selmon_form.h"
 
@@ -53,5 +56,41 @@ void BM_SelmonCalculatePress(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SelmonCalculatePress);
+
+// The attenuator selection evaluates at most 7 lengths for each of 3 insulation thicknesses;
+// its floor is 21 A-weighted summations.
+void BM_TwentyOneSummations(benchmark::State& state) {
+    Octaves levels{};
+    levels.fill(60);
+    for (auto _ : state) {
+        double sum = 0;
+        for (int i = 0; i < 21; ++i) {
+            levels[0] += 1e-9;
+            sum += AWeightedSummationLevel(levels);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_TwentyOneSummations);
+
+// A target of 1 dB(A) is never met: every thickness evaluates all seven lengths.
+void BM_SelectAttenuatorLengthsLongest(benchmark::State& state) {
+    Octaves levels{};
+    levels.fill(60);
+    for (auto _ : state) {
+        levels[0] += 1e-9;
+        benchmark::DoNotOptimize(SelectAttenuatorLengths(250, levels, 1));
+    }
+}
+BENCHMARK(BM_SelectAttenuatorLengthsLongest);
+
+void BM_InterpolateInsertionLoss(benchmark::State& state) {
+    double length = 500;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(attenuators::InterpolateInsertionLoss(9, length));
+        length = length < 2000 ? length + 0.7 : 500;
+    }
+}
+BENCHMARK(BM_InterpolateInsertionLoss);
 
 }  // namespace

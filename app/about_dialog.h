@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace lorvane::app {
+
+// The "About" box: the program's name and version and an OK button.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+}  // namespace lorvane::app

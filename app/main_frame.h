@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+
+#include "core/shared_state.h"
+
+class QAction;
+class QMenu;
+
+namespace lorvane::forms::qt {
+class Prompts;
+}
+
+namespace lorvane::app {
+
+// The main window: an empty client area, the menu bar, an empty toolbar and the status bar.
+// Its product commands open the product forms, one at a time, modal over this window; every
+// form is given the one shared state of the run.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent = nullptr);
+
+    // The menu action of a command id, or null.
+    QAction* CommandAction(int command) const;
+    void OnCommand(int command);
+
+  private:
+    void CreateMenus();
+    QAction* AddCommand(QMenu* menu, int command, const char* text, const char* statusTip);
+    void CreateToolBar();
+    void CreateStatusBar();
+    void OpenProductForm(int command);
+
+    SharedState& state_;
+    forms::qt::Prompts& prompts_;
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace lorvane::app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <span>
+
+namespace lorvane::app {
+
+// Command ids of the main window that open no product form.
+namespace commands {
+inline constexpr int kAbout = 57664;
+inline constexpr int kExit = 57665;
+}  // namespace commands
+
+enum class MenuEntryKind {
+    Menu,       // opens a menu (in the menu bar) or a submenu (inside a menu)
+    Item,       // a command
+    Separator,  //
+    End,        // closes the latest open menu
+};
+
+struct MenuEntry {
+    MenuEntryKind kind;
+    int command = 0;
+    const char* text = "";
+    const char* statusTip = "";
+};
+
+// The main window's menu bar, top to bottom.
+std::span<const MenuEntry> MainMenu();
+
+}  // namespace lorvane::app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "forms/form_description.h"
+
+class QLabel;
+class QWidget;
+
+namespace lorvane::forms::qt {
+
+// The widget that draws one control of a form description; the caller places it in the grid.
+QWidget* CreateControlWidget(const Control& control, QWidget* parent);
+
+// A control's text: a field's text, a drop-down list's selected or typed entry, a label's text.
+QString WidgetText(const QWidget* widget);
+
+// Replaces a control's text. A drop-down list selects its first entry that begins with the text;
+// where no entry does, a list whose text may be typed shows the text and a selection-only list
+// stays as it is. An empty text empties the field, for lists as well.
+void SetWidgetText(QWidget* widget, const QString& text);
+
+// The heading's font: TitleFont on the given font's family when the face is missing.
+QFont TitleFontFrom(const QFont& base);
+
+// Draws a label in TitleFont and TitleColour.
+void ApplyTitleStyle(QLabel* label);
+
+}  // namespace lorvane::forms::qt

@@ -1,0 +1,19 @@
+#include "forms/qt/prompts.h"
+
+#include <QMessageBox>
+
+#include "forms/qt/dialog1.h"
+
+namespace lorvane::forms::qt {
+
+void DialogPrompts::ShowError(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool DialogPrompts::AskCorrection(QWidget* parent, const QString& question) {
+    Dialog1 dialog(question, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace lorvane::forms::qt

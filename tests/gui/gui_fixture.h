@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "forms/qt/prompts.h"
+
+namespace lorvane::test {
+
+// Prompts that note what a form would have shown and answer questions from a queue (NO when
+// it is empty).
+class RecordingPrompts : public forms::qt::Prompts {
+  public:
+    struct Message {
+        QString caption;
+        QString text;
+    };
+
+    void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
+    bool AskCorrection(QWidget* parent, const QString& question) override;
+
+    QList<Message> errors;
+    QStringList questions;
+    std::deque<bool> answers;
+};
+
+// Looks for a modal window every few milliseconds. A window a test expects is handed to the
+// test's handler, which must close it; any other one is noted and closed, so that a test fails
+// instead of waiting for a click that never comes.
+class ModalWatchdog {
+  public:
+    using Handler = std::function<void(QWidget* modal)>;
+
+    ModalWatchdog();
+
+    // The next modal window goes to the handler.
+    void Expect(Handler handler) { handlers_.push_back(std::move(handler)); }
+    // A window the test shows modally itself and drives directly.
+    void Allow(QWidget* window) { allowed_.append(window); }
+
+    // The captions of unexpected modal windows, and of expected ones that never came.
+    QStringList Faults() const;
+
+  private:
+    void Check();
+
+    QTimer timer_;
+    std::deque<Handler> handlers_;
+    QList<QPointer<QWidget>> allowed_;
+    QStringList unexpected_;
+    bool busy_ = false;
+};
+
+// Points the user settings of this process at a directory that lives as long as the object.
+class TemporarySettings {
+  public:
+    TemporarySettings();
+
+  private:
+    QTemporaryDir directory_;
+};
+
+}  // namespace lorvane::test

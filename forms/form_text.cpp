@@ -11,69 +11,156 @@ struct PlacedText {
     Cell cell;
     std::string text;
     bool alignRight = false;
+    bool isLabel = false;
+    bool trailingLabel = false;  // a label with nothing to its right: it may run past its column
 };
+
+using Row = std::vector<PlacedText>;  // sorted by column
+using Rows = std::map<int, Row>;      // by grid row
+using RowRange = std::pair<Rows::iterator, Rows::iterator>;
 
 bool IsShown(const Control& control) {
     return control.kind != ControlKind::Button && control.kind != ControlKind::Hidden &&
            control.kind != ControlKind::Title;
 }
 
-std::string Padded(const std::string& text, std::size_t width, bool alignRight) {
-    if (text.size() >= width) {
-        return text;
+Rows PlaceTexts(const FormDescription& form, const FormView& view) {
+    Rows rows;
+    for (const Control& control : form.controls) {
+        if (IsShown(control)) {
+            const bool isLabel = control.kind == ControlKind::Label;
+            rows[control.cell.row].push_back({control.cell,
+                                              isLabel ? control.text : view.Text(control.id),
+                                              control.kind == ControlKind::Result, isLabel});
+        }
     }
-    const std::string padding(width - text.size(), ' ');
-    return alignRight ? padding + text : text + padding;
+    for (auto& [index, row] : rows) {
+        std::sort(row.begin(), row.end(), [](const PlacedText& a, const PlacedText& b) {
+            return a.cell.column < b.cell.column;
+        });
+        row.back().trailingLabel = row.back().isLabel;
+    }
+    return rows;
+}
+
+// A row whose cells span several columns (the inputs beside their results, for example) is
+// aligned only with its neighbours of the same kind, so that it does not widen the columns of
+// a table of bands. A row of one label goes with the row above it.
+bool HasSpans(const Row& row, bool rowAboveHasSpans) {
+    if (row.size() == 1 && row.front().isLabel) {
+        return rowAboveHasSpans;
+    }
+    return std::any_of(row.begin(), row.end(),
+                       [](const PlacedText& cell) { return cell.cell.columnSpan > 1; });
+}
+
+// The width of the columns a cell spans, with the blanks between them.
+std::size_t SpanWidth(const std::vector<std::size_t>& widths, const Cell& cell) {
+    std::size_t width = cell.columnSpan - 1;
+    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) {
+        width += widths[c];
+    }
+    return width;
+}
+
+std::size_t ColumnStart(const std::vector<std::size_t>& widths, int column) {
+    std::size_t start = 0;
+    for (int c = 0; c < column; ++c) {
+        start += widths[c] + 1;
+    }
+    return start;
+}
+
+template <typename Visit>
+void ForEachCell(RowRange block, Visit visit) {
+    for (auto it = block.first; it != block.second; ++it) {
+        for (PlacedText& cell : it->second) {
+            visit(cell);
+        }
+    }
+}
+
+// The widths of the columns of a block of rows: every cell fits, except a trailing label. A
+// spanning cell that needs more room widens the last column it spans. A label in a column of
+// results is aligned right, as the numbers below or beside it are, unless it is a trailing
+// label too wide for its column.
+std::vector<std::size_t> LayOutColumns(RowRange block) {
+    std::size_t columns = 0;
+    ForEachCell(block, [&](const PlacedText& cell) {
+        columns = std::max<std::size_t>(columns, cell.cell.column + cell.cell.columnSpan);
+    });
+    std::vector<std::size_t> widths(columns, 0);
+    std::vector<bool> holdsResults(columns, false);
+    ForEachCell(block, [&](const PlacedText& cell) {
+        if (cell.cell.columnSpan == 1 && !cell.trailingLabel) {
+            widths[cell.cell.column] = std::max(widths[cell.cell.column], cell.text.size());
+            holdsResults[cell.cell.column] = holdsResults[cell.cell.column] || cell.alignRight;
+        }
+    });
+    ForEachCell(block, [&](const PlacedText& cell) {
+        const std::size_t width = SpanWidth(widths, cell.cell);
+        if (cell.cell.columnSpan > 1 && !cell.trailingLabel && cell.text.size() > width) {
+            widths[cell.cell.column + cell.cell.columnSpan - 1] += cell.text.size() - width;
+        }
+    });
+    ForEachCell(block, [&](PlacedText& cell) {
+        if (cell.trailingLabel && cell.text.size() <= SpanWidth(widths, cell.cell)) {
+            cell.trailingLabel = false;  // it fits: align it as the column's other cells
+        }
+        if (cell.isLabel && cell.cell.columnSpan == 1 && !cell.trailingLabel) {
+            cell.alignRight = holdsResults[cell.cell.column];
+        }
+    });
+    return widths;
+}
+
+std::string RenderRow(const Row& row, const std::vector<std::size_t>& widths) {
+    std::string line;
+    for (const PlacedText& cell : row) {
+        line.resize(std::max(line.size(), ColumnStart(widths, cell.cell.column)), ' ');
+        const std::size_t width = SpanWidth(widths, cell.cell);
+        const std::size_t padding =
+            cell.trailingLabel ? 0 : width - std::min(width, cell.text.size());
+        line += cell.alignRight ? std::string(padding, ' ') + cell.text
+                                : cell.text + std::string(padding, ' ');
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+bool HasText(const Row& row) {
+    return std::any_of(row.begin(), row.end(),
+                       [](const PlacedText& cell) { return !cell.text.empty(); });
 }
 
 }  // namespace
 
 std::string RenderFormText(const FormDescription& form, const FormView& view) {
-    std::map<int, std::vector<PlacedText>> rows;
-    std::map<int, std::size_t> widths;
-    for (const Control& control : form.controls) {
-        if (!IsShown(control)) {
-            continue;
-        }
-        const bool isField = control.id != kNoId;
-        PlacedText placed{control.cell, isField ? view.Text(control.id) : control.text,
-                          control.kind == ControlKind::Result};
-        if (control.cell.columnSpan == 1) {
-            std::size_t& width = widths[control.cell.column];
-            width = std::max(width, placed.text.size());
-        }
-        rows[control.cell.row].push_back(std::move(placed));
-    }
-
     std::string text = form.caption + "\n";
     if (const Control* title = form.Find(form.titleLabel)) {
         text += title->text + "\n";
     }
     text += "\n";
-    for (auto& [row, cells] : rows) {
-        std::sort(cells.begin(), cells.end(), [](const PlacedText& a, const PlacedText& b) {
-            return a.cell.column < b.cell.column;
-        });
-        const bool anyText = std::any_of(cells.begin(), cells.end(),
-                                         [](const PlacedText& cell) { return !cell.text.empty(); });
-        if (!anyText) {
-            continue;
+    Rows rows = PlaceTexts(form, view);
+    int previousRow = rows.empty() ? 0 : rows.begin()->first;
+    for (auto blockStart = rows.begin(); blockStart != rows.end();) {
+        const bool spans = HasSpans(blockStart->second, false);
+        auto blockEnd = std::next(blockStart);
+        while (blockEnd != rows.end() && HasSpans(blockEnd->second, spans) == spans) {
+            ++blockEnd;
         }
-        std::string line;
-        int column = 0;
-        for (const PlacedText& cell : cells) {
-            for (; column < cell.cell.column; ++column) {
-                line += std::string(widths[column], ' ') + " ";
+        const std::vector<std::size_t> widths = LayOutColumns({blockStart, blockEnd});
+        for (auto it = blockStart; it != blockEnd; ++it) {
+            const auto& [index, row] = *it;
+            if (index > previousRow + 1) {
+                text += "\n";  // a row of the grid with nothing in it
             }
-            std::size_t width = 0;
-            for (int c = cell.cell.column; c < cell.cell.column + cell.cell.columnSpan; ++c) {
-                width += widths[c] + (c > cell.cell.column ? 1 : 0);
+            previousRow = index;
+            if (HasText(row)) {
+                text += RenderRow(row, widths) + "\n";
             }
-            line += Padded(cell.text, width, cell.alignRight) + " ";
-            column = cell.cell.column + cell.cell.columnSpan;
         }
-        line.erase(line.find_last_not_of(' ') + 1);
-        text += line + "\n";
+        blockStart = blockEnd;
     }
     return text;
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lorvane::cli::test {
+
+// What one run of lorvane-calc printed, and how it ended.
+struct CalcRun {
+    std::string out;
+    std::string err;
+    int status = -1;  // the exit status; -1 when the program did not exit normally
+};
+
+// Runs the built lorvane-calc with the arguments, in this process's environment with the given
+// "NAME=value" entries added or replaced.
+CalcRun RunCalc(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& environment = {});
+
+// The lines of a text.
+std::vector<std::string> Lines(const std::string& text);
+
+}  // namespace lorvane::cli::test

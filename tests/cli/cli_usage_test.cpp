@@ -1,0 +1,77 @@
+// Calls that are themselves wrong (exit status 2), help and version.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/cli/calc_process.h"
+
+namespace lorvane::cli::test {
+namespace {
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct WrongCall {
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string named;  // what the usage line must name
+};
+
+void PrintTo(const WrongCall& call, std::ostream* out) {
+    *out << call.name;
+}
+
+class CliWrongCall : public ::testing::TestWithParam<WrongCall> {};
+
+TEST_P(CliWrongCall, GivesOneUsageLineAndStatus2) {
+    const CalcRun run = RunCalc(GetParam().arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_THAT(run.err, StartsWith("lorvane-calc: "));
+    EXPECT_THAT(run.err, HasSubstr(GetParam().named));
+    EXPECT_THAT(run.err, EndsWith("--help')\n"));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Calls, CliWrongCall, ::testing::Values(
+    WrongCall{"UnknownProduct",       {"fan"},                            "unknown product 'fan'"},
+    WrongCall{"NoProduct",            {},                                 "no product"},
+    WrongCall{"UnknownOption",        {"--foo"},                          "unknown option --foo"},
+    WrongCall{"UnknownProductOption", {"selmon", "--foo", "1"},           "unknown option --foo"},
+    WrongCall{"MissingValue",         {"selmon", "--dp"},                 "--dp needs a value"},
+    WrongCall{"StrayArgument",        {"selmon", "--flow", "100", "150"}, "'150'"}),
+    [](const auto& param) { return param.param.name; });
+// clang-format on
+
+TEST(CliUsage, HelpListsProductsAndOptions) {
+    const CalcRun help = RunCalc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_THAT(help.out, HasSubstr("selmon"));
+
+    const CalcRun selmon = RunCalc({"selmon", "--help"});
+    EXPECT_EQ(selmon.status, 0);
+    for (const char* option : {"--diameter", "--flow", "--dp", "--target", "--json"}) {
+        EXPECT_THAT(selmon.out, HasSubstr(option));
+    }
+    // The defaults are the form's start values.
+    EXPECT_THAT(selmon.out, HasSubstr("(default 250)"));
+}
+
+TEST(CliUsage, VersionIsTheProjectVersion) {
+    const CalcRun run = RunCalc({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "lorvane-calc " LORVANE_VERSION "\n");
+}
+
+TEST(CliUsage, JsonMayComeBeforeTheProduct) {
+    const CalcRun run = RunCalc({"--json", "selmon", "--dp=-1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["error"], "Please correct differential pressure");
+}
+
+}  // namespace
+}  // namespace lorvane::cli::test

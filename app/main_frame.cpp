@@ -25,6 +25,8 @@ bool IsProductCommand(int command) {
 CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), state_(state), prompts_(prompts) {
     setCentralWidget(new QWidget(this));
+    // The empty client area would shrink the window to its menu; open at a usable size.
+    resize(800, 600);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();

@@ -37,6 +37,17 @@ class FieldEdit : public QLineEdit {
     int characters_;
 };
 
+QLabel* CreateLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    // A number stands right-aligned, like the numbers in the result fields below it.
+    bool isNumber = false;
+    text.toDouble(&isNumber);
+    if (isNumber) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return label;
+}
+
 QComboBox* CreateComboBox(const Control& control, bool editable, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
@@ -58,6 +69,7 @@ QWidget* CreateEdit(ControlKind kind, QWidget* parent) {
     auto* edit = new FieldEdit(kResultCharacters, parent);
     edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignRight);
+    edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return edit;
 }
 
@@ -83,8 +95,9 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent) {
     const QString text = QString::fromStdString(control.text);
     switch (control.kind) {
         case ControlKind::Title:
-        case ControlKind::Label:
             return new QLabel(text, parent);
+        case ControlKind::Label:
+            return CreateLabel(text, parent);
         case ControlKind::Input:
         case ControlKind::Result:
         case ControlKind::Hidden:

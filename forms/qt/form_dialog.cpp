@@ -51,7 +51,11 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     if (control.kind == ControlKind::Hidden) {
         widget->hide();
     } else {
-        grid->addWidget(widget, control.cell.row, control.cell.column, 1, control.cell.columnSpan);
+        // A result field keeps its narrow width at the left of a wider cell.
+        const Qt::Alignment alignment =
+            control.kind == ControlKind::Result ? Qt::AlignLeft : Qt::Alignment();
+        grid->addWidget(widget, control.cell.row, control.cell.column, 1, control.cell.columnSpan,
+                        alignment);
     }
     const ControlId id = control.id;
     if (id == kNoId) {

@@ -23,6 +23,28 @@ using forms::qt::FormDialog;
 enum class Answer { Yes, No, Escape, CloseBox };
 enum class Trigger { Click, Enter };
 
+// A form of one drop-down list and one hidden field, to see how the dialog writes list texts.
+class ListForm : public forms::Form {
+  public:
+    explicit ListForm(forms::ControlKind listKind) {
+        description_.caption = "List";
+        description_.Add({.id = 1, .kind = listKind, .items = {"100", "200", "250"}});
+        description_.Add({.id = 2, .kind = forms::ControlKind::Hidden});
+    }
+    const forms::FormDescription& Description() const override { return description_; }
+    std::vector<forms::FieldText> InitialTexts() const override { return {{1, "2"}, {2, "kept"}}; }
+    void OnButton(forms::FormView& /*view*/, forms::ControlId /*button*/) override {}
+    void OnSelectionChange(forms::FormView& /*view*/, forms::ControlId /*list*/,
+                           int /*index*/) override {
+        ++selectionChanges;
+    }
+
+    int selectionChanges = 0;
+
+  private:
+    forms::FormDescription description_;
+};
+
 QPushButton* ButtonWithText(QWidget* parent, const QString& text) {
     for (QPushButton* button : parent->findChildren<QPushButton*>()) {
         if (button->text() == text) {
@@ -47,6 +69,8 @@ class FormDialogTest : public QObject {
     void calculatesTheWorkedExample();
     void refusedVolumeFlowEmptiesTheVelocityFields();
     void pickingADiameterShowsItsFlowRangeAtOnce();
+    void listTextSelectsTheFirstEntryThatBeginsWithIt_data();
+    void listTextSelectsTheFirstEntryThatBeginsWithIt();
     void headingIsDrawnInTitleFontAndColour();
     void correctionBoxAnswers_data();
     void correctionBoxAnswers();
@@ -208,6 +232,47 @@ void FormDialogTest::pickingADiameterShowsItsFlowRangeAtOnce() {
     QCOMPARE(TextOf(1149), QStringLiteral(" 1000"));
 }
 
+void FormDialogTest::listTextSelectsTheFirstEntryThatBeginsWithIt_data() {
+    QTest::addColumn<forms::ControlKind>("kind");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("shown");
+    const auto list = forms::ControlKind::List;
+    const auto combo = forms::ControlKind::ComboBox;
+    QTest::newRow("list, prefix") << list << "25"
+                                  << "250";
+    QTest::newRow("list, no entry: selection stays") << list << "9"
+                                                     << "200";
+    QTest::newRow("list, empty") << list << ""
+                                 << "";
+    QTest::newRow("typed list, prefix") << combo << "25"
+                                        << "250";
+    QTest::newRow("typed list, no entry: shows the text") << combo << "9"
+                                                          << "9";
+    QTest::newRow("typed list, empty") << combo << ""
+                                       << "";
+}
+
+void FormDialogTest::listTextSelectsTheFirstEntryThatBeginsWithIt() {
+    QFETCH(forms::ControlKind, kind);
+    QFETCH(QString, written);
+    QFETCH(QString, shown);
+    auto owned = std::make_unique<ListForm>(kind);
+    ListForm& form = *owned;
+    FormDialog dialog(std::move(owned), prompts_);
+    watchdog_->Allow(&dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(qobject_cast<QComboBox*>(dialog.Widget(1))->isEditable(),
+             kind == forms::ControlKind::ComboBox);
+    QCOMPARE(dialog.Text(1), std::string("200"));  // the opening text "2"
+    QVERIFY(!dialog.Widget(2)->isVisible());
+    QCOMPARE(dialog.Text(2), std::string("kept"));
+
+    dialog.SetText(1, written.toStdString());
+    QCOMPARE(QString::fromStdString(dialog.Text(1)), shown);
+    QCOMPARE(form.selectionChanges, 0);
+}
+
 void FormDialogTest::headingIsDrawnInTitleFontAndColour() {
     auto* heading = qobject_cast<QLabel*>(Widget(1164));
     QVERIFY(heading != nullptr);
@@ -273,6 +338,7 @@ void FormDialogTest::errorBoxHasTheCaptionTheMessageAndOneOkButton() {
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->standardButton(box->buttons().at(0)), QMessageBox::Ok);
+        QVERIFY(box->buttons().at(0)->icon().isNull());
         QTest::mouseClick(box->buttons().at(0), Qt::LeftButton);
     });
     forms::qt::DialogPrompts prompts;

@@ -2,10 +2,18 @@
 
 #include <algorithm>
 
+#include "cli/attenuator_json.h"
 #include "cli/circular_json.h"
+#include "products/attenuators/attenuator_form.h"
 #include "products/circular/circular_form.h"
+#include "products/circular/daxel.h"
+#include "products/circular/daxel_form.h"
+#include "products/circular/mirolt.h"
+#include "products/circular/mirolt_form.h"
 #include "products/circular/selmon.h"
 #include "products/circular/selmon_form.h"
+#include "products/circular/tolmar.h"
+#include "products/circular/tolmar_form.h"
 
 namespace lorvane::cli {
 namespace {
@@ -21,6 +29,14 @@ std::vector<Option> CircularOptions(const circular::CircularController& controll
     };
 }
 
+std::vector<Option> AttenuatorOptions() {
+    namespace ids = attenuators::ids;
+    return {
+        {"diameter", ids::kDiameterList, "duct diameter [mm]"},
+        {"length", ids::kLength, "attenuator length [mm], 500 to 2000"},
+    };
+}
+
 }  // namespace
 
 std::span<const Command> Commands() {
@@ -28,6 +44,10 @@ std::span<const Command> Commands() {
     // clang-format off
     static const std::vector<Command> commands{
         {"selmon", "Selmon constant volume flow controller", CircularOptions(SelmonController()), MakeSelmonForm, CircularJson(SelmonController())},
+        {"tolmar", "Tolmar constant volume flow controller", CircularOptions(TolmarController()), MakeTolmarForm, CircularJson(TolmarController())},
+        {"daxel", "Daxel electronically regulated volume flow controller", CircularOptions(DaxelController()), MakeDaxelForm, CircularJson(DaxelController())},
+        {"mirolt", "Mirolt electronically regulated volume flow controller", CircularOptions(MiroltController()), MakeMiroltForm, CircularJson(MiroltController())},
+        {"attenuator", "Nerva circular sound attenuator: insertion loss", AttenuatorOptions(), attenuators::MakeAttenuatorForm, AttenuatorJson},
     };
     // clang-format on
     return commands;

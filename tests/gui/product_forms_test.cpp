@@ -1,0 +1,182 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+#include <sstream>
+
+#include "core/attenuator_selection.h"
+#include "core/number_text.h"
+#include "forms/qt/form_dialog.h"
+#include "gui_fixture.h"
+#include "products/attenuators/attenuator_form.h"
+#include "products/circular/daxel_form.h"
+#include "products/circular/mirolt_form.h"
+#include "products/circular/selmon_form.h"
+#include "products/circular/tolmar_form.h"
+
+namespace lorvane {
+namespace {
+
+using forms::qt::FormDialog;
+using FieldTexts = QList<QPair<int, QString>>;
+
+}  // namespace
+
+// Every product form on real widgets: typed into, calculated, read back.
+class ProductFormsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void typedCalculation_data();
+    void typedCalculation();
+    void selmonShowsTheAttenuatorsForATarget();
+    void attenuatorFormInterpolatesThePickedDiameter();
+
+  private:
+    void Open(forms::FormFactory makeForm);
+    QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
+    void Type(int id, const QString& text);
+    void PressCalculate() { QTest::mouseClick(dialog_->Widget(1083), Qt::LeftButton); }
+
+    test::TemporarySettings settings_;
+    SharedState state_;
+    std::ostringstream diagnostics_;
+    test::RecordingPrompts prompts_;
+    std::unique_ptr<test::ModalWatchdog> watchdog_;
+    std::unique_ptr<FormDialog> dialog_;
+};
+
+void ProductFormsTest::init() {
+    state_ = SharedState{};
+    prompts_ = test::RecordingPrompts{};
+    watchdog_ = std::make_unique<test::ModalWatchdog>();
+}
+
+void ProductFormsTest::cleanup() {
+    dialog_.reset();
+    const QStringList faults = watchdog_->Faults();
+    watchdog_.reset();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+void ProductFormsTest::Open(forms::FormFactory makeForm) {
+    dialog_ =
+        std::make_unique<FormDialog>(makeForm(forms::FormContext{state_, diagnostics_}), prompts_);
+    watchdog_->Allow(dialog_.get());
+    dialog_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+}
+
+void ProductFormsTest::Type(int id, const QString& text) {
+    QWidget* field = dialog_->Widget(id);
+    QVERIFY2(field != nullptr, qPrintable(QStringLiteral("no control %1").arg(id)));
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        field = combo->lineEdit();
+    }
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
+void ProductFormsTest::typedCalculation_data() {
+    QTest::addColumn<forms::FormFactory>("makeForm");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<FieldTexts>("typed");
+    QTest::addColumn<FieldTexts>("shown");
+
+    QTest::newRow("Tolmar 250 mm")
+        << &circular::MakeTolmarForm << QStringLiteral("Tolmar")
+        << FieldTexts{{1157, "250"}, {1001, "240"}, {1002, "500"}}
+        << FieldTexts{{1149, "  240"}, {1150, "  800"}, {1004, "  1.4"}, {1005, "   42"},
+                      {1007, "  57"},  {1014, "  44"},  {1024, "  59"},  {1033, "  53"}};
+    QTest::newRow("Daxel 200 mm") << &circular::MakeDaxelForm << QStringLiteral("Daxel")
+                                  << FieldTexts{{1129, "200"}, {1001, "500"}, {1002, "250"}}
+                                  << FieldTexts{{1153, "  165"}, {1154, " 1100"}, {1004, "  4.4"},
+                                                {1005, "   48"}, {1007, "   77"}, {1014, "   35"},
+                                                {1024, "   62"}, {1051, "   38"}};
+    QTest::newRow("Mirolt 200 mm")
+        << &circular::MakeMiroltForm << QStringLiteral("Mirolt")
+        << FieldTexts{{1160, "200"}, {1001, "500"}, {1002, "250"}}
+        << FieldTexts{{1158, "  160"}, {1159, " 1360"}, {1004, "  4.4"}, {1005, "   32"},
+                      {1007, "   65"}, {1008, "   70"}, {1024, "   59"}, {1033, "   41"}};
+}
+
+void ProductFormsTest::typedCalculation() {
+    QFETCH(forms::FormFactory, makeForm);
+    QFETCH(QString, caption);
+    QFETCH(FieldTexts, typed);
+    QFETCH(FieldTexts, shown);
+
+    Open(makeForm);
+    QCOMPARE(dialog_->windowTitle(), caption);
+    for (const auto& [id, text] : typed) {
+        Type(id, text);
+    }
+    PressCalculate();
+    QCOMPARE(prompts_.errors.size(), 0);
+    for (const auto& [id, text] : shown) {
+        QCOMPARE(TextOf(id), text);
+    }
+}
+
+void ProductFormsTest::selmonShowsTheAttenuatorsForATarget() {
+    Open(circular::MakeSelmonForm);
+    Type(1157, QStringLiteral("250"));
+    Type(1001, QStringLiteral("1000"));
+    Type(1003, QStringLiteral("50"));
+    PressCalculate();
+    QCOMPARE(prompts_.errors.size(), 0);
+
+    const AttenuatorSelection expected = SelectAttenuatorLengths(250, state_.octaveLevels, 50);
+    QCOMPARE(expected.outcome, SelectionOutcome::Selected);
+    const int lengthIds[] = {1006, 1052, 1053};
+    const int firstBandIds[] = {1054, 1063, 1072};
+    for (int t = 0; t < kInsulationCount; ++t) {
+        const AttenuatorRow& row = expected.rows[t];
+        QCOMPARE(TextOf(lengthIds[t]),
+                 QString::fromUtf8(AttenuatorLengths[row.length].text.data(),
+                                   AttenuatorLengths[row.length].text.size()));
+        for (int k = 0; k < kOctaveCount; ++k) {
+            QCOMPARE(TextOf(firstBandIds[t] + k),
+                     QString::fromStdString(FormatNumber("%4.0lf", row.levels[k])));
+        }
+        QCOMPARE(TextOf(firstBandIds[t] + 8),
+                 QString::fromStdString(FormatNumber("%4.0lf", row.summationLevel)));
+    }
+}
+
+void ProductFormsTest::attenuatorFormInterpolatesThePickedDiameter() {
+    state_.attenuatorLength = 1250;
+    Open(attenuators::MakeAttenuatorForm);
+    QCOMPARE(dialog_->windowTitle(), QStringLiteral("Sound attenuators Nerva"));
+    QCOMPARE(TextOf(1161), QStringLiteral("100"));
+    QCOMPARE(TextOf(1001), QStringLiteral("1250"));
+
+    auto* diameters = qobject_cast<QComboBox*>(dialog_->Widget(1161));
+    QVERIFY(diameters != nullptr && !diameters->isEditable());
+    diameters->setFocus();
+    QTest::keyClick(diameters, Qt::Key_Home);  // the first entry, 80 mm
+    QCOMPARE(TextOf(1161), QStringLiteral("80"));
+    Type(1001, QStringLiteral("600"));
+    PressCalculate();
+
+    QCOMPARE(TextOf(1058), QStringLiteral("   29"));  // 25 mm, 1000 Hz: 25 + 11 * 100 / 250
+    QCOMPARE(TextOf(1054), QStringLiteral("    1"));
+    QCOMPARE(state_.productInputs.diameter, 80.0);
+    QCOMPARE(state_.attenuatorLength, 600.0);
+
+    Type(1001, QStringLiteral("2001"));  // refused without a word; the results stay
+    PressCalculate();
+    QCOMPARE(prompts_.errors.size(), 0);
+    QCOMPARE(TextOf(1058), QStringLiteral("   29"));
+}
+
+}  // namespace lorvane
+
+Q_DECLARE_METATYPE(lorvane::forms::FormFactory)
+
+QTEST_MAIN(lorvane::ProductFormsTest)
+#include "product_forms_test.moc"

@@ -35,7 +35,8 @@ struct Control {
     std::vector<std::string> items;  // entries of a drop-down list, in order
 };
 
-// A whole form as data: one renderer turns any description into a dialog.
+// A whole form as data: one renderer turns any description into a dialog. The controls are
+// listed in the order the Tab key visits them.
 struct FormDescription {
     std::string caption;
     std::string errorCaption = "Error";

@@ -38,12 +38,12 @@ forms::FormDescription BuildDescription() {
               .kind = ControlKind::List,
               .cell = {1, 1, 2},
               .items = std::move(diameters)});
+    forms::AddLabel(form, {2, 0}, "Length [mm]:");
+    forms::AddField(form, ids::kLength, ControlKind::Input, {2, 1, 2});
     form.Add({.id = ids::kCalculate,
               .kind = ControlKind::Button,
               .text = "calculate",
               .cell = {1, 3, 2}});
-    forms::AddLabel(form, {2, 0}, "Length [mm]:");
-    forms::AddField(form, ids::kLength, ControlKind::Input, {2, 1, 2});
     forms::AddField(form, ids::kHiddenDiameter, ControlKind::Hidden, {0, 0});
 
     forms::AddFrequencyRow(form, 3);

@@ -88,13 +88,13 @@ forms::FormDescription CircularFormDescription(const CircularController& c) {
               .kind = ControlKind::ComboBox,
               .cell = InRow(kFieldCell, 1),
               .items = std::move(diameters)});
+    AddInputRow(form, 2, "Volume flow [m3/h]:", ids::kVolumeFlow);
+    AddInputRow(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    AddInputRow(form, 4, "Summation level [dB(A)]:", ids::kTargetLevel);
     form.Add({.id = ids::kCalculate,
               .kind = ControlKind::Button,
               .text = "calculate",
               .cell = {1, 3, 2}});
-    AddInputRow(form, 2, "Volume flow [m3/h]:", ids::kVolumeFlow);
-    AddInputRow(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
-    AddInputRow(form, 4, "Summation level [dB(A)]:", ids::kTargetLevel);
     forms::AddLabel(form, {5, 1, 8}, "Maximum summation level A-weighted with attenuator");
     if (c.hasHiddenDiameterField) {
         forms::AddField(form, ids::kHiddenDiameter, ControlKind::Hidden, {0, 0});

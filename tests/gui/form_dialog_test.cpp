@@ -79,7 +79,7 @@ class FormDialogTest : public QObject {
   private:
     QWidget* Widget(int id) const { return dialog_->findChild<QWidget*>(QString::number(id)); }
     QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text);
+    void Type(int id, const QString& text) { test::TypeInto(Widget(id), text); }
     void PressCalculate() { QTest::mouseClick(Widget(1083), Qt::LeftButton); }
 
     test::TemporarySettings settings_;
@@ -107,16 +107,6 @@ void FormDialogTest::cleanup() {
     const QStringList faults = watchdog_->Faults();
     watchdog_.reset();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-}
-
-void FormDialogTest::Type(int id, const QString& text) {
-    QWidget* field = Widget(id);
-    if (auto* combo = qobject_cast<QComboBox*>(field)) {
-        field = combo->lineEdit();
-    }
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
 }
 
 void FormDialogTest::buildsEveryControlOfTheForm() {

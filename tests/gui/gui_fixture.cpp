@@ -1,8 +1,11 @@
 #include "gui_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSettings>
 #include <QWidget>
+#include <QtTest>
 
 namespace lorvane::test {
 
@@ -55,6 +58,16 @@ TemporarySettings::TemporarySettings() {
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, directory_.path());
     }
+}
+
+void TypeInto(QWidget* field, const QString& text) {
+    QVERIFY2(field != nullptr, "no such field");
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        field = combo->lineEdit();
+    }
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
 }
 
 }  // namespace lorvane::test

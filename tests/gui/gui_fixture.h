@@ -66,4 +66,8 @@ class TemporarySettings {
     QTemporaryDir directory_;
 };
 
+// Types into a field as a user does: focus, select all, keys. For an editable list the keys go
+// into its edit line.
+void TypeInto(QWidget* field, const QString& text);
+
 }  // namespace lorvane::test

@@ -38,7 +38,7 @@ class ProductFormsTest : public QObject {
   private:
     void Open(forms::FormFactory makeForm);
     QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text);
+    void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
     void PressCalculate() { QTest::mouseClick(dialog_->Widget(1083), Qt::LeftButton); }
 
     test::TemporarySettings settings_;
@@ -68,17 +68,6 @@ void ProductFormsTest::Open(forms::FormFactory makeForm) {
     watchdog_->Allow(dialog_.get());
     dialog_->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
-}
-
-void ProductFormsTest::Type(int id, const QString& text) {
-    QWidget* field = dialog_->Widget(id);
-    QVERIFY2(field != nullptr, qPrintable(QStringLiteral("no control %1").arg(id)));
-    if (auto* combo = qobject_cast<QComboBox*>(field)) {
-        field = combo->lineEdit();
-    }
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
 }
 
 void ProductFormsTest::typedCalculation_data() {

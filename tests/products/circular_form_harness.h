@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/number_text.h"
 #include "core/shared_state.h"
 #include "forms/form.h"
@@ -75,5 +77,58 @@ struct FormHarness {
     forms::ControlId list;
     forms::TextView view;
 };
+
+// One row of a form's failure table: what is typed, the message, which result fields end up
+// empty, which show new values (all others keep their text), and what the shared state holds
+// afterwards.
+struct Refusal {
+    const char* name;
+    const char* diameter;
+    const char* flow;
+    const char* dp;
+    const char* target;
+    const char* message;
+    std::set<int> emptied;
+    std::set<int> updated;
+    double diameterStored, flowStored, pressureStored, targetStored;
+    bool storesSpectrum = false;  // the refused pressure still leaves its octave levels stored
+};
+
+inline void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.name;
+}
+
+// Fills every result field with an accepted calculation at 250 mm, 1000 m3/h, 500 Pa and a
+// target of 40 dB(A), then makes the refused press and checks what the refusal changed.
+inline void ExpectRefusal(FormHarness& form, const std::set<int>& resultFields, const Refusal& r) {
+    form.Calculate("250", "1000", "500", "40");
+    ASSERT_TRUE(form.view.Errors().empty());
+    for (int id : resultFields) {
+        ASSERT_NE(form.view.Text(id), "") << id;
+    }
+    const forms::TextView before = form.view;
+    const Octaves levelsBefore = form.state.octaveLevels;
+
+    form.Calculate(r.diameter, r.flow, r.dp, r.target);
+
+    EXPECT_EQ(form.view.Errors(), Texts{r.message});
+    for (int id : resultFields) {
+        if (r.emptied.count(id)) {
+            EXPECT_EQ(form.view.Text(id), "") << "field " << id << " should be empty";
+        } else if (!r.updated.count(id)) {
+            EXPECT_EQ(form.view.Text(id), before.Text(id))
+                << "field " << id << " should keep its text";
+        } else {
+            EXPECT_NE(form.view.Text(id), "") << "field " << id << " should show a new value";
+        }
+    }
+    EXPECT_EQ(form.view.Text(1001), r.flow);  // the inputs keep what the user typed
+    const ProductInputs& stored = form.state.productInputs;
+    EXPECT_EQ(stored.diameter, r.diameterStored);
+    EXPECT_EQ(stored.volumeFlow, r.flowStored);
+    EXPECT_EQ(stored.differentialPressure, r.pressureStored);
+    EXPECT_EQ(form.state.targetLevel, r.targetStored);
+    EXPECT_EQ(form.state.octaveLevels != levelsBefore, r.storesSpectrum);
+}
 
 }  // namespace lorvane::circular::harness

@@ -21,7 +21,7 @@ namespace {
 using forms::qt::FormDialog;
 
 enum class Answer { Yes, No, Escape, CloseBox };
-enum class Trigger { Click, Enter };
+enum class Trigger { Click, Enter, EnterInList };
 
 // A form of one drop-down list and one hidden field, to see how the dialog writes list texts.
 class ListForm : public forms::Form {
@@ -146,6 +146,7 @@ void FormDialogTest::calculatesTheWorkedExample_data() {
     QTest::addColumn<Trigger>("trigger");
     QTest::newRow("calculate clicked") << Trigger::Click;
     QTest::newRow("Enter in a field") << Trigger::Enter;
+    QTest::newRow("Enter in the diameter list") << Trigger::EnterInList;
 }
 
 void FormDialogTest::calculatesTheWorkedExample() {
@@ -163,8 +164,10 @@ void FormDialogTest::calculatesTheWorkedExample() {
     Type(1003, QStringLiteral("0"));
     if (trigger == Trigger::Click) {
         PressCalculate();
-    } else {
+    } else if (trigger == Trigger::Enter) {
         QTest::keyClick(Widget(1003), Qt::Key_Return);
+    } else {
+        QTest::keyClick(qobject_cast<QComboBox*>(Widget(1157))->lineEdit(), Qt::Key_Return);
     }
 
     QCOMPARE(prompts_.errors.size(), 0);

@@ -21,6 +21,7 @@ Subcommand AddSubcommand(CLI::App& app, const Command& command, bool& json) {
     Subcommand sub{&command, app.add_subcommand(command.product, command.help), {}};
     sub.app->group("Products");
     sub.app->allow_extras();
+    sub.app->footer("");  // the hint to product help is for the top-level help only
     const OptionTexts start = StartTexts(command);
     for (const Option& option : command.options) {
         // Every value is taken as text, so the product reads it as its form reads a field; a

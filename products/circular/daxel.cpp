@@ -1,6 +1,6 @@
 #include "products/circular/daxel.h"
 
-#include "products/circular/regulated_spectrum.h"
+#include "products/circular/regulated_sound_model.h"
 
 namespace lorvane::circular {
 

@@ -1,6 +1,6 @@
 #include "products/circular/selmon.h"
 
-#include "products/circular/zeta_spectrum.h"
+#include "products/circular/zeta_sound_model.h"
 
 namespace lorvane::circular {
 

@@ -11,7 +11,7 @@
 #include "core/number_text.h"
 #include "forms/text_view.h"
 #include "products/circular/selmon_form.h"
-#include "products/circular/zeta_spectrum.h"
+#include "products/circular/zeta_sound_model.h"
 #include "tests/products/circular_form_harness.h"
 
 namespace lorvane::circular {

@@ -1,4 +1,4 @@
-#include "products/circular/zeta_spectrum.h"
+#include "products/circular/zeta_sound_model.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "products/circular/regulated_spectrum.h"
+#include "products/circular/regulated_sound_model.h"
 
 #include <cmath>
 

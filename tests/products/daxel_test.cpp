@@ -153,44 +153,34 @@ TEST_P(DaxelRefusalTest, EmptiesExactlyItsFieldsAndKeepsWhatWasAccepted) {
 
 const std::set<int> kAcousticAndAttenuator = Union({kAcousticFields, kAttenuatorFields});
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     FailureTable, DaxelRefusalTest,
     testing::Values(
-        // Vmin and Vmax keep the range of the last accepted diameter.
-        Refusal{"Diameter",
-                "90",
-                "100",
-                "250",
-                "0",
-                "Please correct diameter",
-                Union({kAcousticAndAttenuator, kVelocityFields}),
-                {},
-                250,
-                1000,
-                500,
-                40},
-        Refusal{"DiameterText",
-                "abc",
-                "100",
-                "250",
-                "0",
-                "Please correct diameter",
-                Union({kAcousticAndAttenuator, kVelocityFields}),
-                {},
-                250,
-                1000,
-                500,
-                40},
-        Refusal{"VolumeFlow", "100", "37.9", "250", "0", "Please correct volume flow",
-                Union({kAcousticAndAttenuator, kVelocityFields}), kRangeFields, 100, 1000, 500, 40},
-        Refusal{"Pressure", "100", "100", "10000.5", "0", "Please correct differential pressure",
-                kAcousticAndAttenuator, kRangeFields, 100, 100, 500, 40},
-        Refusal{"Target", "100", "100", "250", "-1", "Please correct Sound level",
-                kAcousticAndAttenuator, kRangeFields, 100, 100, 250, 40},
-        Refusal{"IncreasePressure", "100", "250", "1", "30",
-                "Please increase differential pressure", kAcousticAndAttenuator,
-                Union({kRangeFields, kVelocityFields}), 100, 250, 1, 30}),
+        // name                 diameter flow    dp         target message
+        //     emptied                                        updated
+        //     stored: diameter, flow, pressure, target
+        // After a refused diameter Vmin and Vmax keep the range of the last accepted one.
+        Refusal{"Diameter",         "90",  "100",  "250",     "0",  "Please correct diameter",
+                Union({kAcousticAndAttenuator, kVelocityFields}), {},
+                250, 1000, 500, 40},
+        Refusal{"DiameterText",     "abc", "100",  "250",     "0",  "Please correct diameter",
+                Union({kAcousticAndAttenuator, kVelocityFields}), {},
+                250, 1000, 500, 40},
+        Refusal{"VolumeFlow",       "100", "37.9", "250",     "0",  "Please correct volume flow",
+                Union({kAcousticAndAttenuator, kVelocityFields}), kRangeFields,
+                100, 1000, 500, 40},
+        Refusal{"Pressure",         "100", "100",  "10000.5", "0",  "Please correct differential pressure",
+                kAcousticAndAttenuator, kRangeFields,
+                100, 100, 500, 40},
+        Refusal{"Target",           "100", "100",  "250",     "-1", "Please correct Sound level",
+                kAcousticAndAttenuator, kRangeFields,
+                100, 100, 250, 40},
+        Refusal{"IncreasePressure", "100", "250",  "1",       "30", "Please increase differential pressure",
+                kAcousticAndAttenuator, Union({kRangeFields, kVelocityFields}),
+                100, 250, 1, 30}),
     [](const testing::TestParamInfo<Refusal>& refusal) { return refusal.param.name; });
+// clang-format on
 
 TEST_F(DaxelFormTest, ARefusedPressureStoresTheVelocityButNoSpectrum) {
     daxel.Calculate("200", "500", "250", "0");

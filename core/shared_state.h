@@ -1,6 +1,9 @@
 #pragma once
 
+#include <any>
+#include <map>
 #include <string>
+#include <typeindex>
 
 #include "core/bands.h"
 
@@ -25,6 +28,20 @@ struct SharedState {
     Octaves octaveLevels{};          // octave spectrum of the latest controller calculation
     double attenuatorLength = 1000;  // mm, last valid length of the attenuator form
     std::string correctionText;      // the last question put to the user
+
+    // A record that a family of products keeps for the run (the dampers' inputs, for example),
+    // defined in that family's folder. It is made with its own start values on first use.
+    template <typename Record>
+    Record& Of() {
+        std::any& slot = records_[std::type_index(typeid(Record))];
+        if (!slot.has_value()) {
+            slot = Record{};
+        }
+        return std::any_cast<Record&>(slot);
+    }
+
+  private:
+    std::map<std::type_index, std::any> records_;
 };
 
 }  // namespace lorvane

@@ -6,22 +6,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <iostream>
-#include <vector>
 
 #include "app/about_dialog.h"
 #include "app/menu_table.h"
 #include "forms/qt/form_dialog.h"
-#include "products/registry.h"
+#include "products/catalogue.h"
 
 namespace lorvane::app {
-namespace {
-
-bool IsProductCommand(int command) {
-    return command != commands::kAbout && command != commands::kExit;
-}
-
-}  // namespace
-
 CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), state_(state), prompts_(prompts) {
     setCentralWidget(new QWidget(this));
@@ -33,35 +24,56 @@ CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget*
 }
 
 void CMainFrame::CreateMenus() {
-    std::vector<QMenu*> open;
+    QMenu* open = nullptr;
     for (const MenuEntry& entry : MainMenu()) {
         switch (entry.kind) {
             case MenuEntryKind::Menu:
-                open.push_back(open.empty() ? menuBar()->addMenu(entry.text)
-                                            : open.back()->addMenu(entry.text));
+                open = menuBar()->addMenu(QString::fromUtf8(entry.text));
                 // Every separator of the table is drawn.
-                open.back()->setSeparatorsCollapsible(false);
+                open->setSeparatorsCollapsible(false);
+                break;
+            case MenuEntryKind::Products:
+                AddProducts(open);
                 break;
             case MenuEntryKind::Item:
-                AddCommand(open.back(), entry.command, entry.text, entry.statusTip);
+                AddCommand(open, entry.command, QString::fromUtf8(entry.text), true)
+                    ->setStatusTip(QString::fromUtf8(entry.statusTip));
                 break;
             case MenuEntryKind::Separator:
-                open.back()->addSeparator();
+                open->addSeparator();
                 break;
             case MenuEntryKind::End:
-                open.pop_back();
+                open = nullptr;
                 break;
         }
     }
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int command, const char* text, const char* statusTip) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+void CMainFrame::AddProducts(QMenu* menu) {
+    std::map<std::string_view, QMenu*> submenus;
+    for (const Product& product : Catalogue()) {
+        if (menu->title() != QString::fromUtf8(product.place.menu)) {
+            continue;
+        }
+        QMenu* target = menu;
+        if (!product.place.submenu.empty()) {
+            QMenu*& submenu = submenus[product.place.submenu];
+            if (submenu == nullptr) {
+                submenu = menu->addMenu(QString::fromUtf8(product.place.submenu));
+            }
+            target = submenu;
+        }
+        // A product is offered once its form exists.
+        AddCommand(target, product.menuCommand, QString::fromUtf8(product.menuText),
+                   product.IsBuilt());
+    }
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int command, const QString& text, bool enabled) {
+    QAction* action = menu->addAction(text);
     action->setData(command);
     action->setObjectName(QString::number(command));
-    action->setStatusTip(QString::fromUtf8(statusTip));
-    // A product command is offered once its form exists.
-    action->setEnabled(!IsProductCommand(command) || FindProductForm(command) != nullptr);
+    action->setEnabled(enabled);
     connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     actions_[command] = action;
     return action;
@@ -104,11 +116,12 @@ void CMainFrame::OnCommand(int command) {
 }
 
 void CMainFrame::OpenProductForm(int command) {
-    const forms::FormFactory makeForm = FindProductForm(command);
-    if (makeForm == nullptr) {
+    const Product* product = FindProduct(command);
+    if (product == nullptr || !product->IsBuilt()) {
         return;
     }
-    forms::qt::FormDialog dialog(makeForm(forms::FormContext{state_, std::cout}), prompts_, this);
+    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
+                                 prompts_, this);
     dialog.exec();
 }
 

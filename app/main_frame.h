@@ -29,7 +29,8 @@ class CMainFrame : public QMainWindow {
 
   private:
     void CreateMenus();
-    QAction* AddCommand(QMenu* menu, int command, const char* text, const char* statusTip);
+    void AddProducts(QMenu* menu);
+    QAction* AddCommand(QMenu* menu, int command, const QString& text, bool enabled);
     void CreateToolBar();
     void CreateStatusBar();
     void OpenProductForm(int command);

@@ -11,10 +11,11 @@ inline constexpr int kExit = 57665;
 }  // namespace commands
 
 enum class MenuEntryKind {
-    Menu,       // opens a menu (in the menu bar) or a submenu (inside a menu)
-    Item,       // a command
+    Menu,       // opens a menu of the menu bar
+    Products,   // the catalogue's products of the open menu, each in its submenu where it has one
+    Item,       // a command of the main window
     Separator,  //
-    End,        // closes the latest open menu
+    End,        // closes the open menu
 };
 
 struct MenuEntry {

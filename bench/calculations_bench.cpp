@@ -47,7 +47,7 @@ void BM_SelmonCalculatePress(benchmark::State& state) {
     SharedState shared;
     std::ostringstream diagnostics;
     circular::CSelmonDialog form({shared, diagnostics});
-    forms::TextView view;
+    forms::TextView view(form.Description());
     forms::ShowInitialTexts(view, form);
     view.SetText(1003, "35");
     for (auto _ : state) {

@@ -3,34 +3,62 @@
 #include <CLI/CLI.hpp>
 #include <utility>
 
+#include "cli/fresh_form.h"
+
 namespace lorvane::cli {
 namespace {
 
 // A product's subcommand and its options as CLI11 knows them.
 struct Subcommand {
-    const Command* command;
+    const Product* product;
     CLI::App* app;
-    std::vector<std::pair<const Option*, CLI::Option*>> options;
+    std::vector<std::pair<const forms::Option*, CLI::Option*>> options;
 };
 
-std::string OptionHelp(const Option& option, const std::string& startText) {
+std::string OptionHelp(const forms::Option& option, const std::string& startText) {
     return startText.empty() ? option.help : option.help + " (default " + startText + ")";
 }
 
-Subcommand AddSubcommand(CLI::App& app, const Command& command, bool& json) {
-    Subcommand sub{&command, app.add_subcommand(command.product, command.help), {}};
+std::string Words(const forms::Option& option) {
+    std::string words;
+    for (const forms::Choice& choice : option.choices) {
+        words += (words.empty() ? "" : "|") + choice.word;
+    }
+    return words;
+}
+
+CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::string& start) {
+    const std::string name = "--" + option.name;
+    if (option.IsFlag()) {
+        return app.add_flag(name, option.help);
+    }
+    // Every value is taken as text, so the product reads it as its form reads a field; a value
+    // starting with '-' is taken too ("--dp -1").
+    CLI::Option* cli = app.add_option(name);
+    cli->description(OptionHelp(option, start))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    if (option.choices.empty()) {
+        cli->type_name("VALUE");
+    } else {
+        std::vector<std::string> words;
+        for (const forms::Choice& choice : option.choices) {
+            words.push_back(choice.word);
+        }
+        cli->type_name(Words(option))->check(CLI::IsMember(words));
+    }
+    return cli;
+}
+
+Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
+    Subcommand sub{&product,
+                   app.add_subcommand(std::string(product.word), std::string(product.help)),
+                   {}};
     sub.app->group("Products");
     sub.app->allow_extras();
     sub.app->footer("");  // the hint to product help is for the top-level help only
-    const OptionTexts start = StartTexts(command);
-    for (const Option& option : command.options) {
-        // Every value is taken as text, so the product reads it as its form reads a field; a
-        // value starting with '-' is taken too ("--dp -1").
-        CLI::Option* cli = sub.app->add_option("--" + option.name);
-        cli->description(OptionHelp(option, start.at(option.name)))
-            ->type_name("VALUE")
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-        sub.options.emplace_back(&option, cli);
+    const forms::InputTexts start = StartTexts(product);
+    for (const forms::Option& option : product.spec().options) {
+        sub.options.emplace_back(&option, AddOption(*sub.app, option, start.at(option.name)));
     }
     sub.app->add_flag("--json", json, "print the results as one JSON object");
     return sub;
@@ -46,17 +74,21 @@ const Subcommand* Selected(const std::vector<Subcommand>& subs) {
 }
 
 int UsageError(std::ostream& err, const std::string& problem, const Subcommand* sub) {
-    const std::string help =
-        sub ? "lorvane-calc " + sub->command->product + " --help" : "lorvane-calc --help";
+    const std::string help = sub ? "lorvane-calc " + std::string(sub->product->word) + " --help"
+                                 : "lorvane-calc --help";
     err << "lorvane-calc: " << problem << " (try '" << help << "')\n";
     return 2;
+}
+
+std::string NeedsAValue(const std::string& option) {
+    return "option " + option + " needs a value";
 }
 
 // CLI11 names the option first: "--dp: 1 required VALUE missing".
 std::string MissingValue(const CLI::ArgumentMismatch& error) {
     const std::string what = error.what();
     const std::size_t colon = what.find(':');
-    return colon == std::string::npos ? what : "option " + what.substr(0, colon) + " needs a value";
+    return colon == std::string::npos ? what : NeedsAValue(what.substr(0, colon));
 }
 
 std::string UnexpectedArgument(const std::string& argument, bool productGiven) {
@@ -65,6 +97,12 @@ std::string UnexpectedArgument(const std::string& argument, bool productGiven) {
     }
     return productGiven ? "unexpected argument '" + argument + "'"
                         : "unknown product '" + argument + "'";
+}
+
+// A value that is itself an option ("--dp --json") means the value is missing; a number with a
+// minus sign ("--dp -1") is a value.
+bool IsAnOption(const std::string& value) {
+    return value.starts_with("--") || value == "-h";
 }
 
 }  // namespace
@@ -79,8 +117,10 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
     Call call;
     app.add_flag("--json", call.json, "print the results as one JSON object");
     std::vector<Subcommand> subs;
-    for (const Command& command : Commands()) {
-        subs.push_back(AddSubcommand(app, command, call.json));
+    for (const Product& product : Catalogue()) {
+        if (product.IsBuilt()) {
+            subs.push_back(AddSubcommand(app, product, call.json));
+        }
     }
 
     try {
@@ -94,6 +134,17 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
     }
 
     const Subcommand* sub = Selected(subs);
+    if (sub) {
+        // Checked first: an option that took the next option as its value leaves that one's
+        // value as a stray argument.
+        for (const auto& [option, cli] : sub->options) {
+            for (const std::string& value : cli->results()) {
+                if (!option->IsFlag() && IsAnOption(value)) {
+                    return UsageError(err, NeedsAValue("--" + option->name), sub);
+                }
+            }
+        }
+    }
     const std::vector<std::string> extras = app.remaining(true);
     if (!extras.empty()) {
         return UsageError(err, UnexpectedArgument(extras.front(), sub != nullptr), sub);
@@ -101,9 +152,14 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
     if (!sub) {
         return UsageError(err, "no product given", nullptr);
     }
-    call.command = sub->command;
+    call.product = sub->product;
     for (const auto& [option, cli] : sub->options) {
-        if (cli->count() > 0) {
+        if (cli->count() == 0) {
+            continue;
+        }
+        if (option->IsFlag()) {
+            call.flags.insert(option->name);
+        } else {
             call.given[option->name] = cli->as<std::string>();
         }
     }

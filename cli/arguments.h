@@ -1,16 +1,21 @@
 #pragma once
 
+#include <map>
 #include <ostream>
+#include <set>
+#include <string>
 #include <variant>
 
-#include "cli/commands.h"
+#include "products/catalogue.h"
 
 namespace lorvane::cli {
 
 // A call of one product.
 struct Call {
-    const Command* command = nullptr;
-    OptionTexts given;  // the options on the command line, as typed; the last one of a name wins
+    const Product* product = nullptr;
+    // The options with a value, as typed (a list entry as its word); the last one of a name wins.
+    std::map<std::string, std::string> given;
+    std::set<std::string> flags;  // the flags given
     bool json = false;
 };
 

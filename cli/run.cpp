@@ -1,7 +1,7 @@
 #include "cli/run.h"
 
-#include <algorithm>
-
+#include "cli/fresh_form.h"
+#include "cli/record_json.h"
 #include "core/number_text.h"
 #include "forms/form_text.h"
 #include "forms/text_view.h"
@@ -9,71 +9,66 @@
 namespace lorvane::cli {
 namespace {
 
-// Prints a refusal's message on its own line; the exit status.
-int Report(std::string_view message, std::ostream& err) {
-    if (message.empty()) {
-        return 0;
+// The values used, by option name: numbers as the form reads them (null where the text holds
+// none), list entries by their words, flags as given or not.
+Json Inputs(const Call& call, const forms::FormSpec& spec, const forms::TextView& view) {
+    std::map<std::string, Json> inputs;
+    for (const forms::Option& option : spec.options) {
+        if (option.IsFlag()) {
+            inputs[option.name] = call.flags.contains(option.name);
+        } else if (!option.choices.empty()) {
+            inputs[option.name] = WordOf(option, view.Text(option.field));
+        } else {
+            const std::optional<double> value = ReadNumber(view.Text(option.field));
+            inputs[option.name] = value ? Json(*value) : Json(nullptr);
+        }
     }
-    err << message << '\n';
-    return 1;
+    Json object = Json::object();
+    for (auto& [name, value] : inputs) {
+        object[name] = std::move(value);
+    }
+    return object;
 }
 
-// The option texts of the call: the given ones, the others as the form shows them on opening.
-OptionTexts AllTexts(const Call& call) {
-    OptionTexts texts = StartTexts(*call.command);
-    for (const auto& [name, text] : call.given) {
-        texts[name] = text;
+void EnterOptions(const Call& call, const forms::FormSpec& spec, forms::TextView& view) {
+    for (const forms::Option& option : spec.options) {
+        if (option.IsFlag()) {
+            const bool given = call.flags.contains(option.name);
+            view.AnswerAlways(option.question,
+                              given ? option.answerWhenGiven : !option.answerWhenGiven);
+            continue;
+        }
+        const auto text = call.given.find(option.name);
+        if (text != call.given.end()) {
+            view.Type(option.field, option.ItemOf(text->second).value_or(text->second));
+        }
     }
-    return texts;
-}
-
-forms::ControlId FieldOf(const Command& command, const std::string& name) {
-    const auto option = std::find_if(command.options.begin(), command.options.end(),
-                                     [&](const Option& o) { return o.name == name; });
-    return option->field;
-}
-
-// Types the given options into a fresh form, presses its default button and prints the form.
-// A form that refuses an input without a message (as the attenuator and damper forms do)
-// leaves the message to the product's JSON runner, so that both modes end alike.
-int RunText(const Call& call, std::ostream& out, std::ostream& err) {
-    FreshForm fresh(call.command->makeForm);
-    forms::Form& form = fresh.Get();
-    const forms::FormDescription& description = form.Description();
-    forms::TextView view;
-    forms::ShowInitialTexts(view, form);
-    for (const auto& [name, text] : call.given) {
-        view.SetText(FieldOf(*call.command, name), text);
-    }
-    form.OnButton(view, description.defaultButton);
-    out << forms::RenderFormText(description, view);
-    if (!view.Errors().empty()) {
-        return Report(view.Errors().front(), err);
-    }
-    return Report(call.command->runJson(AllTexts(call)).value("error", ""), err);
-}
-
-Json Inputs(const OptionTexts& texts) {
-    Json inputs = Json::object();
-    for (const auto& [name, text] : texts) {
-        const std::optional<double> value = ReadNumber(text);
-        inputs[name] = value ? Json(*value) : Json(nullptr);
-    }
-    return inputs;
-}
-
-int RunJson(const Call& call, std::ostream& out, std::ostream& err) {
-    const OptionTexts texts = AllTexts(call);
-    Json object{{"product", call.command->product}, {"inputs", Inputs(texts)}};
-    object.update(call.command->runJson(texts));
-    out << object.dump() << '\n';
-    return Report(object.value("error", ""), err);
 }
 
 }  // namespace
 
 int RunCall(const Call& call, std::ostream& out, std::ostream& err) {
-    return call.json ? RunJson(call, out, err) : RunText(call, out, err);
+    FreshForm fresh(*call.product);
+    forms::Form& form = fresh.Get();
+    const forms::FormDescription& description = form.Description();
+    forms::TextView view(description);
+    forms::ShowInitialTexts(view, form);
+    EnterOptions(call, fresh.Spec(), view);
+    form.OnButton(view, description.defaultButton);
+
+    const forms::ResultRecord& record = *form.LastRecord();
+    if (call.json) {
+        Json object{{"product", call.product->word}, {"inputs", Inputs(call, fresh.Spec(), view)}};
+        object.update(RecordJson(record));
+        out << object.dump() << '\n';
+    } else {
+        out << forms::RenderFormText(description, view);
+    }
+    if (record.Refused()) {
+        err << record.Refused()->message << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace lorvane::cli

@@ -16,12 +16,12 @@ inline constexpr int kAttenuatorLengthCount = 7;
 inline constexpr std::array<double, kAttenuatorDiameterCount> AttenuatorDiameters{
     80, 100, 125, 140, 150, 160, 180, 200, 224, 250, 280, 300, 315, 355, 400};
 
-struct AttenuatorLength {
+struct AttenuatorLengthEntry {
     double millimetres;
     std::string_view text;
 };
 
-inline constexpr std::array<AttenuatorLength, kAttenuatorLengthCount> AttenuatorLengths{{
+inline constexpr std::array<AttenuatorLengthEntry, kAttenuatorLengthCount> AttenuatorLengths{{
     {500, "0.50m"},
     {750, "0.75m"},
     {1000, "1.00m"},

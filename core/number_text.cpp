@@ -147,6 +147,10 @@ std::string FormatNumber(std::string_view format, double value) {
     return text;
 }
 
+std::string WholeNumber(double value) {
+    return FormatNumber("%.0lf", value);
+}
+
 double RoundWhole(double value) {
     return std::round(value);
 }

@@ -20,6 +20,9 @@ std::optional<double> ReadNumber(std::string_view text);
 // it does not understand: formats are part of the program, not of its input.
 std::string FormatNumber(std::string_view format, double value);
 
+// The value as "%.0lf" shows it: the text a form pre-fills its inputs with.
+std::string WholeNumber(double value);
+
 // Rounds to a whole number as "%.0lf" does: halves away from zero.
 double RoundWhole(double value);
 

@@ -16,7 +16,7 @@ void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell) 
 void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> summationHead) {
     AddLabel(form, {row, kRowLabelColumn}, "Frequency [Hz]:");
     for (int k = 0; k < kOctaveCount; ++k) {
-        AddLabel(form, {row, kFirstBandColumn + k}, FormatNumber("%.0lf", OctaveBands[k]));
+        AddLabel(form, {row, kFirstBandColumn + k}, WholeNumber(OctaveBands[k]));
     }
     if (summationHead) {
         AddLabel(form, {row, kSummationColumn}, std::move(*summationHead));
@@ -26,7 +26,7 @@ void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> 
 void AddACorrectionRow(FormDescription& form, int row) {
     AddLabel(form, {row, kRowLabelColumn}, "A-correction [dB]:");
     for (int k = 0; k < kOctaveCount; ++k) {
-        AddLabel(form, {row, kFirstBandColumn + k}, FormatNumber("%.0lf", OctaveAWeighting(k)));
+        AddLabel(form, {row, kFirstBandColumn + k}, WholeNumber(OctaveAWeighting(k)));
     }
 }
 
@@ -39,6 +39,20 @@ void AddBandRow(FormDescription& form, int row, std::string label, ControlId fir
     if (summation) {
         AddField(form, *summation, ControlKind::Result, {row, kSummationColumn});
     }
+}
+
+void AddBandRow(FormDescription& form, int row, const BandRowSpec& spec) {
+    const std::optional<ControlId> summation =
+        spec.summationField == kNoId ? std::nullopt : std::optional(spec.summationField);
+    AddBandRow(form, row, spec.label + ":", spec.firstField, summation);
+}
+
+std::string InsulationLabel(double thickness) {
+    return "with Insulation thickness " + WholeNumber(thickness) + " mm [dB]";
+}
+
+std::string InsulationKey(double thickness) {
+    return WholeNumber(thickness) + "mm";
 }
 
 }  // namespace lorvane::forms

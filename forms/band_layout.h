@@ -4,6 +4,7 @@
 #include <string>
 
 #include "forms/form_description.h"
+#include "forms/result_record.h"
 
 namespace lorvane::forms {
 
@@ -29,5 +30,13 @@ void AddACorrectionRow(FormDescription& form, int row);
 // summation field when one is given.
 void AddBandRow(FormDescription& form, int row, std::string label, ControlId firstBand,
                 std::optional<ControlId> summation = std::nullopt);
+
+// The row of a result's band levels, labelled and placed as its spec says.
+void AddBandRow(FormDescription& form, int row, const BandRowSpec& spec);
+
+// The label of a row for an insulation thickness in mm, "with Insulation thickness 25 mm
+// [dB]", and its key in results, "25mm".
+std::string InsulationLabel(double thickness);
+std::string InsulationKey(double thickness);
 
 }  // namespace lorvane::forms

@@ -4,6 +4,10 @@ namespace lorvane::forms {
 
 void Form::OnSelectionChange(FormView& /*view*/, ControlId /*list*/, int /*index*/) {}
 
+const ResultRecord* Form::LastRecord() const {
+    return nullptr;
+}
+
 void ShowInitialTexts(FormView& view, const Form& form) {
     for (const FieldText& field : form.InitialTexts()) {
         view.SetText(field.id, field.text);

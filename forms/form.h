@@ -19,6 +19,8 @@ struct FormContext {
     std::ostream& diagnostics;
 };
 
+class ResultRecord;
+
 struct FieldText {
     ControlId id;
     std::string text;
@@ -37,6 +39,8 @@ class Form {
     virtual void OnButton(FormView& view, ControlId button) = 0;
     // The user picked entry `index` of a drop-down list.
     virtual void OnSelectionChange(FormView& view, ControlId list, int index);
+    // What the latest "calculate" came to; null before the first.
+    virtual const ResultRecord* LastRecord() const;
 };
 
 using FormFactory = std::unique_ptr<Form> (*)(const FormContext& context);

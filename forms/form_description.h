@@ -18,6 +18,7 @@ enum class ControlKind {
     ComboBox,  // drop-down list whose text may also be typed
     List,      // drop-down list, selection only
     Button,    // push button
+    Note,      // a line of text the form's logic writes, as wide as the form
 };
 
 // A place in the form's grid: rows top to bottom, columns left to right.

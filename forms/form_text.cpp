@@ -28,9 +28,12 @@ Rows PlaceTexts(const FormDescription& form, const FormView& view) {
     Rows rows;
     for (const Control& control : form.controls) {
         if (IsShown(control)) {
-            const bool isLabel = control.kind == ControlKind::Label;
+            // A note is a line of text like a label, but its text is the view's.
+            const bool isLabel =
+                control.kind == ControlKind::Label || control.kind == ControlKind::Note;
+            const bool fixedText = control.kind == ControlKind::Label;
             rows[control.cell.row].push_back({control.cell,
-                                              isLabel ? control.text : view.Text(control.id),
+                                              fixedText ? control.text : view.Text(control.id),
                                               control.kind == ControlKind::Result, isLabel});
         }
     }
@@ -152,13 +155,14 @@ std::string RenderFormText(const FormDescription& form, const FormView& view) {
         const std::vector<std::size_t> widths = LayOutColumns({blockStart, blockEnd});
         for (auto it = blockStart; it != blockEnd; ++it) {
             const auto& [index, row] = *it;
+            if (!HasText(row)) {
+                continue;
+            }
             if (index > previousRow + 1) {
                 text += "\n";  // a row of the grid with nothing in it
             }
             previousRow = index;
-            if (HasText(row)) {
-                text += RenderRow(row, widths) + "\n";
-            }
+            text += RenderRow(row, widths) + "\n";
         }
         blockStart = blockEnd;
     }

@@ -48,6 +48,15 @@ QLabel* CreateLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
+// The notes of a calculation: wrapped lines across the form, selectable so they can be copied.
+QLabel* CreateNote(QWidget* parent) {
+    auto* note = new QLabel(parent);
+    note->setWordWrap(true);
+    note->setTextFormat(Qt::PlainText);
+    note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return note;
+}
+
 QComboBox* CreateComboBox(const Control& control, bool editable, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
@@ -108,6 +117,8 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent) {
             return CreateComboBox(control, false, parent);
         case ControlKind::Button:
             return new QPushButton(text, parent);
+        case ControlKind::Note:
+            return CreateNote(parent);
     }
     return new QLabel(text, parent);
 }

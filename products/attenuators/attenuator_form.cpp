@@ -9,17 +9,18 @@ namespace {
 using forms::ControlKind;
 
 constexpr int kColumnCount = forms::kFirstBandColumn + kOctaveCount;
-constexpr const char* kRowLabels[kInsulationCount] = {
-    "with Insulation thickness 25 mm [dB]:",
-    "with Insulation thickness 50 mm [dB]:",
-    "with Insulation thickness 75 mm [dB]:",
-};
 
-std::string WholeNumber(double value) {
-    return FormatNumber("%.0lf", value);
+forms::BandRowSpec InsertionLossRow(int thickness) {
+    const double millimetres = InsulationThicknesses[thickness];
+    return {.key = "insertionLoss." + forms::InsulationKey(millimetres),
+            .label = forms::InsulationLabel(millimetres),
+            .unit = "dB",
+            .format = "%5.0lf",
+            .frequencies = OctaveBands,
+            .firstField = ids::kInsertionLoss[thickness]};
 }
 
-forms::FormDescription BuildDescription() {
+forms::FormDescription Describe() {
     forms::FormDescription form;
     form.caption = "Sound attenuators Nerva";
     form.titleLabel = ids::kTitle;
@@ -48,7 +49,7 @@ forms::FormDescription BuildDescription() {
 
     forms::AddFrequencyRow(form, 3);
     for (int t = 0; t < kInsulationCount; ++t) {
-        forms::AddBandRow(form, 4 + t, kRowLabels[t], ids::kInsertionLoss[t]);
+        forms::AddBandRow(form, 4 + t, InsertionLossRow(t));
     }
     return form;
 }
@@ -56,6 +57,56 @@ forms::FormDescription BuildDescription() {
 bool IsAttenuatorLength(double length) {
     return length >= AttenuatorLengths.front().millimetres &&
            length <= AttenuatorLengths.back().millimetres;
+}
+
+std::string DiameterSentence() {
+    std::string sentence = "The diameter must be one of ";
+    for (std::size_t i = 0; i < AttenuatorDiameters.size(); ++i) {
+        sentence += (i ? ", " : "") + WholeNumber(AttenuatorDiameters[i]);
+    }
+    return sentence + " mm";
+}
+
+forms::ResultRecord AttenuatorRecord(const AttenuatorOutcome& outcome) {
+    forms::ResultRecord record;
+    if (outcome.refused) {
+        const bool diameter = *outcome.refused == AttenuatorInput::Diameter;
+        record.Refuse({.input = diameter ? "diameter" : "length",
+                       .message = RefusalSentence(*outcome.refused),
+                       .shownOnForm = false});
+        return record;
+    }
+    for (int t = 0; t < kInsulationCount; ++t) {
+        record.AddBands(InsertionLossRow(t), (*outcome.insertionLoss)[t]);
+    }
+    return record;
+}
+
+forms::FormSpec MakeSpec() {
+    return {
+        .description = Describe(),
+        .options =
+            {
+                {.name = "diameter", .help = "duct diameter [mm]", .field = ids::kDiameterList},
+                {.name = "length",
+                 .help = "attenuator length [mm], 500 to 2000",
+                 .field = ids::kLength},
+            },
+        .initialTexts =
+            [](SharedState& state) {
+                return std::vector<forms::FieldText>{
+                    {ids::kDiameterList, "100"},
+                    {ids::kLength, WholeNumber(state.attenuatorLength)},
+                    {ids::kHiddenDiameter, WholeNumber(state.productInputs.diameter)},
+                };
+            },
+        .evaluate =
+            [](SharedState& state, const forms::InputTexts& texts, const forms::Ask& /*ask*/) {
+                const AttenuatorEntry entry{forms::TextOf(texts, "diameter"),
+                                            forms::TextOf(texts, "length")};
+                return AttenuatorRecord(EvaluateAttenuator(state, entry));
+            },
+    };
 }
 
 }  // namespace
@@ -81,41 +132,21 @@ AttenuatorOutcome EvaluateAttenuator(SharedState& state, const AttenuatorEntry& 
     return outcome;
 }
 
-Schalldaempfer::Schalldaempfer(const forms::FormContext& context) : context_(context) {}
-
-const forms::FormDescription& Schalldaempfer::Description() const {
-    static const forms::FormDescription description = BuildDescription();
-    return description;
-}
-
-std::vector<forms::FieldText> Schalldaempfer::InitialTexts() const {
-    const SharedState& state = context_.state;
-    return {
-        {ids::kDiameterList, "100"},
-        {ids::kLength, WholeNumber(state.attenuatorLength)},
-        {ids::kHiddenDiameter, WholeNumber(state.productInputs.diameter)},
-    };
-}
-
-void Schalldaempfer::OnButton(forms::FormView& view, forms::ControlId button) {
-    if (button != ids::kCalculate) {
-        return;
+std::string RefusalSentence(AttenuatorInput input) {
+    switch (input) {
+        case AttenuatorInput::Diameter:
+            return DiameterSentence();
+        case AttenuatorInput::Length:
+            return "The length must be from 500 to 2000 mm";
     }
-    const AttenuatorEntry entry{view.Text(ids::kDiameterList), view.Text(ids::kLength)};
-    const AttenuatorOutcome outcome = EvaluateAttenuator(context_.state, entry);
-    if (!outcome.insertionLoss) {
-        return;
-    }
-    for (int t = 0; t < kInsulationCount; ++t) {
-        for (int k = 0; k < kOctaveCount; ++k) {
-            forms::ShowNumber(view, ids::kInsertionLoss[t] + k, "%5.0lf",
-                              (*outcome.insertionLoss)[t][k]);
-        }
-    }
+    return {};
 }
 
-std::unique_ptr<forms::Form> MakeAttenuatorForm(const forms::FormContext& context) {
-    return std::make_unique<Schalldaempfer>(context);
+const forms::FormSpec& Schalldaempfer::Spec() {
+    static const forms::FormSpec spec = MakeSpec();
+    return spec;
 }
+
+Schalldaempfer::Schalldaempfer(const forms::FormContext& context) : ProductForm(Spec(), context) {}
 
 }  // namespace lorvane::attenuators

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "forms/form.h"
+#include "forms/product_form.h"
 #include "products/attenuators/attenuator.h"
 
 namespace lorvane::attenuators {
@@ -38,20 +37,15 @@ struct AttenuatorOutcome {
 // what was stored before it stays stored.
 AttenuatorOutcome EvaluateAttenuator(SharedState& state, const AttenuatorEntry& entry);
 
+// The sentence that names a refused input and what it may be. The form itself shows none.
+std::string RefusalSentence(AttenuatorInput input);
+
 // The attenuator form: the insertion loss of one Nerva attenuator for the three insulation
 // thicknesses. Bad input is ignored without a message and leaves every field as it was.
-class Schalldaempfer : public forms::Form {
+class Schalldaempfer : public forms::ProductForm {
   public:
     explicit Schalldaempfer(const forms::FormContext& context);
-
-    const forms::FormDescription& Description() const override;
-    std::vector<forms::FieldText> InitialTexts() const override;
-    void OnButton(forms::FormView& view, forms::ControlId button) override;
-
-  private:
-    forms::FormContext context_;
+    static const forms::FormSpec& Spec();
 };
-
-std::unique_ptr<forms::Form> MakeAttenuatorForm(const forms::FormContext& context);
 
 }  // namespace lorvane::attenuators

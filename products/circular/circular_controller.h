@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -38,15 +39,52 @@ struct CasingTables {
     std::array<DiameterBands, N> insulated25;
     std::array<DiameterBands, N> insulated50;
 
-    CasingLosses Row(int row) const {
+    constexpr CasingLosses Row(int row) const {
         const auto i = static_cast<std::size_t>(row);
         return {none[i].bands, insulated25[i].bands, insulated50[i].bands};
     }
 };
 
+// True when the three tables have a row for each diameter of the flow ranges, in their order:
+// a row is then picked by the same position in all of them.
+template <std::size_t N>
+constexpr bool DiametersAgree(const std::array<FlowRange, N>& ranges,
+                              const CasingTables<N>& tables) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const double d = ranges[i].diameter;
+        if (tables.none[i].diameter != d || tables.insulated25[i].diameter != d ||
+            tables.insulated50[i].diameter != d) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The rows of another controller's tables for the diameters of these flow ranges; a diameter
+// the source lacks stops the compilation.
+template <std::size_t N, std::size_t M>
+constexpr CasingTables<M> CasingRowsOf(const CasingTables<N>& source,
+                                       const std::array<FlowRange, M>& ranges) {
+    CasingTables<M> rows{};
+    for (std::size_t i = 0; i < M; ++i) {
+        std::size_t j = 0;
+        while (j < N && source.none[j].diameter != ranges[i].diameter) {
+            ++j;
+        }
+        if (j == N) {
+            throw std::logic_error("no casing row for this diameter");
+        }
+        rows.none[i] = source.none[j];
+        rows.insulated25[i] = source.insulated25[j];
+        rows.insulated50[i] = source.insulated50[j];
+    }
+    return rows;
+}
+
 // The sound a controller makes at its operating point.
 struct CircularSpectrum {
     ThirdOctaves thirdOctave{};                       // dB
+    int modelledThirdOctaves = kThirdOctaveCount;     // the bands above count 0 dB in the sum
     Octaves octave{};                                 // air-regenerated octave levels, dB
     Octaves octaveA{};                                // the same, A-weighted per band, dB(A)
     double summationLevel = 0;                        // dB(A)

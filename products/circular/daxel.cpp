@@ -5,7 +5,7 @@
 namespace lorvane::circular {
 
 // clang-format off
-const CasingTables<18> DaxelCasingLoss{
+constexpr CasingTables<DaxelFlowRanges.size()> DaxelCasingLoss{
     .none = {{
         // D      63  125  250  500 1000 2000 4000 8000
         {100,  {15,  17,  17,  17,  16,  15,  14,  11}},
@@ -69,6 +69,7 @@ const CasingTables<18> DaxelCasingLoss{
     }},
 };
 // clang-format on
+static_assert(DiametersAgree(DaxelFlowRanges, DaxelCasingLoss));
 
 namespace {
 

@@ -32,7 +32,7 @@ inline constexpr std::array<FlowRange, 18> DaxelFlowRanges{{
 // clang-format on
 
 // Casing sound reduction in dB, per diameter and octave band 63 to 8000 Hz.
-extern const CasingTables<18> DaxelCasingLoss;
+extern const CasingTables<DaxelFlowRanges.size()> DaxelCasingLoss;
 
 CircularResult CalculateDaxel(double diameter, double volumeFlow, double differentialPressure);
 

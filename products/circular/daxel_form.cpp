@@ -1,13 +1,15 @@
 #include "products/circular/daxel_form.h"
 
+#include "products/circular/circular_form.h"
 #include "products/circular/daxel.h"
 
 namespace lorvane::circular {
 
-CDaxel::CDaxel(const forms::FormContext& context) : CircularForm(DaxelController(), context) {}
-
-std::unique_ptr<forms::Form> MakeDaxelForm(const forms::FormContext& context) {
-    return std::make_unique<CDaxel>(context);
+const forms::FormSpec& CDaxel::Spec() {
+    static const forms::FormSpec spec = CircularFormSpec(DaxelController());
+    return spec;
 }
+
+CDaxel::CDaxel(const forms::FormContext& context) : ProductForm(Spec(), context) {}
 
 }  // namespace lorvane::circular

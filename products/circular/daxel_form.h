@@ -1,15 +1,14 @@
 #pragma once
 
-#include "products/circular/circular_form.h"
+#include "forms/product_form.h"
 
 namespace lorvane::circular {
 
 // The Daxel form.
-class CDaxel : public CircularForm {
+class CDaxel : public forms::ProductForm {
   public:
     explicit CDaxel(const forms::FormContext& context);
+    static const forms::FormSpec& Spec();
 };
-
-std::unique_ptr<forms::Form> MakeDaxelForm(const forms::FormContext& context);
 
 }  // namespace lorvane::circular

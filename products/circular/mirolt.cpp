@@ -5,7 +5,7 @@
 namespace lorvane::circular {
 
 // clang-format off
-const CasingTables<15> MiroltCasingLoss{
+constexpr CasingTables<MiroltFlowRanges.size()> MiroltCasingLoss{
     .none = {{
         // D      63  125  250  500 1000 2000 4000 8000
         { 80,  {16,  17,  18,  17,  16,  17,  16,  13}},
@@ -60,6 +60,7 @@ const CasingTables<15> MiroltCasingLoss{
     }},
 };
 // clang-format on
+static_assert(DiametersAgree(MiroltFlowRanges, MiroltCasingLoss));
 
 namespace {
 

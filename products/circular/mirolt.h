@@ -37,7 +37,7 @@ inline constexpr ThirdOctaves MiroltFrequencies{
 // clang-format on
 
 // Casing sound reduction in dB, per diameter and octave band 63 to 8000 Hz.
-extern const CasingTables<15> MiroltCasingLoss;
+extern const CasingTables<MiroltFlowRanges.size()> MiroltCasingLoss;
 
 CircularResult CalculateMirolt(double diameter, double volumeFlow, double differentialPressure);
 

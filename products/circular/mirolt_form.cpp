@@ -1,13 +1,15 @@
 #include "products/circular/mirolt_form.h"
 
+#include "products/circular/circular_form.h"
 #include "products/circular/mirolt.h"
 
 namespace lorvane::circular {
 
-Mirolt::Mirolt(const forms::FormContext& context) : CircularForm(MiroltController(), context) {}
-
-std::unique_ptr<forms::Form> MakeMiroltForm(const forms::FormContext& context) {
-    return std::make_unique<Mirolt>(context);
+const forms::FormSpec& Mirolt::Spec() {
+    static const forms::FormSpec spec = CircularFormSpec(MiroltController());
+    return spec;
 }
+
+Mirolt::Mirolt(const forms::FormContext& context) : ProductForm(Spec(), context) {}
 
 }  // namespace lorvane::circular

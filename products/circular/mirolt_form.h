@@ -1,15 +1,14 @@
 #pragma once
 
-#include "products/circular/circular_form.h"
+#include "forms/product_form.h"
 
 namespace lorvane::circular {
 
 // The Mirolt form.
-class Mirolt : public CircularForm {
+class Mirolt : public forms::ProductForm {
   public:
     explicit Mirolt(const forms::FormContext& context);
+    static const forms::FormSpec& Spec();
 };
-
-std::unique_ptr<forms::Form> MakeMiroltForm(const forms::FormContext& context);
 
 }  // namespace lorvane::circular

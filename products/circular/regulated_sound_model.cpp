@@ -46,6 +46,7 @@ CircularResult CalculateRegulatedController(double diameter, double volumeFlow,
         weighted[i] = spectrum.thirdOctave[i] + AWeighting[i];
     }
     spectrum.thirdOctave[kRegulatedBandCount] = 0;  // the 10 kHz band, not modelled
+    spectrum.modelledThirdOctaves = kRegulatedBandCount;
     spectrum.octave = OctaveFromThirds(spectrum.thirdOctave);
     CompleteSpectrum(spectrum, casing);
     // The summation level weights the third-octave bands, not the octaves.

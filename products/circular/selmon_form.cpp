@@ -1,14 +1,15 @@
 #include "products/circular/selmon_form.h"
 
+#include "products/circular/circular_form.h"
 #include "products/circular/selmon.h"
 
 namespace lorvane::circular {
 
-CSelmonDialog::CSelmonDialog(const forms::FormContext& context)
-    : CircularForm(SelmonController(), context) {}
-
-std::unique_ptr<forms::Form> MakeSelmonForm(const forms::FormContext& context) {
-    return std::make_unique<CSelmonDialog>(context);
+const forms::FormSpec& CSelmonDialog::Spec() {
+    static const forms::FormSpec spec = CircularFormSpec(SelmonController());
+    return spec;
 }
+
+CSelmonDialog::CSelmonDialog(const forms::FormContext& context) : ProductForm(Spec(), context) {}
 
 }  // namespace lorvane::circular

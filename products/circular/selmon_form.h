@@ -1,15 +1,14 @@
 #pragma once
 
-#include "products/circular/circular_form.h"
+#include "forms/product_form.h"
 
 namespace lorvane::circular {
 
 // The Selmon form.
-class CSelmonDialog : public CircularForm {
+class CSelmonDialog : public forms::ProductForm {
   public:
     explicit CSelmonDialog(const forms::FormContext& context);
+    static const forms::FormSpec& Spec();
 };
-
-std::unique_ptr<forms::Form> MakeSelmonForm(const forms::FormContext& context);
 
 }  // namespace lorvane::circular

@@ -19,13 +19,8 @@ inline constexpr std::array<FlowRange, 6> TolmarFlowRanges{{
 }};
 // clang-format on
 
-// The casing sound reduction of one diameter in dB, per octave band 63 to 8000 Hz, without
-// insulation, with 25 mm and with 50 mm insulation.
-struct TolmarCasingRow {
-    double diameter;  // mm
-    CasingLosses loss;
-};
-extern const std::array<TolmarCasingRow, 6> TolmarCasingLoss;
+// Casing sound reduction in dB, per diameter and octave band 63 to 8000 Hz.
+extern const CasingTables<TolmarFlowRanges.size()> TolmarCasingLoss;
 
 CircularResult CalculateTolmar(double diameter, double volumeFlow, double differentialPressure);
 

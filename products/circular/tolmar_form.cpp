@@ -1,13 +1,15 @@
 #include "products/circular/tolmar_form.h"
 
+#include "products/circular/circular_form.h"
 #include "products/circular/tolmar.h"
 
 namespace lorvane::circular {
 
-Tolmar::Tolmar(const forms::FormContext& context) : CircularForm(TolmarController(), context) {}
-
-std::unique_ptr<forms::Form> MakeTolmarForm(const forms::FormContext& context) {
-    return std::make_unique<Tolmar>(context);
+const forms::FormSpec& Tolmar::Spec() {
+    static const forms::FormSpec spec = CircularFormSpec(TolmarController());
+    return spec;
 }
+
+Tolmar::Tolmar(const forms::FormContext& context) : ProductForm(Spec(), context) {}
 
 }  // namespace lorvane::circular

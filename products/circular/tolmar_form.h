@@ -1,15 +1,14 @@
 #pragma once
 
-#include "products/circular/circular_form.h"
+#include "forms/product_form.h"
 
 namespace lorvane::circular {
 
 // The Tolmar form.
-class Tolmar : public CircularForm {
+class Tolmar : public forms::ProductForm {
   public:
     explicit Tolmar(const forms::FormContext& context);
+    static const forms::FormSpec& Spec();
 };
-
-std::unique_ptr<forms::Form> MakeTolmarForm(const forms::FormContext& context);
 
 }  // namespace lorvane::circular

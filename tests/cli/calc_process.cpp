@@ -97,8 +97,10 @@ void Drain(Pipe& outPipe, Pipe& errPipe, CalcRun& run) {
 
 }  // namespace
 
-CalcRun RunCalc(const std::vector<std::string>& arguments,
-                const std::vector<std::string>& environment) {
+namespace {
+
+CalcRun Spawn(const std::vector<std::string>& arguments,
+              const std::vector<std::string>& environment, const char* outputFile) {
     std::vector<std::string> argv{LORVANE_CALC};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::vector<std::string> envp = Environment(environment);
@@ -110,7 +112,11 @@ CalcRun RunCalc(const std::vector<std::string>& arguments,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, outPipe.WriteEnd(), STDOUT_FILENO);
+    if (outputFile != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile, O_WRONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, outPipe.WriteEnd(), STDOUT_FILENO);
+    }
     posix_spawn_file_actions_adddup2(&actions, errPipe.WriteEnd(), STDERR_FILENO);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, argPointers.data(),
@@ -128,6 +134,17 @@ CalcRun RunCalc(const std::vector<std::string>& arguments,
     waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+}  // namespace
+
+CalcRun RunCalc(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& environment) {
+    return Spawn(arguments, environment, nullptr);
+}
+
+CalcRun RunCalcWritingTo(const char* outputFile, const std::vector<std::string>& arguments) {
+    return Spawn(arguments, {}, outputFile);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

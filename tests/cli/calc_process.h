@@ -17,6 +17,9 @@ struct CalcRun {
 CalcRun RunCalc(const std::vector<std::string>& arguments,
                 const std::vector<std::string>& environment = {});
 
+// Runs lorvane-calc with its standard output written to a file (its `out` stays empty).
+CalcRun RunCalcWritingTo(const char* outputFile, const std::vector<std::string>& arguments);
+
 // The lines of a text.
 std::vector<std::string> Lines(const std::string& text);
 

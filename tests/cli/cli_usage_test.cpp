@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Calls, CliWrongCall, ::testing::Values(
     WrongCall{"UnknownOption",        {"--foo"},                          "unknown option --foo"},
     WrongCall{"UnknownProductOption", {"selmon", "--foo", "1"},           "unknown option --foo"},
     WrongCall{"MissingValue",         {"selmon", "--dp"},                 "--dp needs a value"},
+    WrongCall{"ValueIsAnOption",      {"selmon", "--dp", "--json"},       "--dp needs a value"},
+    WrongCall{"ValueIsTheNextOption", {"selmon", "--flow", "--dp", "300"}, "--flow needs a value"},
     WrongCall{"StrayArgument",        {"selmon", "--flow", "100", "150"}, "'150'"}),
     [](const auto& param) { return param.param.name; });
 // clang-format on
@@ -59,6 +61,21 @@ TEST(CliUsage, HelpListsProductsAndOptions) {
     }
     // The defaults are the form's start values.
     EXPECT_THAT(selmon.out, HasSubstr("(default 250)"));
+}
+
+TEST(CliUsage, AFailedWriteIsNoSuccess) {
+    for (const std::vector<std::string>& call :
+         {std::vector<std::string>{"selmon", "--json"}, std::vector<std::string>{"--help"}}) {
+        const CalcRun run = RunCalcWritingTo("/dev/full", call);
+        EXPECT_EQ(run.status, 3) << call.front();
+        EXPECT_EQ(run.err, "lorvane-calc: cannot write the results: No space left on device\n");
+    }
+}
+
+TEST(CliUsage, ANegativeNumberIsAValue) {
+    const CalcRun run = RunCalc({"selmon", "--dp", "-1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Please correct differential pressure\n");
 }
 
 TEST(CliUsage, VersionIsTheProjectVersion) {

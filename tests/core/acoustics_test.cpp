@@ -45,8 +45,9 @@ TEST(AWeightedSummationLevel, WeightsEachOctaveBeforeSumming) {
 }
 
 TEST(DuctVelocity, UsesTheTwelveDecimalQuarterPi) {
-    EXPECT_NEAR(DuctVelocity(100, 100), 3.5368, 1e-4);
-    EXPECT_EQ(DuctVelocity(100, 100), 100.0 / 100 / 100 * 1000 * 1000 / 0.785398163398 / 3600);
+    // With pi/4 itself the velocity would be 3.53677651315323 m/s.
+    EXPECT_EQ(DuctVelocity(100, 100), 3.5367765131507456);
+    EXPECT_EQ(DuctVelocity(1000, 250), 5.658842421041192);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -96,6 +97,11 @@ TEST(FormatNumber, RefusesFormatsItDoesNotKnow) {
 
 TEST(NumberText, IgnoresTheProcessLocale) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        // CI installs the locale: there, a missing one is a fault of the set-up, not a reason
+        // to test nothing.
+        if (std::getenv("CI") != nullptr) {
+            FAIL() << "the de_DE.UTF-8 locale is not installed";
+        }
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
     }
     const std::optional<double> read = ReadNumber("2.5");

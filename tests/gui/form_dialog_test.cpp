@@ -61,6 +61,7 @@ class FormDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -90,12 +91,17 @@ class FormDialogTest : public QObject {
     std::unique_ptr<FormDialog> dialog_;
 };
 
+void FormDialogTest::initTestCase() {
+    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
+             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+}
+
 void FormDialogTest::init() {
     state_ = SharedState{};
     prompts_ = test::RecordingPrompts{};
     watchdog_ = std::make_unique<test::ModalWatchdog>();
     dialog_ = std::make_unique<FormDialog>(
-        circular::MakeSelmonForm(forms::FormContext{state_, diagnostics_}), prompts_);
+        forms::MakeForm<circular::CSelmonDialog>(forms::FormContext{state_, diagnostics_}), prompts_);
     // The test drives the form itself instead of running its modal loop.
     watchdog_->Allow(dialog_.get());
     dialog_->show();

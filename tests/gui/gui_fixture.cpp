@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QWidget>
 #include <QtTest>
+#include <clocale>
+#include <cstring>
 
 namespace lorvane::test {
 
@@ -68,6 +70,10 @@ void TypeInto(QWidget* field, const QString& text) {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
+}
+
+bool ProcessLocaleHasDecimalComma() {
+    return std::strcmp(std::localeconv()->decimal_point, ",") == 0;
 }
 
 }  // namespace lorvane::test

@@ -66,6 +66,11 @@ class TemporarySettings {
     QTemporaryDir directory_;
 };
 
+// True when the process's C locale writes numbers with a decimal comma, as the German locale
+// the widget tests run under does: they show that no number follows the locale, which only
+// holds if the locale really took effect.
+bool ProcessLocaleHasDecimalComma();
+
 // Types into a field as a user does: focus, select all, keys. For an editable list the keys go
 // into its edit line.
 void TypeInto(QWidget* field, const QString& text);

@@ -4,15 +4,9 @@
 #include <memory>
 #include <sstream>
 
-#include "core/attenuator_selection.h"
-#include "core/number_text.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
-#include "products/attenuators/attenuator_form.h"
-#include "products/circular/daxel_form.h"
-#include "products/circular/mirolt_form.h"
-#include "products/circular/selmon_form.h"
-#include "products/circular/tolmar_form.h"
+#include "products/catalogue.h"
 
 namespace lorvane {
 namespace {
@@ -27,6 +21,7 @@ class ProductFormsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -36,7 +31,8 @@ class ProductFormsTest : public QObject {
     void attenuatorFormInterpolatesThePickedDiameter();
 
   private:
-    void Open(forms::FormFactory makeForm);
+    // Opens the form of a menu command, as the main window does.
+    void Open(int menuCommand);
     QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
     void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
     void PressCalculate() { QTest::mouseClick(dialog_->Widget(1083), Qt::LeftButton); }
@@ -48,6 +44,11 @@ class ProductFormsTest : public QObject {
     std::unique_ptr<test::ModalWatchdog> watchdog_;
     std::unique_ptr<FormDialog> dialog_;
 };
+
+void ProductFormsTest::initTestCase() {
+    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
+             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+}
 
 void ProductFormsTest::init() {
     state_ = SharedState{};
@@ -62,44 +63,46 @@ void ProductFormsTest::cleanup() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
-void ProductFormsTest::Open(forms::FormFactory makeForm) {
-    dialog_ =
-        std::make_unique<FormDialog>(makeForm(forms::FormContext{state_, diagnostics_}), prompts_);
+void ProductFormsTest::Open(int menuCommand) {
+    const Product* product = FindProduct(menuCommand);
+    QVERIFY(product != nullptr && product->IsBuilt());
+    dialog_ = std::make_unique<FormDialog>(
+        product->makeForm(forms::FormContext{state_, diagnostics_}), prompts_);
     watchdog_->Allow(dialog_.get());
     dialog_->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
 }
 
 void ProductFormsTest::typedCalculation_data() {
-    QTest::addColumn<forms::FormFactory>("makeForm");
+    QTest::addColumn<int>("menuCommand");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<FieldTexts>("typed");
     QTest::addColumn<FieldTexts>("shown");
 
     QTest::newRow("Tolmar 250 mm")
-        << &circular::MakeTolmarForm << QStringLiteral("Tolmar")
+        << 32784 << QStringLiteral("Tolmar")
         << FieldTexts{{1157, "250"}, {1001, "240"}, {1002, "500"}}
         << FieldTexts{{1149, "  240"}, {1150, "  800"}, {1004, "  1.4"}, {1005, "   42"},
                       {1007, "  57"},  {1014, "  44"},  {1024, "  59"},  {1033, "  53"}};
-    QTest::newRow("Daxel 200 mm") << &circular::MakeDaxelForm << QStringLiteral("Daxel")
+    QTest::newRow("Daxel 200 mm") << 32772 << QStringLiteral("Daxel")
                                   << FieldTexts{{1129, "200"}, {1001, "500"}, {1002, "250"}}
                                   << FieldTexts{{1153, "  165"}, {1154, " 1100"}, {1004, "  4.4"},
                                                 {1005, "   48"}, {1007, "   77"}, {1014, "   35"},
                                                 {1024, "   62"}, {1051, "   38"}};
     QTest::newRow("Mirolt 200 mm")
-        << &circular::MakeMiroltForm << QStringLiteral("Mirolt")
+        << 32782 << QStringLiteral("Mirolt")
         << FieldTexts{{1160, "200"}, {1001, "500"}, {1002, "250"}}
         << FieldTexts{{1158, "  160"}, {1159, " 1360"}, {1004, "  4.4"}, {1005, "   32"},
                       {1007, "   65"}, {1008, "   70"}, {1024, "   59"}, {1033, "   41"}};
 }
 
 void ProductFormsTest::typedCalculation() {
-    QFETCH(forms::FormFactory, makeForm);
+    QFETCH(int, menuCommand);
     QFETCH(QString, caption);
     QFETCH(FieldTexts, typed);
     QFETCH(FieldTexts, shown);
 
-    Open(makeForm);
+    Open(menuCommand);
     QCOMPARE(dialog_->windowTitle(), caption);
     for (const auto& [id, text] : typed) {
         Type(id, text);
@@ -112,34 +115,28 @@ void ProductFormsTest::typedCalculation() {
 }
 
 void ProductFormsTest::selmonShowsTheAttenuatorsForATarget() {
-    Open(circular::MakeSelmonForm);
+    Open(32771);
     Type(1157, QStringLiteral("250"));
     Type(1001, QStringLiteral("1000"));
     Type(1003, QStringLiteral("50"));
     PressCalculate();
     QCOMPARE(prompts_.errors.size(), 0);
 
-    const AttenuatorSelection expected = SelectAttenuatorLengths(250, state_.octaveLevels, 50);
-    QCOMPARE(expected.outcome, SelectionOutcome::Selected);
-    const int lengthIds[] = {1006, 1052, 1053};
-    const int firstBandIds[] = {1054, 1063, 1072};
-    for (int t = 0; t < kInsulationCount; ++t) {
-        const AttenuatorRow& row = expected.rows[t];
-        QCOMPARE(TextOf(lengthIds[t]),
-                 QString::fromUtf8(AttenuatorLengths[row.length].text.data(),
-                                   AttenuatorLengths[row.length].text.size()));
-        for (int k = 0; k < kOctaveCount; ++k) {
-            QCOMPARE(TextOf(firstBandIds[t] + k),
-                     QString::fromStdString(FormatNumber("%4.0lf", row.levels[k])));
-        }
-        QCOMPARE(TextOf(firstBandIds[t] + 8),
-                 QString::fromStdString(FormatNumber("%4.0lf", row.summationLevel)));
+    // Per thickness the shortest attenuator that brings the level to 50 dB(A): none of the
+    // 25 mm ones does, so the longest is shown.
+    const FieldTexts shown{
+        {1006, "2.00m"}, {1054, "  65"}, {1062, "  51"},  // 25 mm
+        {1052, "1.00m"}, {1063, "  64"}, {1071, "  50"},  // 50 mm
+        {1053, "0.75m"}, {1072, "  64"}, {1080, "  49"},  // 75 mm
+    };
+    for (const auto& [id, text] : shown) {
+        QCOMPARE(TextOf(id), text);
     }
 }
 
 void ProductFormsTest::attenuatorFormInterpolatesThePickedDiameter() {
     state_.attenuatorLength = 1250;
-    Open(attenuators::MakeAttenuatorForm);
+    Open(32780);
     QCOMPARE(dialog_->windowTitle(), QStringLiteral("Sound attenuators Nerva"));
     QCOMPARE(TextOf(1161), QStringLiteral("100"));
     QCOMPARE(TextOf(1001), QStringLiteral("1250"));
@@ -164,8 +161,6 @@ void ProductFormsTest::attenuatorFormInterpolatesThePickedDiameter() {
 }
 
 }  // namespace lorvane
-
-Q_DECLARE_METATYPE(lorvane::forms::FormFactory)
 
 QTEST_MAIN(lorvane::ProductFormsTest)
 #include "product_forms_test.moc"

@@ -67,8 +67,8 @@ class AttenuatorFormTest : public testing::Test {
     AttenuatorFormTest() { forms::ShowInitialTexts(view, *form); }
 
     void Calculate(std::string_view diameter, std::string_view length) {
-        view.SetText(ids::kDiameterList, diameter);
-        view.SetText(ids::kLength, length);
+        view.Type(ids::kDiameterList, diameter);
+        view.Type(ids::kLength, length);
         form->OnButton(view, ids::kCalculate);
     }
 
@@ -79,8 +79,8 @@ class AttenuatorFormTest : public testing::Test {
     SharedState state;
     std::ostringstream diagnostics;
     forms::FormContext context{state, diagnostics};
-    std::unique_ptr<forms::Form> form = MakeAttenuatorForm(context);
-    forms::TextView view;
+    std::unique_ptr<forms::Form> form = forms::MakeForm<Schalldaempfer>(context);
+    forms::TextView view{form->Description()};
 };
 
 TEST_F(AttenuatorFormTest, OpensAtDiameter100WithTheStoredLengthAndDiameter) {
@@ -132,8 +132,8 @@ TEST_F(AttenuatorFormTest, BadInputChangesNoFieldAndShowsNoMessage) {
         Calculate("125", "1200");
         const auto before = view.Texts();
         Calculate(c.diameter, c.length);
-        view.SetText(ids::kDiameterList, "125");
-        view.SetText(ids::kLength, "1200");
+        view.Type(ids::kDiameterList, "125");
+        view.Type(ids::kLength, "1200");
         EXPECT_EQ(view.Texts(), before);
         EXPECT_EQ(state.productInputs.diameter, c.storedDiameter);
         EXPECT_EQ(state.attenuatorLength, 1200);
@@ -145,9 +145,9 @@ TEST_F(AttenuatorFormTest, BadInputChangesNoFieldAndShowsNoMessage) {
 TEST_F(AttenuatorFormTest, PickingADiameterShowsNothingUntilCalculate) {
     Calculate("80", "1000");
     const auto before = view.Texts();
-    view.SetText(ids::kDiameterList, "400");
+    view.Type(ids::kDiameterList, "400");
     form->OnSelectionChange(view, ids::kDiameterList, 14);
-    view.SetText(ids::kDiameterList, "80");
+    view.Type(ids::kDiameterList, "80");
     EXPECT_EQ(view.Texts(), before);
 }
 
@@ -155,8 +155,8 @@ TEST_F(AttenuatorFormTest, AReopenedFormStartsFromWhatWasAccepted) {
     Calculate("80", "1234.5");
     Calculate("250", "12");  // the diameter is stored, the length is not
 
-    const std::unique_ptr<forms::Form> reopened = MakeAttenuatorForm(context);
-    forms::TextView next;
+    const std::unique_ptr<forms::Form> reopened = forms::MakeForm<Schalldaempfer>(context);
+    forms::TextView next(reopened->Description());
     forms::ShowInitialTexts(next, *reopened);
     EXPECT_EQ(next.Text(ids::kDiameterList), "100");
     EXPECT_EQ(next.Text(ids::kLength), "1235");

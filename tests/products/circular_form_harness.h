@@ -57,16 +57,16 @@ inline Texts Shown(std::string_view format, const Octaves& levels) {
 // One open form of a circular controller with the list id of its diameters.
 struct FormHarness {
     FormHarness(forms::FormFactory make, forms::ControlId diameterList)
-        : form(make(context)), list(diameterList) {}
+        : form(make(context)), list(diameterList), view(form->Description()) {}
 
     void Open() { forms::ShowInitialTexts(view, *form); }
 
     void Calculate(const std::string& diameter, const std::string& flow, const std::string& dp,
                    const std::string& target) {
-        view.SetText(list, diameter);
-        view.SetText(1001, flow);
-        view.SetText(1002, dp);
-        view.SetText(1003, target);
+        view.Type(list, diameter);
+        view.Type(1001, flow);
+        view.Type(1002, dp);
+        view.Type(1003, target);
         form->OnButton(view, 1083);
     }
 

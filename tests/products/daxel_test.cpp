@@ -58,7 +58,7 @@ TEST(CalculateDaxel, ARefusedPressureStopsBeforeTheSpectrum) {
 
 class DaxelFormTest : public testing::Test {
   protected:
-    FormHarness daxel{MakeDaxelForm, 1129};
+    FormHarness daxel{forms::MakeForm<CDaxel>, 1129};
     forms::TextView& view = daxel.view;
     SharedState& state = daxel.state;
 };

@@ -86,7 +86,7 @@ TEST(MiroltCasingLoss, SharesTheDaxelRowsFrom100To400) {
 
 class MiroltFormTest : public testing::Test {
   protected:
-    FormHarness mirolt{MakeMiroltForm, 1160};
+    FormHarness mirolt{forms::MakeForm<Mirolt>, 1160};
     forms::TextView& view = mirolt.view;
     SharedState& state = mirolt.state;
 };
@@ -100,7 +100,7 @@ TEST_F(MiroltFormTest, IsTheDaxelFormWithItsOwnTextsAndDiameters) {
     ASSERT_NE(form.Find(1160), nullptr);
     Texts diameters;
     for (double d : AttenuatorDiameters) {
-        diameters.push_back(FormatNumber("%.0lf", d));
+        diameters.push_back(WholeNumber(d));
     }
     EXPECT_EQ(form.Find(1160)->items, diameters);
     ASSERT_NE(form.Find(1000), nullptr);

@@ -96,7 +96,7 @@ const std::set<int> kResults = Union({kAcousticFields, kAttenuatorFields, kVeloc
 
 class SelmonFormTest : public testing::Test, protected harness::FormHarness {
   protected:
-    SelmonFormTest() : FormHarness(MakeSelmonForm, 1157) {}
+    SelmonFormTest() : FormHarness(forms::MakeForm<CSelmonDialog>, 1157) {}
 };
 
 TEST_F(SelmonFormTest, ShowsTheStartValuesExample) {
@@ -181,7 +181,7 @@ TEST_F(SelmonFormTest, TheListShowsTheRangeOfTheChosenDiameterAtOnce) {
 TEST_F(SelmonFormTest, ALaterOpeningStartsFromWhatWasAccepted) {
     Calculate("250", "1000", "250.6", "40");
     CSelmonDialog reopened{context};
-    forms::TextView next;
+    forms::TextView next(reopened.Description());
     forms::ShowInitialTexts(next, reopened);
     EXPECT_EQ(next.Text(1157), "100");  // the list always opens at 100
     EXPECT_EQ(next.Text(1001), "1000");

@@ -66,19 +66,18 @@ TEST(CalculateTolmar, MinimumPressureIsTheCubicInTheVelocity) {
     EXPECT_EQ(CalculateTolmar(80, 2000, 250).minimumPressure, 9999);
 }
 
-TEST(TolmarCasingLoss, EqualsTheSelmonRowsOfTheSameDiameters) {
-    // Two transcriptions of one catalogue table that must agree.
-    for (const TolmarCasingRow& row : TolmarCasingLoss) {
-        const int selmon = DiameterRow(SelmonFlowRanges, row.diameter);
-        EXPECT_EQ(row.loss[0], SelmonCasingLoss.none[selmon].bands) << row.diameter;
-        EXPECT_EQ(row.loss[1], SelmonCasingLoss.insulated25[selmon].bands) << row.diameter;
-        EXPECT_EQ(row.loss[2], SelmonCasingLoss.insulated50[selmon].bands) << row.diameter;
-    }
+TEST(TolmarCasingLoss, TakesTheSelmonRowOfEachOwnDiameter) {
+    // 160 mm is the fourth Tolmar diameter but the sixth of the Selmon.
+    const CasingLosses row160 = TolmarCasingLoss.Row(3);
+    EXPECT_EQ(row160[0], (Octaves{11, 20, 16, 11, 9, 8, 8, 9}));
+    EXPECT_EQ(row160[1], (Octaves{12, 21, 18, 13, 18, 16, 18, 17}));
+    EXPECT_EQ(row160[2], (Octaves{14, 23, 23, 24, 30, 28, 30, 29}));
+    EXPECT_EQ(TolmarCasingLoss.Row(5)[0], (Octaves{10, 20, 10, 9, 7, 5, 5, 4}));  // 250 mm
 }
 
 class TolmarFormTest : public testing::Test {
   protected:
-    FormHarness tolmar{MakeTolmarForm, 1157};
+    FormHarness tolmar{forms::MakeForm<Tolmar>, 1157};
 };
 
 TEST_F(TolmarFormTest, IsTheSelmonFormWithItsOwnTextsAndDiameters) {

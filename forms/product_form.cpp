@@ -1,0 +1,84 @@
+#include "forms/product_form.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "forms/record_fields.h"
+
+namespace lorvane::forms {
+namespace {
+
+// The form's description with the notes line under everything else, as wide as the form.
+FormDescription WithNotesLine(FormDescription description) {
+    int lastRow = 0;
+    int columns = 1;
+    for (const Control& control : description.controls) {
+        lastRow = std::max(lastRow, control.cell.row);
+        columns = std::max(columns, control.cell.column + control.cell.columnSpan);
+    }
+    description.Add({.id = kNotesField, .kind = ControlKind::Note, .cell = {lastRow + 2, 0, columns}});
+    return description;
+}
+
+}  // namespace
+
+std::optional<std::string> Option::ItemOf(std::string_view word) const {
+    for (const Choice& choice : choices) {
+        if (choice.word == word) {
+            return choice.item;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string TextOf(const InputTexts& texts, const std::string& name) {
+    const auto it = texts.find(name);
+    return it == texts.end() ? std::string() : it->second;
+}
+
+ProductForm::ProductForm(const FormSpec& spec, const FormContext& context)
+    : spec_(spec), context_(context), description_(WithNotesLine(spec.description)) {}
+
+std::vector<FieldText> ProductForm::InitialTexts() const {
+    return spec_.initialTexts(context_.state);
+}
+
+InputTexts ProductForm::ReadInputs(const FormView& view) const {
+    InputTexts texts;
+    for (const Option& option : spec_.options) {
+        if (option.field != kNoId) {
+            texts[option.name] = view.Text(option.field);
+        }
+    }
+    return texts;
+}
+
+void ProductForm::OnButton(FormView& view, ControlId button) {
+    if (button != description_.defaultButton) {
+        return;
+    }
+    const Ask ask = [&](std::string_view question) {
+        return AskCorrection(view, context_.state, question);
+    };
+    lastRecord_ = spec_.evaluate(context_.state, ReadInputs(view), ask);
+    ShowRecord(view, *lastRecord_, kNotesField);
+    if (!lastRecord_->Diagnostics().empty()) {
+        context_.diagnostics << lastRecord_->Diagnostics() << std::flush;
+    }
+    const std::optional<Refusal>& refusal = lastRecord_->Refused();
+    if (refusal && refusal->shownOnForm) {
+        view.ShowError(refusal->message);
+    }
+}
+
+void ProductForm::OnSelectionChange(FormView& view, ControlId list, int index) {
+    if (spec_.onSelection) {
+        spec_.onSelection(view, context_.state, list, index);
+    }
+}
+
+const ResultRecord* ProductForm::LastRecord() const {
+    return lastRecord_ ? &*lastRecord_ : nullptr;
+}
+
+}  // namespace lorvane::forms

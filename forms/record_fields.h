@@ -1,0 +1,18 @@
+#pragma once
+
+#include "forms/form_view.h"
+#include "forms/result_record.h"
+
+namespace lorvane::forms {
+
+// Writes a record into the form's fields: each computed number in its field's format, each
+// text as it is, an empty field for a value the model cannot give or the press did not reach.
+// Fields of results the record does not name keep their text. A number that is not finite is
+// never shown. The notes go into the notes line, when the form has one; a record without notes
+// empties it.
+void ShowRecord(FormView& view, const ResultRecord& record, ControlId notesField = kNoId);
+
+// The text a field shows for a number: the number in the format, or nothing.
+std::string NumberText(std::string_view format, Number value);
+
+}  // namespace lorvane::forms

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "forms/form_description.h"
+
+namespace lorvane::forms {
+
+// What one kind of result is, apart from its value: where it goes in JSON, how the form labels,
+// formats and shows it. Keys are JSON paths with dots ("flowRange.vmin"); a result without a
+// key stays out of JSON.
+struct ValueSpec {
+    std::string key;
+    std::string label;   // the form's label, without its colon: "Velocity [m/s]"
+    std::string unit;    // "m/s"; empty for a number without a unit
+    std::string format;  // printf-style format of the form's field: "%5.1lf"
+    ControlId field = kNoId;
+};
+
+// A row of band levels with, where the form shows one, its summation level.
+struct BandRowSpec {
+    std::string key;           // JSON path of the levels array
+    std::string summationKey;  // JSON path of the summation level; empty: none in JSON
+    std::string label;         // "A-weighted [dB(A)]"
+    std::string unit;          // "dB" or "dB(A)"
+    std::string format;        // of every level and the summation level
+    std::span<const double> frequencies;  // centre frequency in Hz of each band
+    ControlId firstField = kNoId;         // the fields of the bands, with consecutive ids
+    ControlId summationField = kNoId;
+};
+
+// A value the model cannot give: the field stays empty and JSON says null.
+using Number = std::optional<double>;
+
+// Whether a press computed a result at all. A result that the press did not reach (a refused
+// input stops the calculation) empties its field and is left out of JSON.
+enum class Reach { Computed, NotComputed };
+
+struct ResultValue {
+    ValueSpec spec;
+    Reach reach = Reach::Computed;
+    std::variant<Number, std::string, bool> value;
+    // What the form's field shows in place of the formatted number, where the number would
+    // mislead there ("< 10" for a rating below every curve, an empty field for an angle the
+    // model does not describe); JSON keeps the number.
+    std::optional<std::string> shown;
+};
+
+struct BandRow {
+    BandRowSpec spec;
+    Reach reach = Reach::Computed;
+    std::vector<Number> levels;  // one per band of spec.frequencies
+    Number summation;            // meaningful where the spec names a summation key or field
+};
+
+using ResultItem = std::variant<ResultValue, BandRow>;
+
+// An input the calculation refused, or an operating point it cannot serve.
+struct Refusal {
+    std::string input;    // the option name of the input: "flow", "dp"
+    std::string message;  // the form's own message, or a sentence naming the permitted range
+    bool shownOnForm = true;  // false where the form itself stays silent
+};
+
+// Everything one "calculate" came to, once: the form's fields, lorvane-calc's text and JSON,
+// and every later output are written from it.
+class ResultRecord {
+  public:
+    void Add(const ValueSpec& spec, Number value);
+    void AddText(const ValueSpec& spec, std::string text);
+    void AddFlag(const ValueSpec& spec, bool flag);
+    // A number whose field shows a text of its own (see ResultValue::shown).
+    void AddShownAs(const ValueSpec& spec, Number value, std::string shown);
+    void AddBands(const BandRowSpec& spec, std::span<const Number> levels, Number summation = {});
+    void AddBands(const BandRowSpec& spec, std::span<const double> levels, Number summation = {});
+    // A result this press did not reach: its field is emptied.
+    void NotComputed(const ValueSpec& spec);
+    void NotComputed(const BandRowSpec& spec);
+
+    void AddNote(std::string note) { notes_.push_back(std::move(note)); }
+    void Refuse(Refusal refusal) { refusal_ = std::move(refusal); }
+    void AddDiagnostics(std::string_view text) { diagnostics_ += text; }
+
+    const std::vector<ResultItem>& Items() const { return items_; }
+    const std::vector<std::string>& Notes() const { return notes_; }
+    const std::optional<Refusal>& Refused() const { return refusal_; }
+    // The diagnostic trace of the calculation; it never reaches a form or JSON.
+    const std::string& Diagnostics() const { return diagnostics_; }
+
+    // The computed value or band row with the given key, or null.
+    const ResultValue* FindValue(std::string_view key) const;
+    const BandRow* FindBands(std::string_view key) const;
+    // The computed number under the key, when there is one.
+    Number NumberAt(std::string_view key) const;
+
+  private:
+    std::vector<ResultItem> items_;
+    std::vector<std::string> notes_;
+    std::optional<Refusal> refusal_;
+    std::string diagnostics_;
+};
+
+}  // namespace lorvane::forms

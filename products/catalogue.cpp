@@ -1,0 +1,62 @@
+#include "products/catalogue.h"
+
+#include <algorithm>
+#include <array>
+
+#include "products/attenuators/attenuator_form.h"
+#include "products/circular/daxel_form.h"
+#include "products/circular/mirolt_form.h"
+#include "products/circular/selmon_form.h"
+#include "products/circular/tolmar_form.h"
+
+namespace lorvane {
+namespace {
+
+constexpr MenuPlace kProducts{"&Products", ""};
+constexpr MenuPlace kDampers{"&Products", "Multi-leaf Damper"};
+constexpr MenuPlace kAttenuators{"&Attentuator", ""};
+
+template <typename FormClass>
+constexpr Product Built(Product product) {
+    product.spec = &FormClass::Spec;
+    product.makeForm = &forms::MakeForm<FormClass>;
+    return product;
+}
+
+// clang-format off
+constexpr std::array kCatalogue{
+    Built<circular::Tolmar>({32784, kProducts, "Tolmar", "tolmar", "Tolmar constant volume flow controller"}),
+    Built<circular::CSelmonDialog>({32771, kProducts, "Selmon", "selmon", "Selmon constant volume flow controller"}),
+    Built<circular::CDaxel>({32772, kProducts, "Daxel", "daxel", "Daxel electronically regulated volume flow controller"}),
+    Built<circular::Mirolt>({32782, kProducts, "Mirolt", "mirolt", "Mirolt electronically regulated volume flow controller"}),
+    Product{32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"},
+    Product{32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"},
+    Product{32776, kDampers, "Acoustics", "damper", "multi-leaf damper: acoustics and flow"},
+    Product{32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"},
+    Product{32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"},
+    Product{32779, kDampers, "Torque", "torque", "multi-leaf damper: operating torque and weight"},
+    Product{32786, kProducts, "External weather louvre", "louvre", "external weather louvre"},
+    Built<attenuators::Schalldaempfer>({32780, kAttenuators, "Attentuator", "attenuator", "Nerva circular sound attenuator: insertion loss"}),
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Product> Catalogue() {
+    return kCatalogue;
+}
+
+const Product* FindProduct(int menuCommand) {
+    const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(), [&](const Product& p) {
+        return p.menuCommand == menuCommand;
+    });
+    return it == kCatalogue.end() ? nullptr : &*it;
+}
+
+const Product* FindProductByWord(std::string_view word) {
+    const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(),
+                                 [&](const Product& p) { return p.word == word; });
+    return it == kCatalogue.end() ? nullptr : &*it;
+}
+
+}  // namespace lorvane

@@ -173,6 +173,10 @@ struct RoundCase {
     std::string shown;  // "%5.0lf", empty when absent
 };
 
+void PrintTo(const RoundCase& c, std::ostream* out) {
+    *out << c.level;
+}
+
 class RoundLevelTest : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundLevelTest, AddsAHalfAndCutsTowardZero) {

@@ -116,7 +116,6 @@ TEST_P(ExistingScaleRangeTest, RunsFromTheFirstScaleToTheLastOfTheSize) {
 INSTANTIATE_TEST_SUITE_P(
     Sizes, ExistingScaleRangeTest,
     testing::Values(RangeCase{400, 200, VolumeFlowRange{600, 2800}},
-                    // The first scale's Vmin and the last one's Vmax, not the extremes.
                     RangeCase{350, 200, VolumeFlowRange{700, 2500}},
                     RangeCase{500, 300, VolumeFlowRange{1000, 5500}},
                     RangeCase{600, 600, VolumeFlowRange{3000, 13000}},  // the last records

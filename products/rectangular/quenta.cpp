@@ -88,10 +88,10 @@ std::optional<NozzleArrangement> ArrangeNozzles(int side, int otherSide) {
         const int n = NozzlesInRow(rowLength, Pitch(index));
         // Lower the margins, then the nozzle, until the row fits.
         while (!Fits(rowLength, across, n, Pitch(index), m1, m2)) {
-            const double floor = index >= 1 ? kMarginFloor : kSmallestNozzleMarginFloor;
-            if (m1 > floor || m2 > floor) {
-                m1 = m1 > floor ? m1 - 1 : m1;
-                m2 = m2 > floor ? m2 - 1 : m2;
+            const double marginFloor = index >= 1 ? kMarginFloor : kSmallestNozzleMarginFloor;
+            if (m1 > marginFloor || m2 > marginFloor) {
+                m1 = m1 > marginFloor ? m1 - 1 : m1;
+                m2 = m2 > marginFloor ? m2 - 1 : m2;
             } else if (index >= 1) {
                 --index;
             } else {

@@ -1,0 +1,107 @@
+#include "products/rectangular/basko_evaluation.h"
+
+#include <cmath>
+
+#include "core/number_text.h"
+
+namespace lorvane::rectangular {
+namespace {
+
+constexpr double kMinimumSide = 100;  // mm
+constexpr double kMaximumSide = 600;  // mm
+constexpr double kFlowTolerance = 1;  // m3/h on each side of the theoretical range
+
+bool InRange(const std::optional<double>& value, double low, double high) {
+    return value && low <= *value && *value <= high;
+}
+
+BaskoOutcome Refuse(BaskoOutcome outcome, BaskoInput input, std::string_view message,
+                    const ResultGroups& emptied) {
+    outcome.refused = input;
+    outcome.message = message;
+    outcome.emptied.insert(emptied.begin(), emptied.end());
+    return outcome;
+}
+
+bool AcceptsFlow(const VolumeFlowRange& theoretical, double width, double height, double flow) {
+    return (flow + kFlowTolerance >= theoretical.vmin &&
+            flow - kFlowTolerance <= theoretical.vmax) ||
+           FitsExistingScale(width, height, flow);
+}
+
+}  // namespace
+
+BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
+                           const std::function<bool(std::string_view question)>& ask) {
+    using enum ResultGroup;
+    BaskoOutcome outcome;
+    ProductInputs& inputs = state.productInputs;
+
+    const std::optional<double> width = ReadNumber(texts.width);
+    if (!InRange(width, kMinimumSide, kMaximumSide)) {
+        return Refuse(outcome, BaskoInput::Width, "Please correct the width",
+                      {Acoustic, Flow, Range});
+    }
+    inputs.width = *width;
+
+    const std::optional<double> height = ReadNumber(texts.height);
+    if (!InRange(height, kMinimumSide, kMaximumSide)) {
+        return Refuse(outcome, BaskoInput::Height, "Please correct the height",
+                      {Acoustic, Flow, Range});
+    }
+    inputs.height = *height;
+
+    const BaskoRanges ranges = RangesOf(inputs.width, inputs.height);
+    if (!ranges.theoretical) {
+        return Refuse(outcome, BaskoInput::Dimensions, "Please correct dimensions",
+                      {Acoustic, Flow, Range});
+    }
+    outcome.ranges = ranges;
+
+    const std::optional<double> flow = ReadNumber(texts.volumeFlow);
+    if (!flow || !AcceptsFlow(*ranges.theoretical, inputs.width, inputs.height, *flow)) {
+        outcome.emptied.insert({Acoustic, Flow});
+        outcome.correctionAsked = true;
+        const bool correct = ask(kBaskoCorrectionQuestion);
+        // Without a number there is no flow to go on with, whatever the answer.
+        if (correct || !flow) {
+            outcome.refused = BaskoInput::VolumeFlow;
+            return outcome;
+        }
+    }
+    inputs.volumeFlow = *flow;
+
+    const std::optional<double> pressure = ReadNumber(texts.differentialPressure);
+    if (!InRange(pressure, kMinimumDifferentialPressure, inputs.maxDifferentialPressure)) {
+        return Refuse(outcome, BaskoInput::DifferentialPressure,
+                      "Please correct differential pressure", {Acoustic});
+    }
+    inputs.differentialPressure = *pressure;
+
+    outcome.result =
+        CalculateBasko(inputs.width, inputs.height, inputs.volumeFlow, inputs.differentialPressure);
+    const BaskoResult& result = *outcome.result;
+    inputs.velocity = result.velocity;
+    if (result.spectrum) {
+        state.octaveLevels = result.spectrum->octave;
+    }
+    // A flow so large that the velocity overflows says nothing about the pressure.
+    if (!std::isfinite(result.velocity)) {
+        return Refuse(outcome, BaskoInput::VolumeFlow, "Please correct volume flow",
+                      {Acoustic, Flow});
+    }
+    if (!result.accepted) {
+        outcome.message = "Please increase differential pressure";
+        outcome.emptied.insert(Acoustic);
+        return outcome;
+    }
+    // A flow let through after the correction question may be one the model cannot take.
+    if (!result.spectrum) {
+        return Refuse(outcome, BaskoInput::VolumeFlow, "Please correct volume flow",
+                      {Acoustic, Flow});
+    }
+    outcome.pressureAccepted = true;
+    return outcome;
+}
+
+}  // namespace lorvane::rectangular

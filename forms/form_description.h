@@ -34,6 +34,7 @@ struct Control {
     std::string text;  // the label of a static or a button; empty for fields
     Cell cell;
     std::vector<std::string> items;  // entries of a drop-down list, in order
+    std::string toolTip;             // what the control means, where its label cannot say it
 };
 
 // A whole form as data: one renderer turns any description into a dialog. The controls are

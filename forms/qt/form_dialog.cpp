@@ -48,6 +48,9 @@ void FormDialog::Build(const FormDescription& description) {
 
 void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     QWidget* widget = CreateControlWidget(control, this);
+    if (!control.toolTip.empty()) {
+        widget->setToolTip(QString::fromStdString(control.toolTip));
+    }
     if (control.kind == ControlKind::Hidden) {
         widget->hide();
     } else {

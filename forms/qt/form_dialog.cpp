@@ -1,7 +1,10 @@
 #include "forms/qt/form_dialog.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -35,9 +38,14 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, Prompts& prompts, QWidget* pa
 FormDialog::~FormDialog() = default;
 
 void FormDialog::Build(const FormDescription& description) {
-    auto* grid = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     // The form keeps the size its controls need, like a dialog template.
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    commands_ = new QHBoxLayout;
+    commands_->addStretch();
+    layout->addLayout(commands_);
     for (const forms::Control& control : description.controls) {
         AddControl(control, grid);
     }
@@ -72,6 +80,19 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
         connect(combo, &QComboBox::activated, this,
                 [this, id](int index) { form_->OnSelectionChange(*this, id, index); });
     }
+}
+
+QPushButton* FormDialog::AddCommand(QAction* action) {
+    auto* button = new QPushButton(action->text(), this);
+    button->setObjectName(action->objectName());
+    button->setAutoDefault(false);
+    button->setToolTip(action->toolTip());
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::changed, button,
+            [button, action] { button->setEnabled(action->isEnabled()); });
+    addAction(action);
+    commands_->addWidget(button);
+    return button;
 }
 
 QWidget* FormDialog::Widget(ControlId id) const {

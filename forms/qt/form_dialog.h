@@ -7,7 +7,10 @@
 #include "forms/form.h"
 #include "forms/form_view.h"
 
+class QAction;
 class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
 
 namespace lorvane::forms::qt {
 
@@ -31,6 +34,10 @@ class FormDialog : public QDialog, public FormView {
     // The widget of a control, or null when the form has no control with this id.
     QWidget* Widget(ControlId id) const;
 
+    // Offers a command of the program on the form: a button in the row under the form, named
+    // as the action, and the action's shortcut while the form has focus.
+    QPushButton* AddCommand(QAction* action);
+
     std::string Text(ControlId id) const override;
     void SetText(ControlId id, std::string_view text) override;
     void ShowError(std::string_view message) override;
@@ -43,6 +50,7 @@ class FormDialog : public QDialog, public FormView {
     std::unique_ptr<Form> form_;
     Prompts& prompts_;
     std::map<ControlId, QWidget*> widgets_;
+    QHBoxLayout* commands_ = nullptr;
 };
 
 }  // namespace lorvane::forms::qt

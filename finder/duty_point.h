@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -19,22 +20,46 @@ struct DutyPoint {
     std::optional<double> maxDiameter;  // mm, circular controllers
 };
 
-// One input of the finder: its option name (as lorvane-calc takes it), its label and its help.
+// One input of the finder: its option name (as lorvane-calc takes it), its label and help, and
+// the values it takes: above `low` (or from it, where `lowIncluded`) up to `high`.
 struct FinderInput {
     std::string_view name;   // "flow", given as --flow
     std::string_view label;  // "Volume flow [m3/h]:"
     std::string_view help;
     bool required;
+    double low;
+    bool lowIncluded;
+    double high;
+    std::string_view message;  // names the input and its range, for a value outside it
 };
+
+inline constexpr double kNoLimit = std::numeric_limits<double>::max();
+
+// The differential pressures and target levels every controller form takes.
+inline constexpr double kLowestPressure = 0.1;     // Pa
+inline constexpr double kHighestPressure = 10000;  // Pa, ProductInputs::maxDifferentialPressure
+inline constexpr double kHighestTarget = 100;      // dB(A)
 
 // clang-format off
 inline constexpr std::array<FinderInput, 6> FinderInputs{{
-    {"flow",         "Volume flow [m3/h]:",          "volume flow [m3/h]",                                   true},
-    {"dp",           "Differential pressure [Pa]:",  "differential pressure available at the controller [Pa]", true},
-    {"target",       "Target level [dB(A)]:",        "summation level not to exceed in the duct [dB(A)]; 0: none", false},
-    {"max-width",    "Maximum width [mm]:",          "largest width of a rectangular controller [mm]",        false},
-    {"max-height",   "Maximum height [mm]:",         "largest height of a rectangular controller [mm]",       false},
-    {"max-diameter", "Maximum diameter [mm]:",       "largest diameter of a circular controller [mm]",        false},
+    {"flow", "Volume flow [m3/h]:", "volume flow [m3/h]",
+     true, 0, false, kNoLimit,
+     "The volume flow must be a number above 0 m3/h"},
+    {"dp", "Differential pressure [Pa]:", "differential pressure available at the controller [Pa]",
+     true, kLowestPressure, true, kHighestPressure,
+     "The differential pressure must lie between 0.1 and 10000 Pa"},
+    {"target", "Target level [dB(A)]:", "summation level not to exceed in the duct [dB(A)]; 0: none",
+     false, 0, true, kHighestTarget,
+     "The target level must lie between 0 and 100 dB(A); 0 sets no target"},
+    {"max-width", "Maximum width [mm]:", "largest width of a rectangular controller [mm]",
+     false, 0, false, kNoLimit,
+     "The maximum width must be a number above 0 mm"},
+    {"max-height", "Maximum height [mm]:", "largest height of a rectangular controller [mm]",
+     false, 0, false, kNoLimit,
+     "The maximum height must be a number above 0 mm"},
+    {"max-diameter", "Maximum diameter [mm]:", "largest diameter of a circular controller [mm]",
+     false, 0, false, kNoLimit,
+     "The maximum diameter must be a number above 0 mm"},
 }};
 // clang-format on
 

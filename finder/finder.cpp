@@ -222,14 +222,20 @@ void AddQuenta(const DutyPoint& duty, std::vector<Candidate>& found) {
     }
 }
 
-// The shortest text that reads back to the same double.
-std::string ExactText(double value) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return error == std::errc() ? std::string(buffer.data(), end) : WholeNumber(value);
-}
-
 }  // namespace
+
+std::string ExactText(double value) {
+    // Plain digits for the values of this trade; an exponent only for the very large or small,
+    // where the digits would be many.
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e16);
+    std::array<char, 64> buffer{};
+    const std::to_chars_result text =
+        plain ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                              std::chars_format::fixed)
+              : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), text.ptr);
+}
 
 double Size::Area() const {
     if (diameter) {

@@ -70,6 +70,9 @@ std::vector<Candidate> FindCandidates(const DutyPoint& dutyPoint);
 // target (0 when there is none). Every number reads back to the value the finder used.
 forms::InputTexts FormTexts(const Candidate& candidate, const DutyPoint& dutyPoint);
 
+// The shortest text that reads back to the same double: "800", "0.1", "123.45678901234567".
+std::string ExactText(double value);
+
 // The product's name as its menu shows it: "Selmon".
 std::string_view ProductName(const Candidate& candidate);
 

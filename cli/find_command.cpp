@@ -7,8 +7,7 @@
 
 #include "cli/record_json.h"
 #include "core/attenuator_table.h"
-#include "core/number_text.h"
-#include "finder/finder.h"
+#include "finder/candidate_text.h"
 #include "forms/band_layout.h"
 
 namespace lorvane::cli {
@@ -92,23 +91,6 @@ std::string Table(const std::vector<std::vector<std::string>>& rows,
     return text;
 }
 
-std::string Level(const std::optional<double>& level) {
-    return level && std::isfinite(*level) ? FormatNumber("%.0lf", *level) : "";
-}
-
-std::string AttenuatorCell(const Candidate& candidate) {
-    std::string text = finder::AttenuatorText(candidate);
-    if (candidate.attenuator) {
-        text += ", " + Level(candidate.attenuator->summationLevel) + " dB(A)";
-    }
-    return text.empty() ? "-" : text;
-}
-
-std::string DutyPointText(const finder::DutyPoint& duty) {
-    return finder::ExactText(duty.volumeFlow) + " m3/h at " +
-           finder::ExactText(duty.differentialPressure) + " Pa";
-}
-
 void PrintText(const finder::DutyPoint& duty, const finder::DutyPointReading& reading,
                const std::vector<Candidate>& candidates, std::ostream& out) {
     for (const finder::FinderInput& input : finder::FinderInputs) {
@@ -119,23 +101,22 @@ void PrintText(const finder::DutyPoint& duty, const finder::DutyPointReading& re
     }
     out << '\n';
     if (candidates.empty()) {
-        const bool limited = duty.maxWidth || duty.maxHeight || duty.maxDiameter;
-        out << "No controller fits " << DutyPointText(duty)
-            << (limited ? " within the given sizes" : "") << ".\n";
+        out << finder::NothingFits(duty) << '\n';
         return;
     }
-    std::vector<std::vector<std::string>> rows{{"Product", "Size [mm]", "Velocity [m/s]",
-                                                "Minimum pressure [Pa]", "dB(A)", "Casing dB(A)",
-                                                "Attenuator", "Meets target"}};
+    std::vector<std::vector<std::string>> rows(1);
+    std::vector<bool> alignRight;
+    for (const finder::CandidateColumn& column : finder::CandidateColumns) {
+        rows.front().emplace_back(column.heading);
+        alignRight.push_back(column.numbers);
+    }
     std::set<finder::AttenuatorNeed> needs;
     for (const Candidate& c : candidates) {
-        rows.push_back({std::string(finder::ProductName(c)), finder::SizeText(c.size),
-                        FormatNumber("%.1lf", c.velocity), FormatNumber("%.0lf", c.minimumPressure),
-                        Level(c.summationLevel), Level(c.casingSummationLevel), AttenuatorCell(c),
-                        c.meetsTarget ? "yes" : "no"});
+        const auto cells = finder::CandidateCells(c);
+        rows.emplace_back(cells.begin(), cells.end());
         needs.insert(c.attenuatorNeed);
     }
-    out << Table(rows, {false, true, true, true, true, true, false, false});
+    out << Table(rows, alignRight);
     bool first = true;
     for (const finder::AttenuatorNeed need : needs) {
         const std::string_view note = finder::AttenuatorNote(need);

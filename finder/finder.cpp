@@ -8,8 +8,6 @@
 #include <span>
 
 #include "core/number_text.h"
-#include "forms/band_layout.h"
-#include "products/catalogue.h"
 #include "products/circular/daxel.h"
 #include "products/circular/mirolt.h"
 #include "products/circular/selmon.h"
@@ -298,51 +296,6 @@ forms::InputTexts FormTexts(const Candidate& candidate, const DutyPoint& duty) {
         texts["height"] = ExactText(candidate.size.height);
     }
     return texts;
-}
-
-std::string_view ProductName(const Candidate& candidate) {
-    const Product* product = FindProductByWord(candidate.product);
-    return product != nullptr ? product->menuText : candidate.product;
-}
-
-std::string SizeText(const Size& size) {
-    if (size.diameter) {
-        return WholeNumber(*size.diameter);
-    }
-    return WholeNumber(size.width) + " x " + WholeNumber(size.height);
-}
-
-std::string AttenuatorText(const Candidate& candidate) {
-    switch (candidate.attenuatorNeed) {
-        case AttenuatorNeed::None:
-            return {};
-        case AttenuatorNeed::Selected:
-            return forms::InsulationKey(InsulationThicknesses[candidate.attenuator->insulation]) +
-                   " " + std::string(AttenuatorLengths[candidate.attenuator->length].text);
-        case AttenuatorNeed::NoneReaches:
-            return "none reaches";
-        case AttenuatorNeed::NoValues:
-            return "no values";
-        case AttenuatorNeed::NotOffered:
-            return "none offered";
-    }
-    return {};
-}
-
-std::string_view AttenuatorNote(AttenuatorNeed need) {
-    switch (need) {
-        case AttenuatorNeed::None:
-        case AttenuatorNeed::Selected:
-            return {};
-        case AttenuatorNeed::NoneReaches:
-            return "Even the longest attenuator of every insulation thickness stays above the "
-                   "target.";
-        case AttenuatorNeed::NoValues:
-            return "The attenuator table has no values for this diameter.";
-        case AttenuatorNeed::NotOffered:
-            return "The range's attenuators are for circular ducts only.";
-    }
-    return {};
 }
 
 }  // namespace lorvane::finder

@@ -73,17 +73,4 @@ forms::InputTexts FormTexts(const Candidate& candidate, const DutyPoint& dutyPoi
 // The shortest text that reads back to the same double: "800", "0.1", "123.45678901234567".
 std::string ExactText(double value);
 
-// The product's name as its menu shows it: "Selmon".
-std::string_view ProductName(const Candidate& candidate);
-
-// The size as a planner writes it: "250" for a diameter, "400 x 200" for width by height.
-std::string SizeText(const Size& size);
-
-// The attenuator in words: "75mm 0.75m", or a short word when there is none: "none reaches",
-// "no values", "none offered"; empty when none is needed.
-std::string AttenuatorText(const Candidate& candidate);
-
-// The sentence that explains an attenuator need that leaves the target unmet; empty otherwise.
-std::string_view AttenuatorNote(AttenuatorNeed need);
-
 }  // namespace lorvane::finder

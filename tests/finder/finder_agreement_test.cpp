@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "finder/finder.h"
+#include "finder/candidate_text.h"
 #include "products/circular/daxel.h"
 #include "products/circular/mirolt.h"
 #include "products/circular/selmon.h"

@@ -1,5 +1,7 @@
 #include "finder/finder.h"
 
+#include "finder/candidate_text.h"
+
 #include <algorithm>
 #include <set>
 #include <string>

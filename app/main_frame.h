@@ -14,6 +14,8 @@ class Prompts;
 
 namespace lorvane::app {
 
+class FinderWindow;
+
 // The main window: an empty client area, the menu bar, an empty toolbar and the status bar.
 // Its product commands open the product forms, one at a time, modal over this window; every
 // form is given the one shared state of the run.
@@ -34,10 +36,12 @@ class CMainFrame : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     void OpenProductForm(int command);
+    void OpenFinder();
 
     SharedState& state_;
     forms::qt::Prompts& prompts_;
     std::map<int, QAction*> actions_;
+    FinderWindow* finder_ = nullptr;  // made on first use, kept while the main window lives
 };
 
 }  // namespace lorvane::app

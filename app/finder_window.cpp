@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <limits>
+#include <set>
 
 #include "core/attenuator_table.h"
 #include "core/number_text.h"
@@ -120,6 +121,10 @@ FinderWindow::FinderWindow(SharedState& state, forms::qt::Prompts& prompts,
     status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
     layout->addWidget(status_);
+    notes_ = new QLabel(this);
+    notes_->setObjectName(QStringLiteral("notes"));
+    notes_->setWordWrap(true);
+    layout->addWidget(notes_);
 
     connect(table_, &QTableView::activated, this, &FinderWindow::OpenRow);
     for (const auto& [name, field] : inputs_) {
@@ -160,7 +165,9 @@ void FinderWindow::Search() {
 
 void FinderWindow::ShowCandidates() {
     model_->removeRows(0, model_->rowCount());
+    std::set<finder::AttenuatorNeed> needs;
     for (const finder::Candidate& candidate : candidates_) {
+        needs.insert(candidate.attenuatorNeed);
         const auto cells = finder::CandidateCells(candidate);
         const auto keys = SortKeys(candidate);
         QList<QStandardItem*> row;
@@ -176,6 +183,19 @@ void FinderWindow::ShowCandidates() {
         model_->appendRow(row);
     }
     table_->resizeColumnsToContents();
+    // What the words of the attenuator column mean, for those in the table.
+    QStringList notes;
+    for (const finder::AttenuatorNeed need : needs) {
+        const std::string_view note = finder::AttenuatorNote(need);
+        if (!note.empty()) {
+            notes.append(
+                QStringLiteral("Attenuator \"%1\": %2")
+                    .arg(QString::fromStdString(finder::AttenuatorText({.attenuatorNeed = need})),
+                         FromUtf8(note)));
+        }
+    }
+    notes_->setText(notes.join('\n'));
+    notes_->setVisible(!notes.isEmpty());
 }
 
 void FinderWindow::OpenRow(const QModelIndex& index) {

@@ -40,6 +40,8 @@ class FinderWindow : public QWidget {
     QTableView* Table() const { return table_; }
     // The line under the table: how many candidates, why none, or which input is refused.
     QLabel* Status() const { return status_; }
+    // What the words of the attenuator column in the table mean.
+    QLabel* Notes() const { return notes_; }
 
   private:
     void Search();
@@ -54,6 +56,7 @@ class FinderWindow : public QWidget {
     QSortFilterProxyModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* notes_ = nullptr;
     std::optional<finder::DutyPoint> dutyPoint_;
     std::vector<finder::Candidate> candidates_;
 };

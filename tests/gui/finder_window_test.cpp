@@ -155,6 +155,10 @@ void FinderWindowTest::followsEveryKeystroke() {
     QVERIFY(rows.contains(QStringLiteral("Basko|400 x 200|6.9|114|68|60|none offered|no")));
     QVERIFY(rows.indexOf(QStringLiteral("Quenta|400 x 200|6.9|91|58|52|-|yes")) <
             rows.indexOf(QStringLiteral("Basko|400 x 200|6.9|114|68|60|none offered|no")));
+    QCOMPARE(
+        finder_->Notes()->text(),
+        QStringLiteral(
+            "Attenuator \"none offered\": The range's attenuators are for circular ducts only."));
     QVERIFY(finder_->Status()->text().startsWith(
         QStringLiteral("%1 candidates for 2000 m3/h at 250 Pa").arg(rows.size())));
 

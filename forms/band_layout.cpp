@@ -55,4 +55,13 @@ std::string InsulationKey(double thickness) {
     return WholeNumber(thickness) + "mm";
 }
 
+std::string ThicknessList(std::span<const double> thicknesses) {
+    std::string text;
+    for (std::size_t i = 0; i < thicknesses.size(); ++i) {
+        const char* separator = i == 0 ? "" : i + 1 == thicknesses.size() ? " and " : ", ";
+        text += separator + WholeNumber(thicknesses[i]);
+    }
+    return text.empty() ? text : text + " mm";
+}
+
 }  // namespace lorvane::forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "forms/form_description.h"
@@ -38,5 +39,9 @@ void AddBandRow(FormDescription& form, int row, const BandRowSpec& spec);
 // [dB]", and its key in results, "25mm".
 std::string InsulationLabel(double thickness);
 std::string InsulationKey(double thickness);
+
+// Thicknesses in mm named in a sentence: "25 mm", "25 and 50 mm", "25, 50 and 75 mm"; empty
+// for none.
+std::string ThicknessList(std::span<const double> thicknesses);
 
 }  // namespace lorvane::forms

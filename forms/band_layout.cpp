@@ -19,8 +19,12 @@ void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> 
         AddLabel(form, {row, kFirstBandColumn + k}, WholeNumber(OctaveBands[k]));
     }
     if (summationHead) {
-        AddLabel(form, {row, kSummationColumn}, std::move(*summationHead));
+        form.Add({.kind = ControlKind::Label,
+                  .text = std::move(*summationHead),
+                  .cell = {row, kSummationColumn},
+                  .wraps = true});
     }
+    form.showsSpectrum = true;
 }
 
 void AddACorrectionRow(FormDescription& form, int row) {

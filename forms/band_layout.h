@@ -21,6 +21,7 @@ void AddLabel(FormDescription& form, Cell cell, std::string text);
 void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell);
 
 // "Frequency [Hz]:" and the eight band heads; with a summation head over the summation column.
+// The form then shows its octave rows as a chart too.
 void AddFrequencyRow(FormDescription& form, int row,
                      std::optional<std::string> summationHead = std::nullopt);
 

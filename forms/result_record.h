@@ -27,6 +27,7 @@ struct BandRowSpec {
     std::string key;           // JSON path of the levels array
     std::string summationKey;  // JSON path of the summation level; empty: none in JSON
     std::string label;         // "A-weighted [dB(A)]"
+    std::string group;         // the heading the form shows over the row, if any
     std::string unit;          // "dB" or "dB(A)"
     std::string format;        // of every level and the summation level
     std::span<const double> frequencies;  // centre frequency in Hz of each band

@@ -10,6 +10,7 @@ using forms::BandRowSpec;
 using forms::ResultRecord;
 using forms::ValueSpec;
 
+constexpr const char* kAttenuatorHeading = "Air-regenerated noise with attenuator:";
 constexpr const char* kCasingKeys[kCasingVariants] = {"casing.none", "casing.25mm",
                                                       "casing.50mm"};
 
@@ -179,6 +180,7 @@ CircularResults ResultsOf(const CircularController& c) {
         r.casing[variant] = OctaveRow(key + ".levels", key + ".summationLevel",
                                       CasingLabel(variant), "dB", level, ids::kCasing[variant],
                                       ids::kCasingSum[variant]);
+        r.casing[variant].group = std::string(c.casingHeading);
     }
     for (int t = 0; t < kInsulationCount; ++t) {
         const std::string key = "attenuator.rows." + forms::InsulationKey(InsulationThicknesses[t]);
@@ -187,6 +189,7 @@ CircularResults ResultsOf(const CircularController& c) {
         r.attenuatorRows[t] = OctaveRow(key + ".levels", key + ".summationLevel",
                                         forms::InsulationLabel(InsulationThicknesses[t]), "dB",
                                         level, fields.firstBand, fields.summation);
+        r.attenuatorRows[t].group = kAttenuatorHeading;
         r.targetReached[t] = {key + ".targetReached", "Target reached"};
     }
     return r;

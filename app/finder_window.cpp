@@ -10,7 +10,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <limits>
-#include <set>
 
 #include "core/attenuator_table.h"
 #include "core/number_text.h"
@@ -165,9 +164,7 @@ void FinderWindow::Search() {
 
 void FinderWindow::ShowCandidates() {
     model_->removeRows(0, model_->rowCount());
-    std::set<finder::AttenuatorNeed> needs;
     for (const finder::Candidate& candidate : candidates_) {
-        needs.insert(candidate.attenuatorNeed);
         const auto cells = finder::CandidateCells(candidate);
         const auto keys = SortKeys(candidate);
         QList<QStandardItem*> row;
@@ -179,20 +176,18 @@ void FinderWindow::ShowCandidates() {
             }
             row.append(item);
         }
-        row[6]->setToolTip(FromUtf8(finder::AttenuatorNote(candidate.attenuatorNeed)));
+        QStringList notes;
+        for (const std::string& note : finder::CandidateNotes(candidate)) {
+            notes.append(QString::fromStdString(note));
+        }
+        row[6]->setToolTip(notes.join('\n'));
         model_->appendRow(row);
     }
     table_->resizeColumnsToContents();
     // What the words of the attenuator column mean, for those in the table.
     QStringList notes;
-    for (const finder::AttenuatorNeed need : needs) {
-        const std::string_view note = finder::AttenuatorNote(need);
-        if (!note.empty()) {
-            notes.append(
-                QStringLiteral("Attenuator \"%1\": %2")
-                    .arg(QString::fromStdString(finder::AttenuatorText({.attenuatorNeed = need})),
-                         FromUtf8(note)));
-        }
+    for (const std::string& note : finder::TableNotes(candidates_)) {
+        notes.append(QString::fromStdString(note));
     }
     notes_->setText(notes.join('\n'));
     notes_->setVisible(!notes.isEmpty());

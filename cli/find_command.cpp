@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "cli/record_json.h"
 #include "core/attenuator_table.h"
@@ -62,9 +61,8 @@ Json CandidateJson(const Candidate& candidate) {
     } else {
         json["attenuator"] = nullptr;
     }
-    if (const std::string_view note = finder::AttenuatorNote(candidate.attenuatorNeed);
-        !note.empty()) {
-        json["notes"] = Json::array({note});
+    if (const std::vector<std::string> notes = finder::CandidateNotes(candidate); !notes.empty()) {
+        json["notes"] = notes;
     }
     return json;
 }
@@ -110,21 +108,17 @@ void PrintText(const finder::DutyPoint& duty, const finder::DutyPointReading& re
         rows.front().emplace_back(column.heading);
         alignRight.push_back(column.numbers);
     }
-    std::set<finder::AttenuatorNeed> needs;
     for (const Candidate& c : candidates) {
         const auto cells = finder::CandidateCells(c);
         rows.emplace_back(cells.begin(), cells.end());
-        needs.insert(c.attenuatorNeed);
     }
     out << Table(rows, alignRight);
-    bool first = true;
-    for (const finder::AttenuatorNeed need : needs) {
-        const std::string_view note = finder::AttenuatorNote(need);
-        if (!note.empty()) {
-            out << (first ? "\n" : "") << "Attenuator \""
-                << finder::AttenuatorText({.attenuatorNeed = need}) << "\": " << note << '\n';
-            first = false;
-        }
+    const std::vector<std::string> notes = finder::TableNotes(candidates);
+    if (!notes.empty()) {
+        out << '\n';
+    }
+    for (const std::string& note : notes) {
+        out << note << '\n';
     }
 }
 

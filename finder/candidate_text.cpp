@@ -1,6 +1,7 @@
 #include "finder/candidate_text.h"
 
 #include <cmath>
+#include <set>
 
 #include "core/attenuator_table.h"
 #include "core/number_text.h"
@@ -14,10 +15,17 @@ std::string Level(const std::optional<double>& level) {
     return level && std::isfinite(*level) ? FormatNumber("%.0lf", *level) : "";
 }
 
+constexpr std::string_view kEstimated = "estimated";
+constexpr std::string_view kEstimatedNote =
+    "The insertion loss of the attenuator is an estimate, not a catalogue value.";
+
 std::string AttenuatorCell(const Candidate& candidate) {
     std::string text = AttenuatorText(candidate);
     if (candidate.attenuator) {
         text += ", " + Level(candidate.attenuator->summationLevel) + " dB(A)";
+        if (candidate.attenuator->estimated) {
+            text += ", " + std::string(kEstimated);
+        }
     }
     return text.empty() ? "-" : text;
 }
@@ -67,6 +75,39 @@ std::string_view AttenuatorNote(AttenuatorNeed need) {
             return "The range's attenuators are for circular ducts only.";
     }
     return {};
+}
+
+std::vector<std::string> CandidateNotes(const Candidate& candidate) {
+    std::vector<std::string> notes;
+    if (const std::string_view note = AttenuatorNote(candidate.attenuatorNeed); !note.empty()) {
+        notes.emplace_back(note);
+    }
+    if (candidate.attenuator && candidate.attenuator->estimated) {
+        notes.emplace_back(kEstimatedNote);
+    }
+    return notes;
+}
+
+std::vector<std::string> TableNotes(const std::vector<Candidate>& candidates) {
+    std::set<AttenuatorNeed> needs;
+    bool estimated = false;
+    for (const Candidate& candidate : candidates) {
+        needs.insert(candidate.attenuatorNeed);
+        estimated = estimated || (candidate.attenuator && candidate.attenuator->estimated);
+    }
+    std::vector<std::string> notes;
+    const auto add = [&notes](std::string_view word, std::string_view note) {
+        notes.push_back("Attenuator \"" + std::string(word) + "\": " + std::string(note));
+    };
+    if (estimated) {
+        add(kEstimated, kEstimatedNote);
+    }
+    for (const AttenuatorNeed need : needs) {
+        if (const std::string_view note = AttenuatorNote(need); !note.empty()) {
+            add(AttenuatorText({.attenuatorNeed = need}), note);
+        }
+    }
+    return notes;
 }
 
 std::array<std::string, kCandidateColumnCount> CandidateCells(const Candidate& candidate) {

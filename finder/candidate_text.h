@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "finder/finder.h"
 
@@ -20,6 +21,14 @@ std::string AttenuatorText(const Candidate& candidate);
 
 // The sentence that explains an attenuator need that leaves the target unmet; empty otherwise.
 std::string_view AttenuatorNote(AttenuatorNeed need);
+
+// The sentences that go with a candidate: why no attenuator helps, or that the one chosen has
+// estimated insertion loss.
+std::vector<std::string> CandidateNotes(const Candidate& candidate);
+
+// What the words of a table's attenuator column mean, one line for each that the candidates
+// use: 'Attenuator "none offered": The range's attenuators are for circular ducts only.'
+std::vector<std::string> TableNotes(const std::vector<Candidate>& candidates);
 
 // A column of a table of candidates: its heading, and whether it holds numbers (aligned right).
 struct CandidateColumn {
@@ -43,8 +52,9 @@ inline constexpr std::array<CandidateColumn, kCandidateColumnCount> CandidateCol
 // clang-format on
 
 // The texts of a candidate's row: velocity with one decimal, pressure and levels whole (halves
-// away from zero), the attenuator with the level behind it ("75mm 0.75m, 49 dB(A)"), "-" where
-// none is needed, an empty cell for a level the model cannot give.
+// away from zero), the attenuator with the level behind it ("75mm 0.75m, 49 dB(A)", followed by
+// ", estimated" where its insertion loss is an estimate), "-" where none is needed, an empty
+// cell for a level the model cannot give.
 std::array<std::string, kCandidateColumnCount> CandidateCells(const Candidate& candidate);
 
 // "800 m3/h at 150 Pa".

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <span>
 
+#include "core/attenuator_table.h"
 #include "core/number_text.h"
 #include "products/circular/daxel.h"
 #include "products/circular/mirolt.h"
@@ -143,6 +144,11 @@ void AddCircular(const CircularLine& line, const DutyPoint& duty, std::vector<Ca
             const AttenuatorSelection selection =
                 SelectAttenuatorLengths(range.diameter, spectrum.octave, *duty.target);
             candidate.attenuator = ShortestMeeting(selection, *duty.target);
+            if (candidate.attenuator) {
+                const int position = *FindAttenuatorDiameter(range.diameter);
+                candidate.attenuator->estimated =
+                    !InsertionLossFromCatalogue[position][candidate.attenuator->insulation];
+            }
             candidate.meetsTarget = candidate.attenuator.has_value();
             candidate.attenuatorNeed = candidate.attenuator ? AttenuatorNeed::Selected
                                        : selection.outcome == SelectionOutcome::NoValues
@@ -258,7 +264,7 @@ std::optional<AttenuatorChoice> ShortestMeeting(const AttenuatorSelection& selec
             continue;
         }
         if (!shortest || row.length < shortest->length) {
-            shortest = AttenuatorChoice{insulation, row.length, row.summationLevel};
+            shortest = AttenuatorChoice{insulation, row.length, row.summationLevel, false};
         }
     }
     return shortest;

@@ -35,6 +35,7 @@ struct AttenuatorChoice {
     int insulation = 0;         // position in InsulationThicknesses
     int length = 0;             // position in AttenuatorLengths
     double summationLevel = 0;  // dB(A) behind the attenuator
+    bool estimated = false;     // its insertion loss is an estimate, not a catalogue value
 };
 
 // One size of one controller that serves the duty point.

@@ -278,6 +278,20 @@ TEST(FindCandidates, OnlyTheAttenuatorBringsACircularControllerDownToTheTarget) 
     ASSERT_TRUE(selmon->attenuator);
     EXPECT_EQ(AttenuatorText(*selmon), "75mm 0.75m");
     EXPECT_EQ(Whole(selmon->attenuator->summationLevel), "49");
+    EXPECT_FALSE(selmon->attenuator->estimated);  // 250 mm: catalogue values
+    EXPECT_THAT(CandidateNotes(*selmon), IsEmpty());
+}
+
+TEST(FindCandidates, SaysWhenTheAttenuatorsInsertionLossIsAnEstimate) {
+    // Only 80 mm (25 mm insulation), 250 mm and 400 mm (25 mm) have catalogue values.
+    const Candidate* selmon = Listed(FindCandidates(Duty(800, 150, 35)), "selmon", Round(200));
+    ASSERT_NE(selmon, nullptr);
+    ASSERT_TRUE(selmon->attenuator);
+    EXPECT_TRUE(selmon->attenuator->estimated);
+    EXPECT_THAT(CandidateNotes(*selmon),
+                ElementsAre("The insertion loss of the attenuator is an estimate, not a "
+                            "catalogue value."));
+    EXPECT_THAT(CandidateCells(*selmon)[6], testing::EndsWith(" dB(A), estimated"));
 }
 
 TEST(FindCandidates, SaysWhyNoAttenuatorHelps) {

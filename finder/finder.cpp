@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <numbers>
-#include <span>
 
 #include "core/attenuator_table.h"
 #include "core/number_text.h"
@@ -30,21 +29,20 @@ constexpr std::array<double, 11> kDuctSeries{
     100, 150, 200, 250, 300, 400, 500, 600, 800, 1000, 1200};
 // clang-format on
 
+// A circular controller by its catalogue word: its form's diameters, ranges and calculation.
 struct CircularLine {
     std::string_view word;
-    std::span<const circular::FlowRange> ranges;
-    circular::CircularCalculation calculate;
+    const circular::CircularController& (*controller)();
 };
 
-const std::array<CircularLine, 4>& CircularLines() {
-    static const std::array<CircularLine, 4> lines{{
-        {"selmon", circular::SelmonFlowRanges, circular::CalculateSelmon},
-        {"tolmar", circular::TolmarFlowRanges, circular::CalculateTolmar},
-        {"daxel", circular::DaxelFlowRanges, circular::CalculateDaxel},
-        {"mirolt", circular::MiroltFlowRanges, circular::CalculateMirolt},
-    }};
-    return lines;
-}
+// clang-format off
+constexpr std::array<CircularLine, 4> kCircularLines{{
+    {"selmon", circular::SelmonController},
+    {"tolmar", circular::TolmarController},
+    {"daxel",  circular::DaxelController},
+    {"mirolt", circular::MiroltController},
+}};
+// clang-format on
 
 struct RectSize {
     double width;
@@ -118,13 +116,14 @@ bool Finite(const Candidate& candidate) {
 }
 
 void AddCircular(const CircularLine& line, const DutyPoint& duty, std::vector<Candidate>& found) {
-    for (const circular::FlowRange& range : line.ranges) {
+    const circular::CircularController& controller = line.controller();
+    for (const circular::FlowRange& range : controller.flowRanges) {
         if ((duty.maxDiameter && range.diameter > *duty.maxDiameter) ||
             !Within(duty.volumeFlow, range.vmin, range.vmax)) {
             continue;
         }
         const circular::CircularResult result =
-            line.calculate(range.diameter, duty.volumeFlow, duty.differentialPressure);
+            controller.calculate(range.diameter, duty.volumeFlow, duty.differentialPressure);
         if (!result.accepted || !result.spectrum) {
             continue;
         }
@@ -272,8 +271,14 @@ std::optional<AttenuatorChoice> ShortestMeeting(const AttenuatorSelection& selec
 
 std::vector<Candidate> FindCandidates(const DutyPoint& duty) {
     std::vector<Candidate> found;
-    for (const CircularLine& line : CircularLines()) {
-        AddCircular(line, duty, found);
+    // Every form refuses such a pressure, and the circular ones such a target.
+    if (!Within(duty.differentialPressure, kLowestPressure, kHighestPressure)) {
+        return found;
+    }
+    if (!duty.target || Within(*duty.target, 0, kHighestTarget)) {
+        for (const CircularLine& line : kCircularLines) {
+            AddCircular(line, duty, found);
+        }
     }
     AddBasko(duty, found);
     AddQuenta(duty, found);

@@ -71,7 +71,8 @@ std::vector<Candidate> FindCandidates(const DutyPoint& dutyPoint);
 // target (0 when there is none). Every number reads back to the value the finder used.
 forms::InputTexts FormTexts(const Candidate& candidate, const DutyPoint& dutyPoint);
 
-// The shortest text that reads back to the same double: "800", "0.1", "123.45678901234567".
+// The shortest text that reads back to the same double: "800", "0.1", "123.45678901234567";
+// with an exponent only for the very large and small ("1e+30").
 std::string ExactText(double value);
 
 }  // namespace lorvane::finder

@@ -35,13 +35,13 @@ bool SameSize(const Size& a, const Size& b) {
     return a.diameter == b.diameter && a.width == b.width && a.height == b.height;
 }
 
-// The candidate of that product and size, or null.
-const Candidate* Listed(const std::vector<Candidate>& candidates, std::string_view product,
-                        const Size& size) {
+// The candidate of that product and size, as a copy: the list is often a temporary.
+std::optional<Candidate> Listed(const std::vector<Candidate>& candidates, std::string_view product,
+                                const Size& size) {
     const auto it = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate& c) {
         return c.product == product && SameSize(c.size, size);
     });
-    return it == candidates.end() ? nullptr : &*it;
+    return it == candidates.end() ? std::nullopt : std::optional<Candidate>(*it);
 }
 
 std::set<std::string_view> Products(const std::vector<Candidate>& candidates) {
@@ -156,7 +156,7 @@ class FlowRangeEdgeTest : public testing::TestWithParam<EdgeCase> {};
 TEST_P(FlowRangeEdgeTest, ListsASizeExactlyWhenItsFormTakesTheFlow) {
     const EdgeCase& c = GetParam();
     const std::vector<Candidate> candidates = FindCandidates(Duty(c.flow, 250));
-    EXPECT_EQ(Listed(candidates, c.product, c.size) != nullptr, c.listed);
+    EXPECT_EQ(Listed(candidates, c.product, c.size).has_value(), c.listed);
 }
 
 // Selmon 200 mm: 250 to 900 m3/h. Basko 200 x 100 mm: theoretical range 200.16 to 599.76 m3/h
@@ -187,8 +187,8 @@ TEST(FindCandidates, NothingFits) {
 
 TEST(FindCandidates, APressureBelowTheMinimumLeavesTheSizeOut) {
     // Mirolt 200 mm at 500 m3/h needs 31.66 Pa; 30.66 Pa is the least its form accepts.
-    EXPECT_NE(Listed(FindCandidates(Duty(500, 30.67)), "mirolt", Round(200)), nullptr);
-    EXPECT_EQ(Listed(FindCandidates(Duty(500, 30.6)), "mirolt", Round(200)), nullptr);
+    EXPECT_TRUE(Listed(FindCandidates(Duty(500, 30.67)), "mirolt", Round(200)));
+    EXPECT_FALSE(Listed(FindCandidates(Duty(500, 30.6)), "mirolt", Round(200)));
 }
 
 TEST(FindCandidates, KeepsToTheRoomGiven) {
@@ -208,28 +208,28 @@ TEST(FindCandidates, KeepsToTheRoomGiven) {
         }
     }
     // The limits themselves are allowed.
-    EXPECT_NE(Listed(candidates, "basko", Rect(400, 200)), nullptr);
-    EXPECT_NE(Listed(candidates, "selmon", Round(315)), nullptr);
+    EXPECT_TRUE(Listed(candidates, "basko", Rect(400, 200)));
+    EXPECT_TRUE(Listed(candidates, "selmon", Round(315)));
 
     // The limits of rectangular sizes do not limit the circular ones.
     DutyPoint low = Duty(2000, 250);
     low.maxHeight = 100;
-    EXPECT_NE(Listed(FindCandidates(low), "daxel", Round(400)), nullptr);
+    EXPECT_TRUE(Listed(FindCandidates(low), "daxel", Round(400)));
 }
 
 // --- What a candidate says ---------------------------------------------------------------
 
 TEST(FindCandidates, GivesTheCataloguesNumbersOfTheCircularControllers) {
     const std::vector<Candidate> candidates = FindCandidates(Duty(500, 250));
-    const Candidate* daxel = Listed(candidates, "daxel", Round(200));
-    ASSERT_NE(daxel, nullptr);
+    const std::optional<Candidate> daxel = Listed(candidates, "daxel", Round(200));
+    ASSERT_TRUE(daxel);
     EXPECT_NEAR(daxel->velocity, 4.42, 0.005);
     EXPECT_NEAR(daxel->minimumPressure, 47.59, 0.005);
     EXPECT_NEAR(daxel->summationLevel, 61.67, 0.005);
     EXPECT_NEAR(*daxel->casingSummationLevel, 44.45, 0.005);  // the bare casing
 
-    const Candidate* mirolt = Listed(candidates, "mirolt", Round(200));
-    ASSERT_NE(mirolt, nullptr);
+    const std::optional<Candidate> mirolt = Listed(candidates, "mirolt", Round(200));
+    ASSERT_TRUE(mirolt);
     EXPECT_NEAR(mirolt->minimumPressure, 31.66, 0.005);
     EXPECT_NEAR(mirolt->summationLevel, 59.25, 0.005);
     EXPECT_NEAR(*mirolt->casingSummationLevel, 41.50, 0.005);
@@ -237,19 +237,20 @@ TEST(FindCandidates, GivesTheCataloguesNumbersOfTheCircularControllers) {
 
 TEST(FindCandidates, GivesTheCataloguesNumbersOfTheRectangularControllers) {
     const std::vector<Candidate> at2000 = FindCandidates(Duty(2000, 250));
-    const Candidate* basko = Listed(at2000, "basko", Rect(400, 200));
-    ASSERT_NE(basko, nullptr);
+    const std::optional<Candidate> basko = Listed(at2000, "basko", Rect(400, 200));
+    ASSERT_TRUE(basko);
     EXPECT_EQ(FormatNumber("%.1lf", basko->velocity), "6.9");
     EXPECT_EQ(Whole(basko->minimumPressure), "114");
     EXPECT_EQ(Whole(basko->summationLevel), "68");
     EXPECT_EQ(Whole(*basko->casingSummationLevel), "60");
-    const Candidate* quenta = Listed(at2000, "quenta", Rect(400, 200));
-    ASSERT_NE(quenta, nullptr);
+    const std::optional<Candidate> quenta = Listed(at2000, "quenta", Rect(400, 200));
+    ASSERT_TRUE(quenta);
     EXPECT_EQ(Whole(quenta->minimumPressure), "91");
     EXPECT_EQ(Whole(quenta->summationLevel), "58");
 
-    const Candidate* big = Listed(FindCandidates(Duty(5000, 250)), "quenta", Rect(600, 300));
-    ASSERT_NE(big, nullptr);
+    const std::optional<Candidate> big =
+        Listed(FindCandidates(Duty(5000, 250)), "quenta", Rect(600, 300));
+    ASSERT_TRUE(big);
     EXPECT_EQ(FormatNumber("%.1lf", big->velocity), "7.7");
     EXPECT_EQ(Whole(big->minimumPressure), "100");
     EXPECT_EQ(Whole(big->summationLevel), "65");
@@ -270,8 +271,9 @@ TEST(FindCandidates, OnlyTheAttenuatorBringsACircularControllerDownToTheTarget) 
     // Selmon 250 mm at 1000 m3/h and 250 Pa; target 50 dB(A). Per insulation the selection
     // ends at 25 mm 2.00 m (51 dB(A): above), 50 mm 1.00 m (50) and 75 mm 0.75 m (49): the
     // 75 mm one is the shortest that reaches the target.
-    const Candidate* selmon = Listed(FindCandidates(Duty(1000, 250, 50)), "selmon", Round(250));
-    ASSERT_NE(selmon, nullptr);
+    const std::optional<Candidate> selmon =
+        Listed(FindCandidates(Duty(1000, 250, 50)), "selmon", Round(250));
+    ASSERT_TRUE(selmon);
     EXPECT_GT(RoundWhole(selmon->summationLevel), 50);
     EXPECT_TRUE(selmon->meetsTarget);
     EXPECT_EQ(selmon->attenuatorNeed, AttenuatorNeed::Selected);
@@ -284,8 +286,9 @@ TEST(FindCandidates, OnlyTheAttenuatorBringsACircularControllerDownToTheTarget) 
 
 TEST(FindCandidates, SaysWhenTheAttenuatorsInsertionLossIsAnEstimate) {
     // Only 80 mm (25 mm insulation), 250 mm and 400 mm (25 mm) have catalogue values.
-    const Candidate* selmon = Listed(FindCandidates(Duty(800, 150, 35)), "selmon", Round(200));
-    ASSERT_NE(selmon, nullptr);
+    const std::optional<Candidate> selmon =
+        Listed(FindCandidates(Duty(800, 150, 35)), "selmon", Round(200));
+    ASSERT_TRUE(selmon);
     ASSERT_TRUE(selmon->attenuator);
     EXPECT_TRUE(selmon->attenuator->estimated);
     EXPECT_THAT(CandidateNotes(*selmon),
@@ -298,21 +301,22 @@ TEST(FindCandidates, SaysWhyNoAttenuatorHelps) {
     // Daxel 450 mm has no attenuator values; a rectangular controller has no attenuator; at
     // 10 dB(A) no attenuator of the range is enough for a Selmon.
     const std::vector<Candidate> candidates = FindCandidates(Duty(2000, 250, 40));
-    const Candidate* daxel = Listed(candidates, "daxel", Round(450));
-    ASSERT_NE(daxel, nullptr);
+    const std::optional<Candidate> daxel = Listed(candidates, "daxel", Round(450));
+    ASSERT_TRUE(daxel);
     EXPECT_FALSE(daxel->meetsTarget);
     EXPECT_EQ(daxel->attenuatorNeed, AttenuatorNeed::NoValues);
-    const Candidate* basko = Listed(candidates, "basko", Rect(400, 200));
-    ASSERT_NE(basko, nullptr);
+    const std::optional<Candidate> basko = Listed(candidates, "basko", Rect(400, 200));
+    ASSERT_TRUE(basko);
     EXPECT_FALSE(basko->meetsTarget);
     EXPECT_EQ(basko->attenuatorNeed, AttenuatorNeed::NotOffered);
 
-    const Candidate* selmon = Listed(FindCandidates(Duty(1000, 250, 10)), "selmon", Round(250));
-    ASSERT_NE(selmon, nullptr);
+    const std::optional<Candidate> selmon =
+        Listed(FindCandidates(Duty(1000, 250, 10)), "selmon", Round(250));
+    ASSERT_TRUE(selmon);
     EXPECT_FALSE(selmon->meetsTarget);
     EXPECT_EQ(selmon->attenuatorNeed, AttenuatorNeed::NoneReaches);
     EXPECT_FALSE(selmon->attenuator);
-    for (const Candidate* c : {daxel, basko, selmon}) {
+    for (const std::optional<Candidate>& c : {daxel, basko, selmon}) {
         EXPECT_FALSE(AttenuatorNote(c->attenuatorNeed).empty());
     }
 }

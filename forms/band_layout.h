@@ -41,6 +41,10 @@ void AddBandRow(FormDescription& form, int row, const BandRowSpec& spec);
 std::string InsulationLabel(double thickness);
 std::string InsulationKey(double thickness);
 
+// Where the attenuators' insertion loss comes from: which rows are catalogue values, and that
+// every other row is an estimate made from them.
+std::string InsertionLossSource();
+
 // Thicknesses in mm named in a sentence: "25 mm", "25 and 50 mm", "25, 50 and 75 mm"; empty
 // for none.
 std::string ThicknessList(std::span<const double> thicknesses);

@@ -145,23 +145,35 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
+std::vector<std::vector<GridText>> FormGrid(const FormDescription& form, const FormView& view,
+                                            const std::function<bool(ControlId)>& leaveOut) {
+    std::vector<std::vector<GridText>> grid;
+    for (const auto& [index, row] : PlaceTexts(form, view, leaveOut)) {
+        if (!HasText(row)) {
+            continue;
+        }
+        std::vector<GridText>& texts = grid.emplace_back();
+        for (const PlacedText& cell : row) {
+            texts.push_back({cell.cell, Trimmed(cell.text), cell.alignRight});
+        }
+    }
+    return grid;
+}
+
 std::string RenderFormTabSeparated(const FormDescription& form, const FormView& view,
                                    const std::function<bool(ControlId)>& leaveOut) {
     std::string text = form.caption + "\n";
     if (const Control* title = form.Find(form.titleLabel)) {
         text += title->text + "\n";
     }
-    for (const auto& [index, row] : PlaceTexts(form, view, leaveOut)) {
-        if (!HasText(row)) {
-            continue;
-        }
+    for (const std::vector<GridText>& row : FormGrid(form, view, leaveOut)) {
         std::string line;
         int column = 0;
-        for (const PlacedText& cell : row) {
+        for (const GridText& cell : row) {
             for (; column < cell.cell.column; ++column) {
                 line += '\t';
             }
-            line += Trimmed(cell.text);
+            line += cell.text;
         }
         text += line + "\n";
     }

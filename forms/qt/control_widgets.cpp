@@ -156,6 +156,19 @@ void SetWidgetText(QWidget* widget, const QString& text) {
     }
 }
 
+void EnterWidgetText(QWidget* widget, const QString& text) {
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (combo == nullptr) {
+        SetWidgetText(widget, text);
+        return;
+    }
+    const int index = combo->findText(text, Qt::MatchExactly);
+    combo->setCurrentIndex(index);
+    if (index < 0 && combo->isEditable()) {
+        combo->setEditText(text);
+    }
+}
+
 QFont TitleFontFrom(const QFont& base) {
     QFont font = base;
     const QString face =

@@ -126,6 +126,7 @@ QPushButton* FormDialog::AddCommand(QAction* action) {
 
 void FormDialog::RunHandler(const std::function<void()>& handler) {
     written_.clear();
+    answers_.clear();
     handler();
     MarkStaleResults();
     if (chart_ != nullptr) {
@@ -169,9 +170,19 @@ QString FormDialog::TabSeparatedText() const {
         form_->Description(), *this, [this](ControlId id) { return IsStale(id); }));
 }
 
+std::vector<std::vector<GridText>> FormDialog::CurrentGrid() const {
+    return FormGrid(form_->Description(), *this, [this](ControlId id) { return IsStale(id); });
+}
+
 void FormDialog::Calculate() {
     if (auto* button = qobject_cast<QPushButton*>(Widget(form_->Description().defaultButton))) {
         button->click();
+    }
+}
+
+void FormDialog::Enter(ControlId id, const QString& text) {
+    if (QWidget* widget = Widget(id)) {
+        EnterWidgetText(widget, text);
     }
 }
 
@@ -229,7 +240,9 @@ void FormDialog::ShowError(std::string_view message) {
 }
 
 bool FormDialog::ShowCorrectionBox(std::string_view question) {
-    return prompts_.AskCorrection(this, FromUtf8(question));
+    const bool yes = prompts_.AskCorrection(this, FromUtf8(question));
+    answers_[std::string(question)] = yes;
+    return yes;
 }
 
 }  // namespace lorvane::forms::qt

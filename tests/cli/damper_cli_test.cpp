@@ -212,9 +212,14 @@ TEST(CliDampers, LevelsBeyondTheSoundModelAreNull) {
 // --- Refusals ---
 
 struct Refused {
+    const char* name;
     std::vector<std::string> arguments;
     std::string message;
 };
+
+void PrintTo(const Refused& refused, std::ostream* out) {
+    *out << refused.name;
+}
 
 class CliDamperRefusal : public ::testing::TestWithParam<Refused> {};
 
@@ -233,18 +238,22 @@ TEST_P(CliDamperRefusal, ExitsWithTheMessageAndNoResults) {
     EXPECT_EQ(object["error"], c.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Products, CliDamperRefusal,
-    ::testing::Values(
-        Refused{{"damper", "--width", "99.9"}, "Please correct the width (100 to 2000 mm)"},
-        Refused{{"damper", "--dp", "5000.1"},
-                "Please correct the differential pressure (0.1 to 5000 Pa)"},
-        Refused{{"damper", "--flow", "-1"}, "Please correct the volume flow (0.1 to 175000 m3/h)"},
-        Refused{{"bending", "--length", "2000.5"},
-                "Please correct the blade length (100 to 2000 mm)"},
-        Refused{{"leakage", "--dp", "10000.1"},
-                "Please correct the differential pressure (0.1 to 10000 Pa)"},
-        Refused{{"torque", "--height", "abc"}, "Please correct the height (100 to 2000 mm)"}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Products, CliDamperRefusal, ::testing::Values(
+    Refused{"DamperWidth",     {"damper", "--width", "99.9"},
+            "Please correct the width (100 to 2000 mm)"},
+    Refused{"DamperPressure",  {"damper", "--dp", "5000.1"},
+            "Please correct the differential pressure (0.1 to 5000 Pa)"},
+    Refused{"DamperFlow",      {"damper", "--flow", "-1"},
+            "Please correct the volume flow (0.1 to 175000 m3/h)"},
+    Refused{"BendingLength",   {"bending", "--length", "2000.5"},
+            "Please correct the blade length (100 to 2000 mm)"},
+    Refused{"LeakagePressure", {"leakage", "--dp", "10000.1"},
+            "Please correct the differential pressure (0.1 to 10000 Pa)"},
+    Refused{"TorqueHeight",    {"torque", "--height", "abc"},
+            "Please correct the height (100 to 2000 mm)"}),
+    [](const ::testing::TestParamInfo<Refused>& r) { return r.param.name; });
+// clang-format on
 
 }  // namespace
 }  // namespace lorvane::cli::test

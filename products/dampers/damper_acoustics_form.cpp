@@ -43,7 +43,7 @@ struct AcousticsResults {
     std::array<BladeColumnResults, 2> blades;
 };
 
-BladeColumnResults BladeColumnOf(int blade) {
+BladeColumnResults BladeColumnOf(std::size_t blade) {
     const std::string key = "blades." + BladeKey(BladePitches[blade]) + ".";
     const ids::BladeColumnIds& field = ids::kBlades[blade];
     return {
@@ -89,7 +89,7 @@ void AddFlowResult(forms::FormDescription& form, int row, const ValueSpec& spec,
 void AddBladeRow(forms::FormDescription& form, int row, ValueSpec BladeColumnResults::*result) {
     const AcousticsResults& r = Results();
     forms::AddLabel(form, {row, 0}, (r.blades[0].*result).label + ":");
-    for (int blade = 0; blade < 2; ++blade) {
+    for (std::size_t blade = 0; blade < 2; ++blade) {
         forms::AddField(form, (r.blades[blade].*result).field, ControlKind::Result,
                         {row, kBladeColumn[blade]});
     }

@@ -9,8 +9,9 @@
 #include "forms/result_record.h"
 #include "products/dampers/damper_evaluation.h"
 
-// What the four damper forms share: their "calculate" button, the heads and rows of their blade
-// tables, and how a refused input or a note reaches the record.
+// What the four damper forms share: their "calculate" button, the title and input rows, the
+// results of their blade tables, the inputs of the leakage and torque forms, and how a refused
+// input or a note reaches the record.
 namespace lorvane::dampers {
 
 inline constexpr forms::ControlId kCalculate = 1083;
@@ -22,7 +23,7 @@ inline constexpr const char* kResultFormat = "%5.1lf";
 // The key of a blade size in results: "100mm".
 std::string BladeKey(int pitch);
 
-// A result of a blade table, shown "%5.1lf".
+// A result shown "%5.1lf".
 forms::ValueSpec TableValue(std::string key, std::string label, std::string unit,
                             forms::ControlId field);
 

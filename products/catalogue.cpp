@@ -8,6 +8,7 @@
 #include "products/circular/mirolt_form.h"
 #include "products/circular/selmon_form.h"
 #include "products/circular/tolmar_form.h"
+#include "products/louvres/louvre_form.h"
 
 namespace lorvane {
 namespace {
@@ -35,7 +36,7 @@ constexpr std::array kCatalogue{
     Product{32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"},
     Product{32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"},
     Product{32779, kDampers, "Torque", "torque", "multi-leaf damper: operating torque and weight"},
-    Product{32786, kProducts, "External weather louvre", "louvre", "external weather louvre"},
+    Built<louvres::WSG>({32786, kProducts, "External weather louvre", "louvre", "external weather louvre"}),
     Built<attenuators::Schalldaempfer>({32780, kAttenuators, "Attentuator", "attenuator", "Nerva circular sound attenuator: insertion loss"}),
 };
 // clang-format on

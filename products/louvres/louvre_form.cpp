@@ -16,7 +16,7 @@ constexpr int kNcColumn = forms::kSummationColumn + 1;
 constexpr int kColumnCount = kNcColumn + 1;
 constexpr Cell kFieldCell{0, 1, 2};   // an input field
 constexpr Cell kSiteCell{0, 1, 4};    // the sites' list, wider for its long entries
-constexpr Cell kRightLabel{0, 6, 3};  // the results beside the inputs
+constexpr Cell kRightLabel{0, 5, 4};  // the results beside the inputs
 constexpr Cell kRightField{0, 9, 2};
 
 constexpr const char* kNcToolTip =

@@ -141,7 +141,7 @@ void MainWindowTest::menuBarListsTheCommandsInOrder() {
         "    Leakage 32777 off",
         "    Bending 32778 off",
         "    Torque 32779 off",
-        "  External weather louvre 32786 off",
+        "  External weather louvre 32786 on",
         "  ---",
         "  ---",
         "  ---",

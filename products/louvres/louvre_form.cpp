@@ -1,6 +1,11 @@
 #include "products/louvres/louvre_form.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "forms/band_layout.h"
 #include "products/louvres/louvre_evaluation.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "forms/result_record.h"
 #include "products/louvres/louvre_evaluation.h"
 

@@ -84,7 +84,11 @@ forms::FormDescription Describe() {
     AddResultPair(form, 5, r.waterSeparation);
 
     forms::AddFrequencyRow(form, 7, r.summationLevel.label);
-    forms::AddLabel(form, {7, kNcColumn}, r.nc.label);
+    // The head says it too: a field may use its tip for the state of its value.
+    form.Add({.kind = ControlKind::Label,
+              .text = r.nc.label,
+              .cell = {7, kNcColumn},
+              .toolTip = kNcToolTip});
     forms::AddACorrectionRow(form, 8);
     forms::AddBandRow(form, 9, r.octave.label + ":", r.octave.firstField, r.summationLevel.field);
     form.Add({.id = r.nc.field,

@@ -12,6 +12,7 @@
 #include "products/dampers/damper_acoustics_form.h"
 #include "products/dampers/damper_leakage_form.h"
 #include "products/dampers/damper_torque_form.h"
+#include "products/louvres/louvre_form.h"
 
 namespace lorvane {
 namespace {
@@ -39,7 +40,7 @@ constexpr std::array kCatalogue{
     Built<dampers::JKLeck>({32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"}),
     Built<dampers::JKDurch>({32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"}),
     Built<dampers::JKMoment>({32779, kDampers, "Torque", "torque", "multi-leaf damper: operating torque and weight"}),
-    Product{32786, kProducts, "External weather louvre", "louvre", "external weather louvre"},
+    Built<louvres::WSG>({32786, kProducts, "External weather louvre", "louvre", "external weather louvre"}),
     Built<attenuators::Schalldaempfer>({32780, kAttenuators, "Attentuator", "attenuator", "Nerva circular sound attenuator: insertion loss"}),
 };
 // clang-format on

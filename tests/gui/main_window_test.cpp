@@ -141,7 +141,7 @@ void MainWindowTest::menuBarListsTheCommandsInOrder() {
         "    Leakage 32777 on",
         "    Bending 32778 on",
         "    Torque 32779 on",
-        "  External weather louvre 32786 off",
+        "  External weather louvre 32786 on",
         "  ---",
         "  ---",
         "  ---",

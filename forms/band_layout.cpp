@@ -10,8 +10,8 @@ void AddLabel(FormDescription& form, Cell cell, std::string text) {
     form.Add({.id = kNoId, .kind = ControlKind::Label, .text = std::move(text), .cell = cell});
 }
 
-void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell) {
-    form.Add({.id = id, .kind = kind, .cell = cell});
+void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell, int width) {
+    form.Add({.id = id, .kind = kind, .cell = cell, .width = width});
 }
 
 void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> summationHead) {

@@ -18,7 +18,8 @@ inline constexpr int kFirstBandColumn = 2;
 inline constexpr int kSummationColumn = kFirstBandColumn + 8;
 
 void AddLabel(FormDescription& form, Cell cell, std::string text);
-void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell);
+// A field; `width` is the number of characters it must hold, 0 for its kind's default.
+void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell, int width = 0);
 
 // "Frequency [Hz]:" and the eight band heads; with a summation head over the summation column.
 // The form then shows its octave rows as a chart too.

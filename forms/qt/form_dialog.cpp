@@ -162,7 +162,9 @@ void FormDialog::ShowFieldState(ControlId id) {
     palette.setColor(QPalette::Text, IsStale(id) ? palette.color(QPalette::Disabled, QPalette::Text)
                                                  : QGuiApplication::palette().color(QPalette::Text));
     widget->setPalette(palette);
-    widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : QString());
+    const Control* control = form_->Description().Find(id);
+    const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();
+    widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : ownToolTip);
 }
 
 QString FormDialog::TabSeparatedText() const {

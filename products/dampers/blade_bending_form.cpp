@@ -40,7 +40,7 @@ void AddBendingRow(forms::FormDescription& form, int row, std::string label,
     forms::AddLabel(form, {row, 0}, std::move(label));
     for (std::size_t blade = 0; blade < 2; ++blade) {
         forms::AddField(form, specs[blade].field, forms::ControlKind::Result,
-                        {row, kFieldColumn[blade]});
+                        {row, kFieldColumn[blade]}, kTableFieldWidth);
         forms::AddLabel(form, {row, kFieldColumn[blade] + 1}, "mm");
     }
 }

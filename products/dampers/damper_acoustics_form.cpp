@@ -91,7 +91,7 @@ void AddBladeRow(forms::FormDescription& form, int row, ValueSpec BladeColumnRes
     forms::AddLabel(form, {row, 0}, (r.blades[0].*result).label + ":");
     for (std::size_t blade = 0; blade < 2; ++blade) {
         forms::AddField(form, (r.blades[blade].*result).field, ControlKind::Result,
-                        {row, kBladeColumn[blade]});
+                        {row, kBladeColumn[blade]}, kTableFieldWidth);
     }
 }
 

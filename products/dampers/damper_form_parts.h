@@ -24,6 +24,9 @@ inline constexpr const char* kResultFormat = "%5.1lf";
 std::string BladeKey(int pitch);
 
 // A result shown "%5.1lf".
+// The fields of the blade tables hold values up to five digits before the point: 27000.0.
+inline constexpr int kTableFieldWidth = 7;
+
 forms::ValueSpec TableValue(std::string key, std::string label, std::string unit,
                             forms::ControlId field);
 

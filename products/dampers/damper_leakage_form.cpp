@@ -88,11 +88,11 @@ forms::FormDescription Describe() {
         for (std::size_t blade = 0; blade < 2; ++blade) {
             const int column = kFirstColumn[blade];
             forms::AddField(form, r[row][blade].leakage.field, forms::ControlKind::Result,
-                            {gridRow, column});
+                            {gridRow, column}, kTableFieldWidth);
             forms::AddLabel(form, {gridRow, column + 1}, "m3/h");
             forms::AddLabel(form, {gridRow, column + 2}, "Pmax:");
             forms::AddField(form, r[row][blade].pmax.field, forms::ControlKind::Result,
-                            {gridRow, column + 3});
+                            {gridRow, column + 3}, kTableFieldWidth);
             forms::AddLabel(form, {gridRow, column + 4}, "Pa");
         }
     }

@@ -52,7 +52,7 @@ void AddTorqueRow(forms::FormDescription& form, int row, ValueSpec TorqueColumnR
     forms::AddLabel(form, {row, 0}, (r[0].*result).label + ":");
     for (std::size_t blade = 0; blade < 2; ++blade) {
         const ValueSpec& spec = r[blade].*result;
-        forms::AddField(form, spec.field, forms::ControlKind::Result, {row, kFieldColumn[blade]});
+        forms::AddField(form, spec.field, forms::ControlKind::Result, {row, kFieldColumn[blade]}, kTableFieldWidth);
         forms::AddLabel(form, {row, kFieldColumn[blade] + 1}, spec.unit);
     }
 }

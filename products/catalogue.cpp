@@ -8,6 +8,8 @@
 #include "products/circular/mirolt_form.h"
 #include "products/circular/selmon_form.h"
 #include "products/circular/tolmar_form.h"
+#include "products/rectangular/basko_form.h"
+#include "products/rectangular/quenta_form.h"
 
 namespace lorvane {
 namespace {
@@ -29,8 +31,8 @@ constexpr std::array kCatalogue{
     Built<circular::CSelmonDialog>({32771, kProducts, "Selmon", "selmon", "Selmon constant volume flow controller"}),
     Built<circular::CDaxel>({32772, kProducts, "Daxel", "daxel", "Daxel electronically regulated volume flow controller"}),
     Built<circular::Mirolt>({32782, kProducts, "Mirolt", "mirolt", "Mirolt electronically regulated volume flow controller"}),
-    Product{32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"},
-    Product{32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"},
+    Built<rectangular::Quenta>({32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"}),
+    Built<rectangular::Basko>({32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"}),
     Product{32776, kDampers, "Acoustics", "damper", "multi-leaf damper: acoustics and flow"},
     Product{32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"},
     Product{32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"},

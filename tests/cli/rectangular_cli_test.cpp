@@ -202,13 +202,14 @@ TEST(CliQuenta, NoNozzleArrangementKeepsTheZerosAndSaysSo) {
 }
 
 struct Refused {
+    std::string name;
     std::vector<std::string> arguments;
     std::string message;
     std::vector<std::string> keys;  // what the form still shows, besides product and inputs
 };
 
 void PrintTo(const Refused& r, std::ostream* out) {
-    *out << r.message;
+    *out << r.name;
 }
 
 class CliRectangularRefusal : public ::testing::TestWithParam<Refused> {};
@@ -230,28 +231,36 @@ TEST_P(CliRectangularRefusal, ExitsWithTheMessageAndWhatTheFormStillShows) {
 INSTANTIATE_TEST_SUITE_P(
     Products, CliRectangularRefusal,
     ::testing::Values(
-        Refused{{"basko", "--width", "601"}, "Please correct the width", {}},
-        Refused{{"basko", "--width", "200", "--height", "300"},
+        Refused{"BaskoWidth", {"basko", "--width", "601"}, "Please correct the width", {}},
+        Refused{"BaskoDimensions",
+                {"basko", "--width", "200", "--height", "300"},
                 "Please correct dimensions",
                 {"theoreticalRange", "scaleRange"}},
-        Refused{{"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "0.05"},
+        Refused{"BaskoPressure",
+                {"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "0.05"},
                 "Please correct differential pressure",
                 {"theoreticalRange", "scaleRange"}},
-        Refused{{"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "100"},
+        Refused{"BaskoIncreasePressure",
+                {"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "100"},
                 "Please increase differential pressure",
                 {"theoreticalRange", "scaleRange", "velocity", "minimumPressure", "accepted"}},
-        Refused{{"quenta", "--width", "300", "--height", "400"},
+        Refused{"QuentaHeight",
+                {"quenta", "--width", "300", "--height", "400"},
                 "Please correct the height: it may not exceed the width",
                 {}},
-        Refused{{"quenta", "--width", "600", "--height", "300", "--flow", "7001"},
+        Refused{"QuentaFlow",
+                {"quenta", "--width", "600", "--height", "300", "--flow", "7001"},
                 "Please correct volume flow",
                 {"nozzles"}},
-        Refused{{"quenta", "--width", "600", "--height", "300", "--flow", "5000", "--dp", "10001"},
+        Refused{"QuentaPressure",
+                {"quenta", "--width", "600", "--height", "300", "--flow", "5000", "--dp", "10001"},
                 "Please correct differential pressure",
                 {"nozzles"}},
-        Refused{{"quenta", "--width", "600", "--height", "300", "--flow", "7000", "--dp", "100"},
+        Refused{"QuentaIncreasePressure",
+                {"quenta", "--width", "600", "--height", "300", "--flow", "7000", "--dp", "100"},
                 "Please increase differential pressure",
-                {"nozzles", "velocity", "minimumPressure", "accepted"}}));
+                {"nozzles", "velocity", "minimumPressure", "accepted"}}),
+    [](const ::testing::TestParamInfo<Refused>& r) { return r.param.name; });
 
 }  // namespace
 }  // namespace lorvane::cli::test

@@ -195,7 +195,8 @@ TEST(QuentaRecord, TorqueAndCasingBeyondTheModelAreNullWithNotes) {
                      "is not given",
                      "No 100 mm blade fits a height below 80 mm"}));
 
-    forms::TextView view{forms::FormDescription{}};
+    const forms::FormDescription noControls;
+    forms::TextView view{noControls};
     view.SetText(1006, " 1.5");
     view.SetText(1033, "  59");
     forms::ShowRecord(view, record, kNotes);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "app/form_commands.h"
 #include "core/attenuator_table.h"
 #include "core/number_text.h"
 #include "finder/candidate_text.h"
@@ -206,6 +207,7 @@ void FinderWindow::OpenRow(const QModelIndex& index) {
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),
                                  prompts_, this);
+    AddFormCommands(dialog, *product);
     const forms::InputTexts texts = finder::FormTexts(candidate, *dutyPoint_);
     for (const forms::Option& option : product->spec().options) {
         const auto text = texts.find(option.name);

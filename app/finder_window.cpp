@@ -130,7 +130,7 @@ FinderWindow::FinderWindow(SharedState& state, forms::qt::Prompts& prompts,
     for (const auto& [name, field] : inputs_) {
         connect(field, &QLineEdit::textChanged, this, &FinderWindow::Search);
     }
-    resize(980, 560);
+    resize(1100, 600);
     Search();
 }
 

@@ -67,7 +67,7 @@ SpectrumChart::SpectrumChart(QWidget* parent)
     legendGrid_->setVerticalSpacing(1);
     legendGrid_->setColumnStretch(1, 1);
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(440, 260);
+    view_->setMinimumSize(400, 260);
     QChart* chart = view_->chart();
     chart->legend()->hide();
     chart->layout()->setContentsMargins(0, 0, 0, 0);

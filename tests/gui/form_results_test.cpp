@@ -36,7 +36,7 @@ QList<double> Rounded(const QList<double>& levels) {
 
 // What every form does with its results, whatever the product: the chart, the stale marks,
 // the copied text, the keyboard, the size, and the data sheet.
-class FormResultsTest : public QObject {
+class FormResultsTest : public QObject, protected test::FormTestBase {
     Q_OBJECT
 
   private slots:
@@ -53,44 +53,19 @@ class FormResultsTest : public QObject {
     void sheetOfARefusedInputWritesNothing();
 
   private:
-    void Open(int menuCommand, QWidget* parent = nullptr);
-    QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
 
-    test::TemporarySettings settings_;
-    SharedState state_;
-    std::ostringstream diagnostics_;
-    test::RecordingPrompts prompts_;
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-    std::unique_ptr<FormDialog> dialog_;
 };
 
 void FormResultsTest::initTestCase() {
-    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
-             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+    CheckLocale();
 }
 
 void FormResultsTest::init() {
-    state_ = SharedState{};
-    prompts_ = test::RecordingPrompts{};
-    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    StartTest();
 }
 
 void FormResultsTest::cleanup() {
-    dialog_.reset();
-    const QStringList faults = watchdog_->Faults();
-    watchdog_.reset();
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-}
-
-void FormResultsTest::Open(int menuCommand, QWidget* parent) {
-    const Product* product = FindProduct(menuCommand);
-    QVERIFY(product != nullptr && product->IsBuilt());
-    dialog_ = std::make_unique<FormDialog>(
-        product->makeForm(forms::FormContext{state_, diagnostics_}), prompts_, parent);
-    watchdog_->Allow(dialog_.get());
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    FinishTest();
 }
 
 void FormResultsTest::chartDrawsEveryLevelRowAndEmptiesOnARefusal() {

@@ -10,6 +10,8 @@
 #include "app/about_dialog.h"
 #include "app/form_commands.h"
 #include "app/menu_table.h"
+#include "app/user_guide.h"
+#include "forms/qt/application_icon.h"
 #include "forms/qt/form_dialog.h"
 #include "products/catalogue.h"
 
@@ -17,9 +19,11 @@ namespace lorvane::app {
 CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), state_(state), prompts_(prompts) {
     setCentralWidget(new QWidget(this));
+    setWindowIcon(forms::qt::ApplicationIcon());
     // The empty client area would shrink the window to its menu; open at a usable size.
     resize(800, 600);
     CreateMenus();
+    CommandAction(commands::kHelp)->setShortcut(QKeySequence::HelpContents);
     CreateToolBar();
     CreateStatusBar();
 }
@@ -105,12 +109,23 @@ QAction* CMainFrame::CommandAction(int command) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+UserGuideWindow* CMainFrame::UserGuide() const {
+    return guide_;
+}
+
 void CMainFrame::OnCommand(int command) {
     if (command == commands::kExit) {
         close();
     } else if (command == commands::kAbout) {
         CAboutDlg about(this);
         about.exec();
+    } else if (command == commands::kHelp) {
+        if (guide_ == nullptr) {
+            guide_ = new UserGuideWindow(this);
+        }
+        guide_->show();
+        guide_->raise();
+        guide_->activateWindow();
     } else {
         OpenProductForm(command);
     }
@@ -121,8 +136,9 @@ void CMainFrame::OpenProductForm(int command) {
     if (product == nullptr || !product->IsBuilt()) {
         return;
     }
-    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
-                                 prompts_, this);
+    emit ProductFormOpened(command);
+    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}), prompts_,
+                                 this);
     AddFormCommands(dialog, *product);
     dialog.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 
 #include "core/shared_state.h"
@@ -14,6 +15,8 @@ class Prompts;
 
 namespace lorvane::app {
 
+class UserGuideWindow;
+
 // The main window: an empty client area, the menu bar, an empty toolbar and the status bar.
 // Its product commands open the product forms, one at a time, modal over this window; every
 // form is given the one shared state of the run.
@@ -26,6 +29,12 @@ class CMainFrame : public QMainWindow {
     // The menu action of a command id, or null.
     QAction* CommandAction(int command) const;
     void OnCommand(int command);
+    // The user guide's window, once "Help" has opened it.
+    UserGuideWindow* UserGuide() const;
+
+  signals:
+    // A product's form is about to open.
+    void ProductFormOpened(int command);
 
   private:
     void CreateMenus();
@@ -38,6 +47,7 @@ class CMainFrame : public QMainWindow {
     SharedState& state_;
     forms::qt::Prompts& prompts_;
     std::map<int, QAction*> actions_;
+    QPointer<UserGuideWindow> guide_;  // made on first use, kept while the main window lives
 };
 
 }  // namespace lorvane::app

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/fresh_form.h"
+#include "cli/reference_pages.h"
 
 namespace lorvane::cli {
 namespace {
@@ -50,9 +51,8 @@ CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::st
 }
 
 Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
-    Subcommand sub{&product,
-                   app.add_subcommand(std::string(product.word), std::string(product.help)),
-                   {}};
+    Subcommand sub{
+        &product, app.add_subcommand(std::string(product.word), std::string(product.help)), {}};
     sub.app->group("Products");
     sub.app->allow_extras();
     sub.app->footer("");  // the hint to product help is for the top-level help only
@@ -74,8 +74,8 @@ const Subcommand* Selected(const std::vector<Subcommand>& subs) {
 }
 
 int UsageError(std::ostream& err, const std::string& problem, const Subcommand* sub) {
-    const std::string help = sub ? "lorvane-calc " + std::string(sub->product->word) + " --help"
-                                 : "lorvane-calc --help";
+    const std::string help =
+        sub ? "lorvane-calc " + std::string(sub->product->word) + " --help" : "lorvane-calc --help";
     err << "lorvane-calc: " << problem << " (try '" << help << "')\n";
     return 2;
 }
@@ -113,6 +113,7 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
     app.allow_extras();
     app.require_subcommand(0, 1);
     app.footer("Run 'lorvane-calc PRODUCT --help' for the options of a product.");
+    AddReferencePageOptions(app, out);  // --manual-page, --bash-completion: for the build
 
     Call call;
     app.add_flag("--json", call.json, "print the results as one JSON object");

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "forms/form_text.h"
+#include "forms/qt/application_icon.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
 #include "forms/qt/spectrum_chart.h"
@@ -36,6 +37,7 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, Prompts& prompts, QWidget* pa
     : QDialog(parent), form_(std::move(form)), prompts_(prompts) {
     const FormDescription& description = form_->Description();
     setWindowTitle(QString::fromStdString(description.caption));
+    setWindowIcon(ApplicationIcon());
     setModal(true);
     Build(description);
     ShowInitialTexts(*this, *form_);
@@ -138,9 +140,8 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
     handler();
     MarkStaleResults();
     if (chart_ != nullptr) {
-        chart_->ShowRecord(form_->LastRecord(), [this](const BandRow& row) {
-            return !IsStale(row.spec.firstField);
-        });
+        chart_->ShowRecord(form_->LastRecord(),
+                           [this](const BandRow& row) { return !IsStale(row.spec.firstField); });
     }
 }
 
@@ -167,8 +168,9 @@ void FormDialog::ShowFieldState(ControlId id) {
     font.setItalic(hasCaveat);
     widget->setFont(font);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, IsStale(id) ? palette.color(QPalette::Disabled, QPalette::Text)
-                                                 : QGuiApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, IsStale(id)
+                                         ? palette.color(QPalette::Disabled, QPalette::Text)
+                                         : QGuiApplication::palette().color(QPalette::Text));
     widget->setPalette(palette);
     const Control* control = form_->Description().Find(id);
     const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();

@@ -35,8 +35,10 @@ OptionEntry Entry(const CLI::Option& option) {
     entry.required = option.get_required();
     if (option.get_type_size_max() > 0) {
         // The parser writes a list's words as "same|opposite", then what its check says.
+        // An argument without a name is called by its name in the help ("IN").
         const std::string typeName = Split(option.get_type_name(), ':').front();
-        entry.value = typeName.empty() ? option.get_name(true) : typeName;
+        entry.value =
+            !option.nonpositional() || typeName.empty() ? option.get_name(true) : typeName;
         if (entry.value.find('|') != std::string::npos) {
             entry.words = Split(entry.value, '|');
         }

@@ -137,8 +137,8 @@ void CMainFrame::OpenProductForm(int command) {
         return;
     }
     emit ProductFormOpened(command);
-    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}), prompts_,
-                                 this);
+    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
+                                 prompts_, this);
     AddFormCommands(dialog, *product);
     dialog.exec();
 }

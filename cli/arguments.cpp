@@ -51,8 +51,9 @@ CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::st
 }
 
 Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
-    Subcommand sub{
-        &product, app.add_subcommand(std::string(product.word), std::string(product.help)), {}};
+    Subcommand sub{&product,
+                   app.add_subcommand(std::string(product.word), std::string(product.help)),
+                   {}};
     sub.app->group("Products");
     sub.app->allow_extras();
     sub.app->footer("");  // the hint to product help is for the top-level help only
@@ -74,8 +75,8 @@ const Subcommand* Selected(const std::vector<Subcommand>& subs) {
 }
 
 int UsageError(std::ostream& err, const std::string& problem, const Subcommand* sub) {
-    const std::string help =
-        sub ? "lorvane-calc " + std::string(sub->product->word) + " --help" : "lorvane-calc --help";
+    const std::string help = sub ? "lorvane-calc " + std::string(sub->product->word) + " --help"
+                                 : "lorvane-calc --help";
     err << "lorvane-calc: " << problem << " (try '" << help << "')\n";
     return 2;
 }

@@ -140,8 +140,9 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
     handler();
     MarkStaleResults();
     if (chart_ != nullptr) {
-        chart_->ShowRecord(form_->LastRecord(),
-                           [this](const BandRow& row) { return !IsStale(row.spec.firstField); });
+        chart_->ShowRecord(form_->LastRecord(), [this](const BandRow& row) {
+            return !IsStale(row.spec.firstField);
+        });
     }
 }
 
@@ -168,9 +169,8 @@ void FormDialog::ShowFieldState(ControlId id) {
     font.setItalic(hasCaveat);
     widget->setFont(font);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, IsStale(id)
-                                         ? palette.color(QPalette::Disabled, QPalette::Text)
-                                         : QGuiApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, IsStale(id) ? palette.color(QPalette::Disabled, QPalette::Text)
+                                                 : QGuiApplication::palette().color(QPalette::Text));
     widget->setPalette(palette);
     const Control* control = form_->Description().Find(id);
     const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();

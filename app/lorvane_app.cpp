@@ -24,9 +24,10 @@ bool CLorvaneApp::InitInstance() {
 
     mainFrame_ = std::make_unique<CMainFrame>(state_, prompts_);
     RestoreWindowPlace(settings, *mainFrame_);
-    QObject::connect(mainFrame_.get(), &CMainFrame::ProductFormOpened, [](int command) {
-        QSettings opened;
-        SaveLastProductForm(opened, *FindProduct(command));
+    // Noted once the form has closed: a form that ended the program is not opened again.
+    QObject::connect(mainFrame_.get(), &CMainFrame::ProductFormClosed, [](int command) {
+        QSettings closed;
+        SaveLastProductForm(closed, *FindProduct(command));
     });
     mainFrame_->show();
     mainFrame_->setWindowTitle(QStringLiteral("BRENNTAL  ACOUSTICS"));

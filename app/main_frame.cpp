@@ -136,11 +136,11 @@ void CMainFrame::OpenProductForm(int command) {
     if (product == nullptr || !product->IsBuilt()) {
         return;
     }
-    emit ProductFormOpened(command);
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
                                  prompts_, this);
     AddFormCommands(dialog, *product);
     dialog.exec();
+    emit ProductFormClosed(command);
 }
 
 }  // namespace lorvane::app

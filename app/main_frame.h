@@ -33,8 +33,8 @@ class CMainFrame : public QMainWindow {
     UserGuideWindow* UserGuide() const;
 
   signals:
-    // A product's form is about to open.
-    void ProductFormOpened(int command);
+    // A product's form was closed again.
+    void ProductFormClosed(int command);
 
   private:
     void CreateMenus();

@@ -1,11 +1,13 @@
 #include "app/lorvane_app.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTimer>
 
 #include "app/window_settings.h"
+#include "forms/qt/application_icon.h"
 #include "products/catalogue.h"
 
 namespace lorvane::app {
@@ -19,6 +21,8 @@ bool CLorvaneApp::InitInstance() {
     QCoreApplication::setApplicationName(QStringLiteral("Lorvane"));
     // The desktop finds the program's entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(LORVANE_APP_ID));
+    // Every window of the program that sets no icon of its own shows the program's.
+    QApplication::setWindowIcon(forms::qt::ApplicationIcon());
     QSettings settings;
     recentFiles_.Load(settings);
 

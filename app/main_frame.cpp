@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/about_dialog.h"
+#include "app/finder_window.h"
 #include "app/form_commands.h"
 #include "app/menu_table.h"
 #include "app/user_guide.h"
@@ -116,6 +117,8 @@ UserGuideWindow* CMainFrame::UserGuide() const {
 void CMainFrame::OnCommand(int command) {
     if (command == commands::kExit) {
         close();
+    } else if (command == commands::kFindProduct) {
+        OpenFinder();
     } else if (command == commands::kAbout) {
         CAboutDlg about(this);
         about.exec();
@@ -129,6 +132,17 @@ void CMainFrame::OnCommand(int command) {
     } else {
         OpenProductForm(command);
     }
+}
+
+// One finder window, beside the main window and not modal; choosing it again brings it forward
+// with what was typed in it.
+void CMainFrame::OpenFinder() {
+    if (finder_ == nullptr) {
+        finder_ = new FinderWindow(state_, prompts_, std::cout, this);
+    }
+    finder_->show();
+    finder_->raise();
+    finder_->activateWindow();
 }
 
 void CMainFrame::OpenProductForm(int command) {

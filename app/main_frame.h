@@ -15,6 +15,7 @@ class Prompts;
 
 namespace lorvane::app {
 
+class FinderWindow;
 class UserGuideWindow;
 
 // The main window: an empty client area, the menu bar, an empty toolbar and the status bar.
@@ -43,10 +44,12 @@ class CMainFrame : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     void OpenProductForm(int command);
+    void OpenFinder();
 
     SharedState& state_;
     forms::qt::Prompts& prompts_;
     std::map<int, QAction*> actions_;
+    FinderWindow* finder_ = nullptr;  // made on first use, kept while the main window lives
     QPointer<UserGuideWindow> guide_;  // made on first use, kept while the main window lives
 };
 

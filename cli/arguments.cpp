@@ -74,9 +74,15 @@ const Subcommand* Selected(const std::vector<Subcommand>& subs) {
     return nullptr;
 }
 
-int UsageError(std::ostream& err, const std::string& problem, const Subcommand* sub) {
-    const std::string help = sub ? "lorvane-calc " + std::string(sub->product->word) + " --help"
-                                 : "lorvane-calc --help";
+std::string_view CommandWord(const std::vector<Subcommand>& subs, const FindSubcommand& find) {
+    const Subcommand* sub = Selected(subs);
+    return sub ? sub->product->word : find.Parsed() ? "find" : "";
+}
+
+// The subcommand's word ("selmon", "find") for the hint to its help; empty for the program.
+int UsageError(std::ostream& err, const std::string& problem, std::string_view command) {
+    const std::string help = command.empty() ? "lorvane-calc --help"
+                                             : "lorvane-calc " + std::string(command) + " --help";
     err << "lorvane-calc: " << problem << " (try '" << help << "')\n";
     return 2;
 }
@@ -124,15 +130,31 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
             subs.push_back(AddSubcommand(app, product, call.json));
         }
     }
+    const FindSubcommand find(app, call.json);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
         return app.exit(success, out, err);
     } catch (const CLI::ArgumentMismatch& mismatch) {
-        return UsageError(err, MissingValue(mismatch), Selected(subs));
+        return UsageError(err, MissingValue(mismatch), CommandWord(subs, find));
     } catch (const CLI::ParseError& error) {
-        return UsageError(err, error.what(), Selected(subs));
+        return UsageError(err, error.what(), CommandWord(subs, find));
+    }
+    if (find.Parsed()) {
+        const std::string taken = find.OptionTakenAsValue();
+        if (!taken.empty()) {
+            return UsageError(err, NeedsAValue(taken), "find");
+        }
+        const std::string missing = find.MissingOption();
+        if (!missing.empty()) {
+            return UsageError(err, missing + " is required", "find");
+        }
+        const std::vector<std::string> extras = app.remaining(true);
+        if (!extras.empty()) {
+            return UsageError(err, UnexpectedArgument(extras.front(), true), "find");
+        }
+        return find.Call(call.json);
     }
 
     const Subcommand* sub = Selected(subs);
@@ -142,17 +164,18 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
         for (const auto& [option, cli] : sub->options) {
             for (const std::string& value : cli->results()) {
                 if (!option->IsFlag() && IsAnOption(value)) {
-                    return UsageError(err, NeedsAValue("--" + option->name), sub);
+                    return UsageError(err, NeedsAValue("--" + option->name), sub->product->word);
                 }
             }
         }
     }
     const std::vector<std::string> extras = app.remaining(true);
     if (!extras.empty()) {
-        return UsageError(err, UnexpectedArgument(extras.front(), sub != nullptr), sub);
+        return UsageError(err, UnexpectedArgument(extras.front(), sub != nullptr),
+                          sub ? sub->product->word : "");
     }
     if (!sub) {
-        return UsageError(err, "no product given", nullptr);
+        return UsageError(err, "no product given", "");
     }
     call.product = sub->product;
     for (const auto& [option, cli] : sub->options) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/find_command.h"
 #include "products/catalogue.h"
 
 namespace lorvane::cli {
@@ -19,9 +20,10 @@ struct Call {
     bool json = false;
 };
 
-// Either the call to run, or the exit status of a command line that is already dealt with:
-// 0 after the help or the version on `out`, 2 after a one-line usage error on `err`.
-using Parsed = std::variant<Call, int>;
+// Either the call to run (of a product or of the finder), or the exit status of a command line
+// that is already dealt with: 0 after the help or the version on `out`, 2 after a one-line usage
+// error on `err`.
+using Parsed = std::variant<Call, FindCall, int>;
 
 Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 

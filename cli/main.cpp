@@ -18,6 +18,9 @@ int Run(int argc, char** argv) {
     if (const int* status = std::get_if<int>(&parsed)) {
         return *status;
     }
+    if (const FindCall* find = std::get_if<FindCall>(&parsed)) {
+        return RunFind(*find, std::cout, std::cerr);
+    }
     return RunCall(std::get<Call>(parsed), std::cout, std::cerr);
 }
 

@@ -110,7 +110,9 @@ TEST(Completion, OffersEveryProductAfterTheProgram) {
     const Completion completion;
     const std::vector<std::string> offers = completion.Offers({""});
     EXPECT_THAT(offers, ::testing::IsSupersetOf({"--help", "--version", "--json"}));
-    EXPECT_THAT(Words(offers), UnorderedElementsAreArray(products));
+    // The products, and the commands beside them.
+    EXPECT_THAT(Words(offers), ::testing::IsSupersetOf(products));
+    EXPECT_THAT(offers, ::testing::Contains("find"));
     EXPECT_THAT(completion.Offers({"da"}), ElementsAre("daxel", "damper"));
 }
 
@@ -154,6 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Words, CompletionAfter, ::testing::Values(
     Typed{"ListWordByPrefix",       {"damper", "--sealing", "h"},           {"hollow-profile"}},
     Typed{"ListWordAfterEquals",    {"damper", "--sealing", "=", "a"},      {"airtight"}},
     Typed{"LouvreSites",            {"louvre", "--site", ""},               {"A", "B", "C", "D"}},
+    Typed{"FindOptions",            {"find", "--max-"},                     {"--max-width", "--max-height", "--max-diameter"}},
+    Typed{"FindNumber",             {"find", "--flow", ""},                 {}},
     Typed{"BaskoFlag",              {"basko", "--k"},                       {"--keep-flow"}},
     Typed{"UnknownProduct",         {"fan", "--"},                          {}}),
     [](const auto& param) { return param.param.name; });
@@ -187,6 +191,13 @@ TEST(ManualPage, ShowsEveryProductWithItsOptionsAndTheExitStatuses) {
         EXPECT_THAT(shown, HasSubstr(status));
     }
     EXPECT_THAT(shown, HasSubstr("lorvane-calc selmon --diameter 250 --flow 1000 --dp 250"));
+    // A command beside the products, with its options.
+    const std::size_t commands = shown.find("\nCOMMANDS\n");
+    ASSERT_NE(commands, std::string::npos);
+    const std::string find = shown.substr(commands, shown.find("\nOUTPUT\n") - commands);
+    for (const char* option : {"--flow", "--dp", "--target", "--max-width", "--max-diameter"}) {
+        EXPECT_THAT(find, HasSubstr(option));
+    }
 }
 
 TEST(ReferencePages, AreNotOfferedInTheHelp) {

@@ -91,6 +91,12 @@ void DesktopIntegrationTest::everyWindowCarriesTheApplicationIcon() {
 
     frame_->OnCommand(app::commands::kHelp);
     QCOMPARE(Drawn(frame_->UserGuide()->windowIcon()), Drawn(icon));
+
+    // A window that sets none of its own, as the finder, shows the program's.
+    app::CLorvaneApp lorvane;
+    QVERIFY(lorvane.InitInstance());
+    QCOMPARE(Drawn(QApplication::windowIcon()), Drawn(icon));
+    lorvane.ExitInstance();
 }
 
 void DesktopIntegrationTest::mainWindowComesBackWhereItWasWithTheFormOpenedLast() {

@@ -143,6 +143,8 @@ void MainWindowTest::menuBarListsTheCommandsInOrder() {
         "    Torque 32779 on",
         "  External weather louvre 32786 on",
         "  ---",
+        "  Find a product… 32790 on",
+        "  ---",
         "  ---",
         "  ---",
         "  &Close 57665 on",

@@ -11,6 +11,8 @@
 #include "app/finder_window.h"
 #include "app/form_commands.h"
 #include "app/menu_table.h"
+#include "app/user_guide.h"
+#include "forms/qt/application_icon.h"
 #include "forms/qt/form_dialog.h"
 #include "products/catalogue.h"
 
@@ -18,9 +20,11 @@ namespace lorvane::app {
 CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), state_(state), prompts_(prompts) {
     setCentralWidget(new QWidget(this));
+    setWindowIcon(forms::qt::ApplicationIcon());
     // The empty client area would shrink the window to its menu; open at a usable size.
     resize(800, 600);
     CreateMenus();
+    CommandAction(commands::kHelp)->setShortcut(QKeySequence::HelpContents);
     CreateToolBar();
     CreateStatusBar();
 }
@@ -106,6 +110,10 @@ QAction* CMainFrame::CommandAction(int command) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+UserGuideWindow* CMainFrame::UserGuide() const {
+    return guide_;
+}
+
 void CMainFrame::OnCommand(int command) {
     if (command == commands::kExit) {
         close();
@@ -114,6 +122,13 @@ void CMainFrame::OnCommand(int command) {
     } else if (command == commands::kAbout) {
         CAboutDlg about(this);
         about.exec();
+    } else if (command == commands::kHelp) {
+        if (guide_ == nullptr) {
+            guide_ = new UserGuideWindow(this);
+        }
+        guide_->show();
+        guide_->raise();
+        guide_->activateWindow();
     } else {
         OpenProductForm(command);
     }
@@ -139,6 +154,7 @@ void CMainFrame::OpenProductForm(int command) {
                                  prompts_, this);
     AddFormCommands(dialog, *product);
     dialog.exec();
+    emit ProductFormClosed(command);
 }
 
 }  // namespace lorvane::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 
 #include "core/shared_state.h"
@@ -15,6 +16,7 @@ class Prompts;
 namespace lorvane::app {
 
 class FinderWindow;
+class UserGuideWindow;
 
 // The main window: an empty client area, the menu bar, an empty toolbar and the status bar.
 // Its product commands open the product forms, one at a time, modal over this window; every
@@ -28,6 +30,12 @@ class CMainFrame : public QMainWindow {
     // The menu action of a command id, or null.
     QAction* CommandAction(int command) const;
     void OnCommand(int command);
+    // The user guide's window, once "Help" has opened it.
+    UserGuideWindow* UserGuide() const;
+
+  signals:
+    // A product's form was closed again.
+    void ProductFormClosed(int command);
 
   private:
     void CreateMenus();
@@ -42,6 +50,7 @@ class CMainFrame : public QMainWindow {
     forms::qt::Prompts& prompts_;
     std::map<int, QAction*> actions_;
     FinderWindow* finder_ = nullptr;  // made on first use, kept while the main window lives
+    QPointer<UserGuideWindow> guide_;  // made on first use, kept while the main window lives
 };
 
 }  // namespace lorvane::app

@@ -9,6 +9,7 @@ namespace commands {
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kFindProduct = 32790;
+inline constexpr int kHelp = 57670;  // the user guide
 }  // namespace commands
 
 enum class MenuEntryKind {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/fresh_form.h"
+#include "cli/reference_pages.h"
 
 namespace lorvane::cli {
 namespace {
@@ -119,6 +120,7 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
     app.allow_extras();
     app.require_subcommand(0, 1);
     app.footer("Run 'lorvane-calc PRODUCT --help' for the options of a product.");
+    AddReferencePageOptions(app, out);  // --manual-page, --bash-completion: for the build
 
     Call call;
     app.add_flag("--json", call.json, "print the results as one JSON object");

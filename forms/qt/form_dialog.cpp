@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "forms/form_text.h"
+#include "forms/qt/application_icon.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
 #include "forms/qt/spectrum_chart.h"
@@ -36,6 +37,7 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, Prompts& prompts, QWidget* pa
     : QDialog(parent), form_(std::move(form)), prompts_(prompts) {
     const FormDescription& description = form_->Description();
     setWindowTitle(QString::fromStdString(description.caption));
+    setWindowIcon(ApplicationIcon());
     setModal(true);
     Build(description);
     ShowInitialTexts(*this, *form_);

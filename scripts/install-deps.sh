@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth imagemagick fonts-dejavu-core locales
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -44,7 +44,9 @@ AttenuatorSelection SelectAttenuatorLengths(double diameter, const Octaves& octa
         const auto& losses = InsertionLossTable[*position][t];
         for (int i = 0; i < kAttenuatorLengthCount; ++i) {
             selection.rows[t] = RowBehind(octaveLevels, losses[i], i);
-            if (target >= RoundWhole(selection.rows[t].summationLevel)) {
+            selection.rows[t].reachesTarget =
+                target >= RoundWhole(selection.rows[t].summationLevel);
+            if (selection.rows[t].reachesTarget) {
                 break;
             }
         }

@@ -19,6 +19,7 @@ struct AttenuatorRow {
     int length = 0;             // position in AttenuatorLengths
     Octaves levels{};           // unweighted octave levels behind the attenuator, dB
     double summationLevel = 0;  // A-weighted summation level behind it, dB(A)
+    bool reachesTarget = false;  // its rounded summation level is at most the rounded target
 };
 
 struct AttenuatorSelection {

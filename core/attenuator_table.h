@@ -39,6 +39,12 @@ using InsertionLossData =
                kAttenuatorDiameterCount>;
 extern const InsertionLossData InsertionLossTable;
 
+// Per diameter and insulation thickness: true where the row is a catalogue value, false where
+// it is an estimate made from the catalogue rows.
+using InsertionLossOrigins =
+    std::array<std::array<bool, kInsulationCount>, kAttenuatorDiameterCount>;
+extern const InsertionLossOrigins InsertionLossFromCatalogue;
+
 // Position of the diameter in AttenuatorDiameters when it equals an entry exactly.
 std::optional<int> FindAttenuatorDiameter(double diameter);
 

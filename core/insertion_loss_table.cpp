@@ -450,6 +450,26 @@ const InsertionLossData InsertionLossTable{{
         }},
     }},
 }};
+
+// Whether a row holds catalogue values (true) or estimates (false), by diameter and
+// insulation thickness.
+const InsertionLossOrigins InsertionLossFromCatalogue{{
+    {{true, false, false}},  // 80 mm
+    {{false, false, false}},  // 100 mm
+    {{false, false, false}},  // 125 mm
+    {{false, false, false}},  // 140 mm
+    {{false, false, false}},  // 150 mm
+    {{false, false, false}},  // 160 mm
+    {{false, false, false}},  // 180 mm
+    {{false, false, false}},  // 200 mm
+    {{false, false, false}},  // 224 mm
+    {{true, true, true}},  // 250 mm
+    {{false, false, false}},  // 280 mm
+    {{false, false, false}},  // 300 mm
+    {{false, false, false}},  // 315 mm
+    {{false, false, false}},  // 355 mm
+    {{true, false, false}},  // 400 mm
+}};
 // clang-format on
 
 }  // namespace lorvane

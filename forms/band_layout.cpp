@@ -19,8 +19,12 @@ void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> 
         AddLabel(form, {row, kFirstBandColumn + k}, WholeNumber(OctaveBands[k]));
     }
     if (summationHead) {
-        AddLabel(form, {row, kSummationColumn}, std::move(*summationHead));
+        form.Add({.kind = ControlKind::Label,
+                  .text = std::move(*summationHead),
+                  .cell = {row, kSummationColumn},
+                  .wraps = true});
     }
+    form.showsSpectrum = true;
 }
 
 void AddACorrectionRow(FormDescription& form, int row) {
@@ -53,6 +57,15 @@ std::string InsulationLabel(double thickness) {
 
 std::string InsulationKey(double thickness) {
     return WholeNumber(thickness) + "mm";
+}
+
+std::string ThicknessList(std::span<const double> thicknesses) {
+    std::string text;
+    for (std::size_t i = 0; i < thicknesses.size(); ++i) {
+        const char* separator = i == 0 ? "" : i + 1 == thicknesses.size() ? " and " : ", ";
+        text += separator + WholeNumber(thicknesses[i]);
+    }
+    return text.empty() ? text : text + " mm";
 }
 
 }  // namespace lorvane::forms

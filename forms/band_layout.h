@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "forms/form_description.h"
@@ -20,6 +21,7 @@ void AddLabel(FormDescription& form, Cell cell, std::string text);
 void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell);
 
 // "Frequency [Hz]:" and the eight band heads; with a summation head over the summation column.
+// The form then shows its octave rows as a chart too.
 void AddFrequencyRow(FormDescription& form, int row,
                      std::optional<std::string> summationHead = std::nullopt);
 
@@ -38,5 +40,9 @@ void AddBandRow(FormDescription& form, int row, const BandRowSpec& spec);
 // [dB]", and its key in results, "25mm".
 std::string InsulationLabel(double thickness);
 std::string InsulationKey(double thickness);
+
+// Thicknesses in mm named in a sentence: "25 mm", "25 and 50 mm", "25, 50 and 75 mm"; empty
+// for none.
+std::string ThicknessList(std::span<const double> thicknesses);
 
 }  // namespace lorvane::forms

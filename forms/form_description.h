@@ -35,6 +35,7 @@ struct Control {
     Cell cell;
     std::vector<std::string> items;  // entries of a drop-down list, in order
     std::string toolTip;             // what the control means, where its label cannot say it
+    bool wraps = false;              // a column head that may break into lines
 };
 
 // A whole form as data: one renderer turns any description into a dialog. The controls are
@@ -44,6 +45,7 @@ struct FormDescription {
     std::string errorCaption = "Error";
     ControlId titleLabel = kNoId;
     ControlId defaultButton = kNoId;
+    bool showsSpectrum = false;  // the form has rows of octave bands, to be drawn as a chart
     std::vector<Control> controls;
 
     const Control* Find(ControlId id) const;

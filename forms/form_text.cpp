@@ -24,10 +24,11 @@ bool IsShown(const Control& control) {
            control.kind != ControlKind::Title;
 }
 
-Rows PlaceTexts(const FormDescription& form, const FormView& view) {
+Rows PlaceTexts(const FormDescription& form, const FormView& view,
+                const std::function<bool(ControlId)>& leaveOut = nullptr) {
     Rows rows;
     for (const Control& control : form.controls) {
-        if (IsShown(control)) {
+        if (IsShown(control) && !(leaveOut && control.id != kNoId && leaveOut(control.id))) {
             // A note is a line of text like a label, but its text is the view's.
             const bool isLabel =
                 control.kind == ControlKind::Label || control.kind == ControlKind::Note;
@@ -136,7 +137,36 @@ bool HasText(const Row& row) {
                        [](const PlacedText& cell) { return !cell.text.empty(); });
 }
 
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
+
+std::string RenderFormTabSeparated(const FormDescription& form, const FormView& view,
+                                   const std::function<bool(ControlId)>& leaveOut) {
+    std::string text = form.caption + "\n";
+    if (const Control* title = form.Find(form.titleLabel)) {
+        text += title->text + "\n";
+    }
+    for (const auto& [index, row] : PlaceTexts(form, view, leaveOut)) {
+        if (!HasText(row)) {
+            continue;
+        }
+        std::string line;
+        int column = 0;
+        for (const PlacedText& cell : row) {
+            for (; column < cell.cell.column; ++column) {
+                line += '\t';
+            }
+            line += Trimmed(cell.text);
+        }
+        text += line + "\n";
+    }
+    return text;
+}
 
 std::string RenderFormText(const FormDescription& form, const FormView& view) {
     std::string text = form.caption + "\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "forms/form_description.h"
@@ -15,5 +16,12 @@ namespace lorvane::forms {
 // ends its row may run past its column. Buttons and hidden fields are left out, and so are
 // rows left with nothing to show; a row of the grid with nothing in it is an empty line.
 std::string RenderFormText(const FormDescription& form, const FormView& view);
+
+// The form as tab-separated text for a spreadsheet: the caption and the heading, then one line
+// per row of the grid, each text in the column where its cell starts, blanks trimmed (a number
+// as the form shows it, with its decimal point). A field for which `leaveOut` is true is left
+// empty; rows with nothing to show are left out.
+std::string RenderFormTabSeparated(const FormDescription& form, const FormView& view,
+                                   const std::function<bool(ControlId)>& leaveOut);
 
 }  // namespace lorvane::forms

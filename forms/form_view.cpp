@@ -4,6 +4,8 @@
 
 namespace lorvane::forms {
 
+void FormView::SetCaveat(ControlId /*id*/, std::string_view /*caveat*/) {}
+
 void ShowNumber(FormView& view, ControlId id, std::string_view format, double value) {
     view.SetText(id, FormatNumber(format, value));
 }

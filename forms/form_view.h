@@ -23,6 +23,9 @@ class FormView {
     virtual void ShowError(std::string_view message) = 0;
     // The YES/NO correction box; true for YES, false for NO, Escape and the close box.
     virtual bool ShowCorrectionBox(std::string_view question) = 0;
+    // What to bear in mind about a result field's value ("estimated values"); an empty text
+    // takes the remark away. A view that cannot show it ignores it.
+    virtual void SetCaveat(ControlId id, std::string_view caveat);
 };
 
 // The field's text becomes the value in the printf-style format.

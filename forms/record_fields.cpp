@@ -26,6 +26,7 @@ std::string ValueText(const ResultValue& value) {
 void ShowValue(FormView& view, const ResultValue& value) {
     if (value.spec.field != kNoId) {
         view.SetText(value.spec.field, ValueText(value));
+        view.SetCaveat(value.spec.field, value.caveat);
     }
 }
 
@@ -36,11 +37,13 @@ void ShowBands(FormView& view, const BandRow& row) {
             const Number level = computed && k < row.levels.size() ? row.levels[k] : std::nullopt;
             view.SetText(row.spec.firstField + static_cast<ControlId>(k),
                          NumberText(row.spec.format, level));
+            view.SetCaveat(row.spec.firstField + static_cast<ControlId>(k), row.caveat);
         }
     }
     if (row.spec.summationField != kNoId) {
         view.SetText(row.spec.summationField,
                      NumberText(row.spec.format, computed ? row.summation : std::nullopt));
+        view.SetCaveat(row.spec.summationField, row.caveat);
     }
 }
 

@@ -39,6 +39,13 @@ void ResultRecord::NotComputed(const BandRowSpec& spec) {
     items_.emplace_back(BandRow{.spec = spec, .reach = Reach::NotComputed});
 }
 
+void ResultRecord::AddCaveat(std::string caveat) {
+    if (items_.empty()) {
+        return;
+    }
+    std::visit([&](auto& item) { item.caveat = std::move(caveat); }, items_.back());
+}
+
 const ResultValue* ResultRecord::FindValue(std::string_view key) const {
     for (const ResultItem& item : items_) {
         const auto* value = std::get_if<ResultValue>(&item);

@@ -27,6 +27,7 @@ struct BandRowSpec {
     std::string key;           // JSON path of the levels array
     std::string summationKey;  // JSON path of the summation level; empty: none in JSON
     std::string label;         // "A-weighted [dB(A)]"
+    std::string group;         // the heading the form shows over the row, if any
     std::string unit;          // "dB" or "dB(A)"
     std::string format;        // of every level and the summation level
     std::span<const double> frequencies;  // centre frequency in Hz of each band
@@ -49,6 +50,7 @@ struct ResultValue {
     // mislead there ("< 10" for a rating below every curve, an empty field for an angle the
     // model does not describe); JSON keeps the number.
     std::optional<std::string> shown;
+    std::string caveat;  // what to bear in mind about the value; empty: nothing
 };
 
 struct BandRow {
@@ -56,6 +58,14 @@ struct BandRow {
     Reach reach = Reach::Computed;
     std::vector<Number> levels;  // one per band of spec.frequencies
     Number summation;            // meaningful where the spec names a summation key or field
+    std::string caveat;          // what to bear in mind about the row: "estimated values"
+};
+
+// A curve drawn beside the results for comparison (a target level, a rating curve), over the
+// octave bands 63 to 8000 Hz. It is no result: it appears in charts only.
+struct ReferenceCurve {
+    std::string label;
+    std::vector<double> levels;  // one per octave band
 };
 
 using ResultItem = std::variant<ResultValue, BandRow>;
@@ -83,11 +93,15 @@ class ResultRecord {
     void NotComputed(const BandRowSpec& spec);
 
     void AddNote(std::string note) { notes_.push_back(std::move(note)); }
+    void AddReference(ReferenceCurve curve) { references_.push_back(std::move(curve)); }
+    // Marks the latest item with what to bear in mind about it.
+    void AddCaveat(std::string caveat);
     void Refuse(Refusal refusal) { refusal_ = std::move(refusal); }
     void AddDiagnostics(std::string_view text) { diagnostics_ += text; }
 
     const std::vector<ResultItem>& Items() const { return items_; }
     const std::vector<std::string>& Notes() const { return notes_; }
+    const std::vector<ReferenceCurve>& References() const { return references_; }
     const std::optional<Refusal>& Refused() const { return refusal_; }
     // The diagnostic trace of the calculation; it never reaches a form or JSON.
     const std::string& Diagnostics() const { return diagnostics_; }
@@ -101,6 +115,7 @@ class ResultRecord {
   private:
     std::vector<ResultItem> items_;
     std::vector<std::string> notes_;
+    std::vector<ReferenceCurve> references_;
     std::optional<Refusal> refusal_;
     std::string diagnostics_;
 };

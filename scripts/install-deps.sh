@@ -4,9 +4,9 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-    xvfb xauth imagemagick fonts-dejavu-core locales
+    xvfb xauth imagemagick fonts-dejavu-core locales poppler-utils
     clang libclang-rt-dev
 )
 

@@ -150,6 +150,13 @@ def source(values):
                 lines.append(f"            {{{{{cells}}}}},  // {d} mm / {t} mm / {length}")
             lines.append("        }},")
         lines.append("    }},")
+    lines += ["}};", "",
+              "// Whether a row holds catalogue values (true) or estimates (false), by diameter and",
+              "// insulation thickness.",
+              "const InsertionLossOrigins InsertionLossFromCatalogue{{"]
+    for d in DIAMETERS:
+        flags = ", ".join("true" if (d, t) in CATALOGUE else "false" for t in INSULATIONS)
+        lines.append(f"    {{{{{flags}}}}},  // {d} mm")
     lines += ["}};", "// clang-format on", "", "}  // namespace lorvane", ""]
     return "\n".join(lines)
 

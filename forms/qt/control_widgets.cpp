@@ -77,6 +77,8 @@ QWidget* CreateEdit(ControlKind kind, QWidget* parent) {
     }
     auto* edit = new FieldEdit(kResultCharacters, parent);
     edit->setReadOnly(true);
+    // Tab visits the inputs and buttons; a result takes focus on a click, to be copied.
+    edit->setFocusPolicy(Qt::ClickFocus);
     edit->setAlignment(Qt::AlignRight);
     edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return edit;
@@ -105,8 +107,11 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::Title:
             return new QLabel(text, parent);
-        case ControlKind::Label:
-            return CreateLabel(text, parent);
+        case ControlKind::Label: {
+            QLabel* label = CreateLabel(text, parent);
+            label->setWordWrap(control.wraps);
+            return label;
+        }
         case ControlKind::Input:
         case ControlKind::Result:
         case ControlKind::Hidden:

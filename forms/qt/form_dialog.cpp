@@ -1,18 +1,26 @@
 #include "forms/qt/form_dialog.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "forms/form_text.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
+#include "forms/qt/spectrum_chart.h"
+#include "forms/result_record.h"
 
 namespace lorvane::forms::qt {
 namespace {
+
+const QString kStaleToolTip = QStringLiteral("from an earlier calculation");
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,6 +41,16 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, Prompts& prompts, QWidget* pa
     if (auto* title = qobject_cast<QLabel*>(Widget(description.titleLabel))) {
         ApplyTitleStyle(title);
     }
+
+    auto* copy = new QAction(QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("copy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    copy->setToolTip(QStringLiteral("Inputs and results as a table for a spreadsheet"));
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(TabSeparatedText()); });
+    AddCommand(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 FormDialog::~FormDialog() = default;
@@ -41,8 +59,14 @@ void FormDialog::Build(const FormDescription& description) {
     auto* layout = new QVBoxLayout(this);
     // The form keeps the size its controls need, like a dialog template.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* body = new QHBoxLayout;
+    layout->addLayout(body);
     auto* grid = new QGridLayout;
-    layout->addLayout(grid);
+    body->addLayout(grid);
+    if (description.showsSpectrum) {
+        chart_ = new SpectrumChart(this);
+        body->addWidget(chart_, 0, Qt::AlignTop);
+    }
     commands_ = new QHBoxLayout;
     commands_->addStretch();
     layout->addLayout(commands_);
@@ -74,11 +98,16 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     }
     widget->setObjectName(QString::number(id));
     widgets_[id] = widget;
+    if (control.kind == ControlKind::Result) {
+        results_.insert(id);
+    }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        connect(button, &QPushButton::clicked, this, [this, id] { form_->OnButton(*this, id); });
+        connect(button, &QPushButton::clicked, this,
+                [this, id] { RunHandler([this, id] { form_->OnButton(*this, id); }); });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        connect(combo, &QComboBox::activated, this,
-                [this, id](int index) { form_->OnSelectionChange(*this, id, index); });
+        connect(combo, &QComboBox::activated, this, [this, id](int index) {
+            RunHandler([this, id, index] { form_->OnSelectionChange(*this, id, index); });
+        });
     }
 }
 
@@ -93,6 +122,67 @@ QPushButton* FormDialog::AddCommand(QAction* action) {
     addAction(action);
     commands_->addWidget(button);
     return button;
+}
+
+void FormDialog::RunHandler(const std::function<void()>& handler) {
+    written_.clear();
+    handler();
+    MarkStaleResults();
+    if (chart_ != nullptr) {
+        chart_->ShowRecord(form_->LastRecord(), [this](const BandRow& row) {
+            return !IsStale(row.spec.firstField);
+        });
+    }
+}
+
+void FormDialog::MarkStaleResults() {
+    for (ControlId id : results_) {
+        const bool stale = !written_.contains(id) && !Text(id).empty();
+        if (stale != stale_.contains(id)) {
+            if (stale) {
+                stale_.insert(id);
+            } else {
+                stale_.erase(id);
+            }
+            ShowFieldState(id);
+        }
+    }
+}
+
+// A stale value is greyed and says so; a value with a caveat is set in italics and tells it.
+void FormDialog::ShowFieldState(ControlId id) {
+    QWidget* widget = Widget(id);
+    const auto caveat = caveats_.find(id);
+    const bool hasCaveat = caveat != caveats_.end();
+    QFont font = widget->font();
+    font.setItalic(hasCaveat);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, IsStale(id) ? palette.color(QPalette::Disabled, QPalette::Text)
+                                                 : QGuiApplication::palette().color(QPalette::Text));
+    widget->setPalette(palette);
+    widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : QString());
+}
+
+QString FormDialog::TabSeparatedText() const {
+    return QString::fromStdString(RenderFormTabSeparated(
+        form_->Description(), *this, [this](ControlId id) { return IsStale(id); }));
+}
+
+void FormDialog::Calculate() {
+    if (auto* button = qobject_cast<QPushButton*>(Widget(form_->Description().defaultButton))) {
+        button->click();
+    }
+}
+
+void FormDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A form opens centred over the window it belongs to.
+    if (!centred_ && parentWidget() != nullptr) {
+        centred_ = true;
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
 }
 
 QWidget* FormDialog::Widget(ControlId id) const {
@@ -116,6 +206,21 @@ void FormDialog::SetText(ControlId id, std::string_view text) {
         return;
     }
     SetWidgetText(widget, FromUtf8(text));
+    if (results_.contains(id)) {
+        written_.insert(id);
+    }
+}
+
+void FormDialog::SetCaveat(ControlId id, std::string_view caveat) {
+    if (Widget(id) == nullptr) {
+        return;
+    }
+    if (caveat.empty()) {
+        caveats_.erase(id);
+    } else {
+        caveats_[id] = FromUtf8(caveat);
+    }
+    ShowFieldState(id);
 }
 
 void FormDialog::ShowError(std::string_view message) {

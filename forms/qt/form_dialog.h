@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "forms/form.h"
 #include "forms/form_view.h"
@@ -15,6 +18,7 @@ class QPushButton;
 namespace lorvane::forms::qt {
 
 class Prompts;
+class SpectrumChart;
 
 // The one dialog that draws every product form: it builds the form's description into a grid
 // of widgets and lets the form's logic read and write them through the FormView interface.
@@ -23,6 +27,10 @@ class Prompts;
 // box close it. It does not delete itself: the caller keeps it on the stack around exec(), so
 // it is destroyed, with its form, as soon as the modal loop returns. Every control with an id
 // has the id as its object name.
+//
+// Results that the latest handler (a "calculate" or a pick in a list) did not write keep their
+// text, as the forms prescribe, but are shown as stale: greyed, with a tool tip. The chart and
+// the copied text leave them out.
 class FormDialog : public QDialog, public FormView {
     Q_OBJECT
 
@@ -33,24 +41,47 @@ class FormDialog : public QDialog, public FormView {
     Form& form() const { return *form_; }
     // The widget of a control, or null when the form has no control with this id.
     QWidget* Widget(ControlId id) const;
+    // The chart of the form's spectrum, or null for a form without octave rows.
+    SpectrumChart* Chart() const { return chart_; }
 
     // Offers a command of the program on the form: a button in the row under the form, named
-    // as the action, and the action's shortcut while the form has focus.
+    // as the action, an entry of the form's context menu, and the action's shortcut while the
+    // form has focus.
     QPushButton* AddCommand(QAction* action);
+
+    // Whether a result field shows a value from an earlier calculation.
+    bool IsStale(ControlId id) const { return stale_.contains(id); }
+    // The form's inputs and current results as tab-separated text, stale values left out.
+    QString TabSeparatedText() const;
+    // Presses the form's "calculate", as Enter does.
+    void Calculate();
 
     std::string Text(ControlId id) const override;
     void SetText(ControlId id, std::string_view text) override;
     void ShowError(std::string_view message) override;
     bool ShowCorrectionBox(std::string_view question) override;
+    void SetCaveat(ControlId id, std::string_view caveat) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Build(const FormDescription& description);
     void AddControl(const forms::Control& control, QGridLayout* grid);
+    void RunHandler(const std::function<void()>& handler);
+    void MarkStaleResults();
+    void ShowFieldState(ControlId id);
 
     std::unique_ptr<Form> form_;
     Prompts& prompts_;
     std::map<ControlId, QWidget*> widgets_;
+    std::set<ControlId> results_;  // the read-only result fields
+    std::set<ControlId> written_;  // results written by the latest handler
+    std::set<ControlId> stale_;
+    std::map<ControlId, QString> caveats_;
     QHBoxLayout* commands_ = nullptr;
+    SpectrumChart* chart_ = nullptr;
+    bool centred_ = false;
 };
 
 }  // namespace lorvane::forms::qt

@@ -71,13 +71,20 @@ forms::ResultRecord AttenuatorRecord(const AttenuatorOutcome& outcome) {
     forms::ResultRecord record;
     if (outcome.refused) {
         const bool diameter = *outcome.refused == AttenuatorInput::Diameter;
-        record.Refuse({.input = diameter ? "diameter" : "length",
-                       .message = RefusalSentence(*outcome.refused),
-                       .shownOnForm = false});
+        record.Refuse({diameter ? "diameter" : "length", RefusalSentence(*outcome.refused)});
         return record;
     }
+    std::vector<double> estimated;
     for (int t = 0; t < kInsulationCount; ++t) {
         record.AddBands(InsertionLossRow(t), (*outcome.insertionLoss)[t]);
+        if (!InsertionLossFromCatalogue[outcome.diameterPosition][t]) {
+            record.AddCaveat("Estimated insertion loss, not a catalogue value");
+            estimated.push_back(InsulationThicknesses[t]);
+        }
+    }
+    if (!estimated.empty()) {
+        record.AddNote("The rows with " + forms::ThicknessList(estimated) +
+                       " insulation are estimated insertion loss values, not catalogue values.");
     }
     return record;
 }
@@ -120,6 +127,7 @@ AttenuatorOutcome EvaluateAttenuator(SharedState& state, const AttenuatorEntry& 
         return outcome;
     }
     state.productInputs.diameter = *diameter;
+    outcome.diameterPosition = *position;
 
     const std::optional<double> length = ReadNumber(entry.length);
     if (!length || !IsAttenuatorLength(*length)) {

@@ -29,6 +29,7 @@ struct AttenuatorEntry {
 // What one "calculate" came to: the first refused input, or the insertion loss.
 struct AttenuatorOutcome {
     std::optional<AttenuatorInput> refused;
+    int diameterPosition = -1;  // in AttenuatorDiameters, once the diameter passed
     std::optional<InsertionLoss> insertionLoss;
 };
 
@@ -37,11 +38,12 @@ struct AttenuatorOutcome {
 // what was stored before it stays stored.
 AttenuatorOutcome EvaluateAttenuator(SharedState& state, const AttenuatorEntry& entry);
 
-// The sentence that names a refused input and what it may be. The form itself shows none.
+// The sentence that names a refused input and what it may be.
 std::string RefusalSentence(AttenuatorInput input);
 
 // The attenuator form: the insertion loss of one Nerva attenuator for the three insulation
-// thicknesses. Bad input is ignored without a message and leaves every field as it was.
+// thicknesses. A refused input is named with its permitted values and leaves every field as
+// it was.
 class Schalldaempfer : public forms::ProductForm {
   public:
     explicit Schalldaempfer(const forms::FormContext& context);

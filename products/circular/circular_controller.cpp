@@ -89,6 +89,7 @@ CircularOutcome EvaluateCircular(const CircularController& controller, SharedSta
         return outcome;
     }
     state.targetLevel = *target;
+    outcome.targetLevel = *target;
 
     outcome.result =
         controller.calculate(inputs.diameter, inputs.volumeFlow, inputs.differentialPressure);

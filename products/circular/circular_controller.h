@@ -153,6 +153,7 @@ struct CircularOutcome {
     std::optional<FlowRange> range;        // once the diameter passed
     std::optional<CircularInput> refused;  // the first refused input
     std::optional<CircularResult> result;  // once every input passed
+    double targetLevel = 0;                // dB(A), once every input passed
     AttenuatorSelection selection;         // once the pressure was accepted
 };
 

@@ -75,7 +75,7 @@ forms::FormDescription Describe(const CircularController& c) {
     for (int variant = 0; variant < kCasingVariants; ++variant) {
         forms::AddBandRow(form, 12 + variant, r.casing[variant]);
     }
-    forms::AddLabel(form, {15, 0}, "Air-regenerated noise with attenuator:");
+    forms::AddLabel(form, {15, 0}, r.attenuatorRows[0].group);
     forms::AddLabel(form, {15, forms::kRowTextColumn}, "Length [mm]:");
     for (int t = 0; t < kInsulationCount; ++t) {
         forms::AddField(form, r.attenuatorLength[t].field, ControlKind::Result,

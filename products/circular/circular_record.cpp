@@ -10,6 +10,7 @@ using forms::BandRowSpec;
 using forms::ResultRecord;
 using forms::ValueSpec;
 
+constexpr const char* kAttenuatorHeading = "Air-regenerated noise with attenuator:";
 constexpr const char* kCasingKeys[kCasingVariants] = {"casing.none", "casing.25mm",
                                                       "casing.50mm"};
 
@@ -65,8 +66,50 @@ void AddSpectrum(ResultRecord& record, const CircularResults& r, const CircularS
     }
 }
 
+// The thicknesses of the rows that match a test, as in "25 and 50 mm".
+template <typename Test>
+std::string Thicknesses(Test test) {
+    std::vector<double> thicknesses;
+    for (int t = 0; t < kInsulationCount; ++t) {
+        if (test(t)) {
+            thicknesses.push_back(InsulationThicknesses[t]);
+        }
+    }
+    return forms::ThicknessList(thicknesses);
+}
+
+std::string RowCaveat(bool estimate, bool reachesTarget) {
+    std::string caveat = estimate ? "Estimated insertion loss, not a catalogue value" : "";
+    if (!reachesTarget) {
+        caveat += (caveat.empty() ? "" : "; ") + std::string("target not reached");
+    }
+    return caveat;
+}
+
+void AddAttenuatorNotes(ResultRecord& record, const AttenuatorSelection& selection,
+                        const std::array<bool, kInsulationCount>& estimates,
+                        bool controllerMeetsTarget) {
+    if (controllerMeetsTarget) {
+        record.AddNote(
+            "The controller alone meets the target summation level: no attenuator is needed; "
+            "the rows show the shortest one.");
+    }
+    const std::string missed =
+        Thicknesses([&](int t) { return !selection.rows[t].reachesTarget; });
+    if (!missed.empty()) {
+        record.AddNote("Target not reached with " + missed +
+                       " insulation: the longest attenuator is shown.");
+    }
+    const std::string estimated = Thicknesses([&](int t) { return estimates[t]; });
+    if (!estimated.empty()) {
+        record.AddNote("The attenuator rows with " + estimated +
+                       " insulation use estimated insertion loss values, not catalogue values.");
+    }
+}
+
 void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
-                            const AttenuatorSelection& selection) {
+                            const CircularOutcome& outcome) {
+    const AttenuatorSelection& selection = outcome.selection;
     record.AddDiagnostics(SelectionTrace(selection));
     switch (selection.outcome) {
         case SelectionOutcome::Cleared:
@@ -75,16 +118,29 @@ void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
             return;
         case SelectionOutcome::NoValues:
             record.AddText(r.attenuatorOutcome, "noValues");
+            record.AddNote("No attenuator data for diameters above 400 mm");
             return;
         case SelectionOutcome::Selected:
             record.AddText(r.attenuatorOutcome, "selected");
             break;
     }
+    const int position = *FindAttenuatorDiameter(outcome.range->diameter);
+    std::array<bool, kInsulationCount> estimates{};
     for (int t = 0; t < kInsulationCount; ++t) {
         const AttenuatorRow& row = selection.rows[t];
+        estimates[t] = !InsertionLossFromCatalogue[position][t];
+        const std::string caveat = RowCaveat(estimates[t], row.reachesTarget);
         record.AddText(r.attenuatorLength[t], std::string(AttenuatorLengths[row.length].text));
+        record.AddCaveat(caveat);
         record.AddBands(r.attenuatorRows[t], row.levels, row.summationLevel);
+        record.AddCaveat(caveat);
+        record.AddFlag(r.targetReached[t], row.reachesTarget);
     }
+    const double ownLevel = outcome.result->spectrum->summationLevel;
+    AddAttenuatorNotes(record, selection, estimates,
+                       RoundWhole(outcome.targetLevel) >= RoundWhole(ownLevel));
+    record.AddReference({"Target " + WholeNumber(outcome.targetLevel) + " dB(A)",
+                         std::vector<double>(kOctaveCount, outcome.targetLevel)});
 }
 
 forms::Refusal RefusalOf(const CircularController& controller, CircularInput input) {
@@ -117,12 +173,14 @@ CircularResults ResultsOf(const CircularController& c) {
         .attenuatorOutcome = {"attenuator.outcome", "Attenuator"},
         .attenuatorLength = {},
         .attenuatorRows = {},
+        .targetReached = {},
     };
     for (int variant = 0; variant < kCasingVariants; ++variant) {
         const std::string key = kCasingKeys[variant];
         r.casing[variant] = OctaveRow(key + ".levels", key + ".summationLevel",
                                       CasingLabel(variant), "dB", level, ids::kCasing[variant],
                                       ids::kCasingSum[variant]);
+        r.casing[variant].group = std::string(c.casingHeading);
     }
     for (int t = 0; t < kInsulationCount; ++t) {
         const std::string key = "attenuator.rows." + forms::InsulationKey(InsulationThicknesses[t]);
@@ -131,6 +189,8 @@ CircularResults ResultsOf(const CircularController& c) {
         r.attenuatorRows[t] = OctaveRow(key + ".levels", key + ".summationLevel",
                                         forms::InsulationLabel(InsulationThicknesses[t]), "dB",
                                         level, fields.firstBand, fields.summation);
+        r.attenuatorRows[t].group = kAttenuatorHeading;
+        r.targetReached[t] = {key + ".targetReached", "Target reached"};
     }
     return r;
 }
@@ -174,7 +234,7 @@ ResultRecord CircularRecord(const CircularController& controller, const Circular
         return record;
     }
     AddSpectrum(record, r, *result.spectrum);
-    AddAttenuatorSelection(record, r, outcome.selection);
+    AddAttenuatorSelection(record, r, outcome);
     return record;
 }
 

@@ -51,6 +51,7 @@ struct CircularResults {
     forms::ValueSpec attenuatorOutcome;
     std::array<forms::ValueSpec, kInsulationCount> attenuatorLength;
     std::array<forms::BandRowSpec, kInsulationCount> attenuatorRows;
+    std::array<forms::ValueSpec, kInsulationCount> targetReached;
 };
 
 CircularResults ResultsOf(const CircularController& controller);

@@ -109,6 +109,7 @@ TEST(CliJson, TargetLevelSelectsAnAttenuatorPerInsulation) {
         EXPECT_EQ(RoundWhole(shown["levels"][0].get<double>()), row.firstBand) << row.key;
         EXPECT_EQ(RoundWhole(shown["summationLevel"].get<double>()), row.summationLevel)
             << row.key;
+        EXPECT_EQ(shown["targetReached"], row.summationLevel <= 50) << row.key;
     }
 }
 

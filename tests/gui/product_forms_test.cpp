@@ -154,9 +154,10 @@ void ProductFormsTest::attenuatorFormInterpolatesThePickedDiameter() {
     QCOMPARE(state_.productInputs.diameter, 80.0);
     QCOMPARE(state_.attenuatorLength, 600.4);
 
-    Type(1001, QStringLiteral("2001"));  // refused without a word; the results stay
+    Type(1001, QStringLiteral("2001"));  // refused with its range; the results stay
     PressCalculate();
-    QCOMPARE(prompts_.errors.size(), 0);
+    QCOMPARE(prompts_.errors.size(), 1);
+    QCOMPARE(prompts_.errors.front().text, QStringLiteral("The length must be from 500 to 2000 mm"));
     QCOMPARE(TextOf(1058), QStringLiteral("   29"));
 }
 

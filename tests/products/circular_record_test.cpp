@@ -49,5 +49,44 @@ TEST(CircularRecord, NamesTheRefusedInputByItsOptionAndKeepsTheFormsMessage) {
     EXPECT_EQ(record.FindValue("velocity"), nullptr);  // emptied, not computed
 }
 
+struct FlagCase {
+    const char* name;
+    const CircularController& (*controller)();
+    CircularEntry entry;
+    std::vector<std::string> notes;
+};
+
+void PrintTo(const FlagCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CircularFlagsTest : public testing::TestWithParam<FlagCase> {};
+
+// What the attenuator rows cannot show by themselves is said in a note.
+TEST_P(CircularFlagsTest, SaysWhatTheRowsMean) {
+    SharedState state;
+    const CircularController& controller = GetParam().controller();
+    const forms::ResultRecord record =
+        CircularRecord(controller, EvaluateCircular(controller, state, GetParam().entry));
+    EXPECT_EQ(record.Notes(), GetParam().notes);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Notes, CircularFlagsTest, testing::Values(
+    // 250 mm: catalogue rows; the 25 mm attenuators cannot bring 61 dB(A) down to 50.
+    FlagCase{"TargetNotReached", SelmonController, {"250", "1000", "250", "50"},
+             {"Target not reached with 25 mm insulation: the longest attenuator is shown."}},
+    FlagCase{"ControllerMeetsTarget", SelmonController, {"250", "1000", "250", "61"},
+             {"The controller alone meets the target summation level: no attenuator is needed; "
+              "the rows show the shortest one."}},
+    FlagCase{"EstimatedRows", SelmonController, {"100", "100", "250", "40"},
+             {"The attenuator rows with 25, 50 and 75 mm insulation use estimated insertion "
+              "loss values, not catalogue values."}},
+    FlagCase{"NoAttenuatorData", DaxelController, {"450", "1000", "250", "30"},
+             {"No attenuator data for diameters above 400 mm"}},
+    FlagCase{"NoTarget", SelmonController, {"250", "1000", "250", "0"}, {}}),
+    [](const testing::TestParamInfo<FlagCase>& c) { return c.param.name; });
+// clang-format on
+
 }  // namespace
 }  // namespace lorvane::circular

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "forms/result_record.h"
+
+class QGridLayout;
+class QChartView;
+
+namespace lorvane::forms::qt {
+
+// The octave spectrum of a form's results as a chart: one line per row of octave levels over
+// the bands 63 to 8000 Hz, the record's reference curves dashed, and under it a legend in the
+// form's own row labels, under the form's own headings.
+class SpectrumChart : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit SpectrumChart(QWidget* parent = nullptr);
+
+    // Draws the rows the filter lets through; no record empties the chart.
+    void ShowRecord(const ResultRecord* record,
+                    const std::function<bool(const BandRow&)>& include);
+    // The lines drawn: results first, then references.
+    QStringList SeriesNames() const;
+    // The points of the named line, band by band; NaN where it has none.
+    QList<double> SeriesLevels(const QString& name) const;
+    // The legend's lines: headings and row labels, top to bottom.
+    QStringList LegendLines() const;
+
+  private:
+    void AddLegendLine(const QString& text, const QColor& colour, Qt::PenStyle style);
+
+    QChartView* view_;
+    QWidget* legend_;
+    QGridLayout* legendGrid_;
+};
+
+}  // namespace lorvane::forms::qt

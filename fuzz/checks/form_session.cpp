@@ -214,6 +214,7 @@ std::string RecordText(const ResultRecord& record) {
                 text += std::get<bool>(value->value) ? "yes" : "no";
             }
             text += value->shown ? " shown " + Quoted(*value->shown) : "";
+            text += " caveat " + Quoted(value->caveat);
         } else {
             const auto& row = std::get<forms::BandRow>(item);
             text += "bands " + row.spec.key + " " + std::to_string(row.spec.firstField) +
@@ -221,12 +222,19 @@ std::string RecordText(const ResultRecord& record) {
             for (const forms::Number& level : row.levels) {
                 text += " " + NumberText(level);
             }
-            text += " sum " + NumberText(row.summation);
+            text += " sum " + NumberText(row.summation) + " caveat " + Quoted(row.caveat);
         }
         text += "\n";
     }
     for (const std::string& note : record.Notes()) {
         text += "note " + Quoted(note) + "\n";
+    }
+    for (const forms::ReferenceCurve& curve : record.References()) {
+        text += "curve " + Quoted(curve.label);
+        for (const double level : curve.levels) {
+            text += " " + Exact(level);
+        }
+        text += "\n";
     }
     if (const auto& refusal = record.Refused()) {
         text += "refused " + refusal->input + " " + Quoted(refusal->message) +
@@ -390,6 +398,7 @@ void Step::CheckRecord(const ResultRecord& record, const std::string& when) cons
             if (value->shown) {
                 checkText(*value->shown, "the shown text of " + Quoted(value->spec.key));
             }
+            checkText(value->caveat, "the caveat of " + Quoted(value->spec.key));
             continue;
         }
         const auto& row = std::get<forms::BandRow>(item);
@@ -403,6 +412,16 @@ void Step::CheckRecord(const ResultRecord& record, const std::string& when) cons
             check(level, row.spec.key);
         }
         check(row.summation, row.spec.summationKey);
+        checkText(row.caveat, "the caveat of " + Quoted(row.spec.key));
+    }
+    for (const forms::ReferenceCurve& curve : record.References()) {
+        if (curve.levels.size() != kOctaveCount) {
+            Report(when, "the curve " + Quoted(curve.label) + " has " +
+                             std::to_string(curve.levels.size()) + " levels");
+        }
+        for (const double level : curve.levels) {
+            check(level, "curve " + curve.label);
+        }
     }
     for (const std::string& note : record.Notes()) {
         checkText(note, "a note");

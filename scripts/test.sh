@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: first the dev preset (warnings are errors), then the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and once more optimised.
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and once more optimised;
+# last a short run of every fuzz target (FUZZ_SECONDS each, 5 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,6 @@ for preset in dev asan optimised; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== fuzz =="
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-5}"

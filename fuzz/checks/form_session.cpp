@@ -125,7 +125,7 @@ enum class SlotKind {
 };
 
 struct Slot {
-    std::string name;
+    std::string_view name;
     double value;
     SlotKind kind;
     int entries = 0;  // of a selection's list
@@ -145,9 +145,11 @@ std::vector<Slot> Slots(SharedState& state) {
         {"targetLevel", state.targetLevel, SlotKind::Input},
         {"attenuatorLength", state.attenuatorLength, SlotKind::Input},
     };
+    static constexpr std::string_view kOctaveNames[kOctaveCount] = {
+        "octaveLevels[0]", "octaveLevels[1]", "octaveLevels[2]", "octaveLevels[3]",
+        "octaveLevels[4]", "octaveLevels[5]", "octaveLevels[6]", "octaveLevels[7]"};
     for (int k = 0; k < kOctaveCount; ++k) {
-        slots.push_back(
-            {"octaveLevels[" + std::to_string(k) + "]", state.octaveLevels[k], SlotKind::Result});
+        slots.push_back({kOctaveNames[k], state.octaveLevels[k], SlotKind::Result});
     }
     const dampers::DamperInputs& d = state.Of<dampers::DamperInputs>();
     slots.push_back({"DamperInputs.width", d.width, SlotKind::Input});
@@ -178,7 +180,7 @@ std::vector<std::string> Differences(SharedState& before, SharedState& after) {
     std::vector<std::string> differences;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (!SameBits(a[i].value, b[i].value)) {
-            differences.push_back(a[i].name + ": " + Exact(a[i].value) + " -> " +
+            differences.push_back(std::string(a[i].name) + ": " + Exact(a[i].value) + " -> " +
                                   Exact(b[i].value));
         }
     }
@@ -460,11 +462,13 @@ void Step::CheckMessages(const Press& press, const std::string& when) const {
 void Step::CheckState(SharedState& state, const std::string& when) const {
     for (const Slot& slot : Slots(state)) {
         if (!std::isfinite(slot.value)) {
-            Report(when, "the shared state holds " + slot.name + " = " + Exact(slot.value));
+            Report(when,
+                   "the shared state holds " + std::string(slot.name) + " = " + Exact(slot.value));
         }
         if (slot.kind == SlotKind::Selection && !(slot.value >= 0 && slot.value < slot.entries)) {
-            Report(when, "the shared state holds " + slot.name + " = " + Exact(slot.value) +
-                             ", outside its list of " + std::to_string(slot.entries));
+            Report(when, "the shared state holds " + std::string(slot.name) + " = " +
+                             Exact(slot.value) + ", outside its list of " +
+                             std::to_string(slot.entries));
         }
     }
     if (state.productInputs.maxDifferentialPressure != ProductInputs{}.maxDifferentialPressure) {
@@ -498,7 +502,7 @@ void Step::CheckStored(SharedState& before, SharedState& after, const FormDescri
             }
         }
         if (!typed) {
-            Report(when, "stored " + b[i].name + " = " + Exact(stored) +
+            Report(when, "stored " + std::string(b[i].name) + " = " + Exact(stored) +
                              ", which no input of the press holds");
         }
     }

@@ -525,8 +525,14 @@ void Step::CheckRefusedNotStored(SharedState before, SharedState& after,
     }
     open.view->Type(option->field, "");
     const std::optional<Press> blank = Calculate(open);
-    if (!blank || !blank->record->Refused()) {
-        Report("calculate", "no number in " + Quoted(refusal.input) + " is not refused");
+    if (!blank) {
+        return;
+    }
+    if (!blank->record->Refused()) {
+        // An empty list may fall back on the entry picked last; an empty field is refused.
+        if (!IsList(open.form->Description().Find(option->field))) {
+            Report("calculate", "no number in " + Quoted(refusal.input) + " is not refused");
+        }
         return;
     }
     const forms::Refusal& again = *blank->record->Refused();
@@ -552,13 +558,19 @@ void Step::CheckCommandLine(const forms::InputTexts& inputs, bool json, bool fla
             }
             continue;
         }
-        // A command line holds no NUL; lorvane-calc takes only the words of a list's entries.
-        std::string text = inputs.at(option.name);
-        text = text.substr(0, text.find('\0'));
+        // A command line holds no NUL; lorvane-calc takes a list's entries by their words.
+        const auto typed = inputs.find(option.name);
+        if (typed == inputs.end()) {
+            continue;
+        }
+        const std::string text = typed->second.substr(0, typed->second.find('\0'));
         if (option.choices.empty()) {
             call.given[option.name] = text;
-        } else if (option.ItemOf(text)) {
-            call.given[option.name] = text;
+        }
+        for (const forms::Choice& choice : option.choices) {
+            if (choice.item == text) {
+                call.given[option.name] = choice.word;
+            }
         }
     }
     std::ostringstream out;

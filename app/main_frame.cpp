@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/about_dialog.h"
+#include "app/form_commands.h"
 #include "app/menu_table.h"
 #include "forms/qt/form_dialog.h"
 #include "products/catalogue.h"
@@ -122,6 +123,7 @@ void CMainFrame::OpenProductForm(int command) {
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
                                  prompts_, this);
+    AddFormCommands(dialog, *product);
     dialog.exec();
 }
 

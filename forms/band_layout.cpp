@@ -1,5 +1,6 @@
 #include "forms/band_layout.h"
 
+#include "core/attenuator_table.h"
 #include "core/bands.h"
 #include "core/number_text.h"
 
@@ -9,8 +10,8 @@ void AddLabel(FormDescription& form, Cell cell, std::string text) {
     form.Add({.id = kNoId, .kind = ControlKind::Label, .text = std::move(text), .cell = cell});
 }
 
-void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell) {
-    form.Add({.id = id, .kind = kind, .cell = cell});
+void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell, int width) {
+    form.Add({.id = id, .kind = kind, .cell = cell, .width = width});
 }
 
 void AddFrequencyRow(FormDescription& form, int row, std::optional<std::string> summationHead) {
@@ -57,6 +58,24 @@ std::string InsulationLabel(double thickness) {
 
 std::string InsulationKey(double thickness) {
     return WholeNumber(thickness) + "mm";
+}
+
+std::string InsertionLossSource() {
+    std::string rows;
+    for (int d = 0; d < kAttenuatorDiameterCount; ++d) {
+        std::vector<double> thicknesses;
+        for (int t = 0; t < kInsulationCount; ++t) {
+            if (InsertionLossFromCatalogue[d][t]) {
+                thicknesses.push_back(InsulationThicknesses[t]);
+            }
+        }
+        if (!thicknesses.empty()) {
+            rows += (rows.empty() ? "" : "; ") + WholeNumber(AttenuatorDiameters[d]) + " mm with " +
+                    ThicknessList(thicknesses);
+        }
+    }
+    return "Attenuator insertion loss: catalogue values for " + rows +
+           " insulation; every other row is an estimate made from them (docs/insertion-loss.md).";
 }
 
 std::string ThicknessList(std::span<const double> thicknesses) {

@@ -18,7 +18,8 @@ inline constexpr int kFirstBandColumn = 2;
 inline constexpr int kSummationColumn = kFirstBandColumn + 8;
 
 void AddLabel(FormDescription& form, Cell cell, std::string text);
-void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell);
+// A field; `width` is the number of characters it must hold, 0 for its kind's default.
+void AddField(FormDescription& form, ControlId id, ControlKind kind, Cell cell, int width = 0);
 
 // "Frequency [Hz]:" and the eight band heads; with a summation head over the summation column.
 // The form then shows its octave rows as a chart too.
@@ -40,6 +41,10 @@ void AddBandRow(FormDescription& form, int row, const BandRowSpec& spec);
 // [dB]", and its key in results, "25mm".
 std::string InsulationLabel(double thickness);
 std::string InsulationKey(double thickness);
+
+// Where the attenuators' insertion loss comes from: which rows are catalogue values, and that
+// every other row is an estimate made from them.
+std::string InsertionLossSource();
 
 // Thicknesses in mm named in a sentence: "25 mm", "25 and 50 mm", "25, 50 and 75 mm"; empty
 // for none.

@@ -36,6 +36,7 @@ struct Control {
     std::vector<std::string> items;  // entries of a drop-down list, in order
     std::string toolTip;             // what the control means, where its label cannot say it
     bool wraps = false;              // a column head that may break into lines
+    int width = 0;                   // characters a field must hold; 0: its kind's default
 };
 
 // A whole form as data: one renderer turns any description into a dialog. The controls are

@@ -15,6 +15,12 @@ struct PlacedText {
     bool trailingLabel = false;  // a label with nothing to its right: it may run past its column
 };
 
+// The columns a text takes: its characters, not its bytes ("m²" takes two).
+std::size_t DisplayWidth(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
 using Row = std::vector<PlacedText>;  // sorted by column
 using Rows = std::map<int, Row>;      // by grid row
 using RowRange = std::pair<Rows::iterator, Rows::iterator>;
@@ -97,18 +103,18 @@ std::vector<std::size_t> LayOutColumns(RowRange block) {
     std::vector<bool> holdsResults(columns, false);
     ForEachCell(block, [&](const PlacedText& cell) {
         if (cell.cell.columnSpan == 1 && !cell.trailingLabel) {
-            widths[cell.cell.column] = std::max(widths[cell.cell.column], cell.text.size());
+            widths[cell.cell.column] = std::max(widths[cell.cell.column], DisplayWidth(cell.text));
             holdsResults[cell.cell.column] = holdsResults[cell.cell.column] || cell.alignRight;
         }
     });
     ForEachCell(block, [&](const PlacedText& cell) {
         const std::size_t width = SpanWidth(widths, cell.cell);
-        if (cell.cell.columnSpan > 1 && !cell.trailingLabel && cell.text.size() > width) {
-            widths[cell.cell.column + cell.cell.columnSpan - 1] += cell.text.size() - width;
+        if (cell.cell.columnSpan > 1 && !cell.trailingLabel && DisplayWidth(cell.text) > width) {
+            widths[cell.cell.column + cell.cell.columnSpan - 1] += DisplayWidth(cell.text) - width;
         }
     });
     ForEachCell(block, [&](PlacedText& cell) {
-        if (cell.trailingLabel && cell.text.size() <= SpanWidth(widths, cell.cell)) {
+        if (cell.trailingLabel && DisplayWidth(cell.text) <= SpanWidth(widths, cell.cell)) {
             cell.trailingLabel = false;  // it fits: align it as the column's other cells
         }
         if (cell.isLabel && cell.cell.columnSpan == 1 && !cell.trailingLabel) {
@@ -121,10 +127,11 @@ std::vector<std::size_t> LayOutColumns(RowRange block) {
 std::string RenderRow(const Row& row, const std::vector<std::size_t>& widths) {
     std::string line;
     for (const PlacedText& cell : row) {
-        line.resize(std::max(line.size(), ColumnStart(widths, cell.cell.column)), ' ');
+        const std::size_t start = ColumnStart(widths, cell.cell.column);
+        line.append(start - std::min(start, DisplayWidth(line)), ' ');
         const std::size_t width = SpanWidth(widths, cell.cell);
         const std::size_t padding =
-            cell.trailingLabel ? 0 : width - std::min(width, cell.text.size());
+            cell.trailingLabel ? 0 : width - std::min(width, DisplayWidth(cell.text));
         line += cell.alignRight ? std::string(padding, ' ') + cell.text
                                 : cell.text + std::string(padding, ' ');
     }
@@ -145,23 +152,35 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
+std::vector<std::vector<GridText>> FormGrid(const FormDescription& form, const FormView& view,
+                                            const std::function<bool(ControlId)>& leaveOut) {
+    std::vector<std::vector<GridText>> grid;
+    for (const auto& [index, row] : PlaceTexts(form, view, leaveOut)) {
+        if (!HasText(row)) {
+            continue;
+        }
+        std::vector<GridText>& texts = grid.emplace_back();
+        for (const PlacedText& cell : row) {
+            texts.push_back({cell.cell, Trimmed(cell.text), cell.alignRight});
+        }
+    }
+    return grid;
+}
+
 std::string RenderFormTabSeparated(const FormDescription& form, const FormView& view,
                                    const std::function<bool(ControlId)>& leaveOut) {
     std::string text = form.caption + "\n";
     if (const Control* title = form.Find(form.titleLabel)) {
         text += title->text + "\n";
     }
-    for (const auto& [index, row] : PlaceTexts(form, view, leaveOut)) {
-        if (!HasText(row)) {
-            continue;
-        }
+    for (const std::vector<GridText>& row : FormGrid(form, view, leaveOut)) {
         std::string line;
         int column = 0;
-        for (const PlacedText& cell : row) {
+        for (const GridText& cell : row) {
             for (; column < cell.cell.column; ++column) {
                 line += '\t';
             }
-            line += Trimmed(cell.text);
+            line += cell.text;
         }
         text += line + "\n";
     }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "forms/form_description.h"
 #include "forms/form_view.h"
@@ -16,6 +17,19 @@ namespace lorvane::forms {
 // ends its row may run past its column. Buttons and hidden fields are left out, and so are
 // rows left with nothing to show; a row of the grid with nothing in it is an empty line.
 std::string RenderFormText(const FormDescription& form, const FormView& view);
+
+// One text of a form's grid: a label, an input's or a result's text.
+struct GridText {
+    Cell cell;
+    std::string text;    // blanks trimmed
+    bool isResult = false;  // a result field's text, aligned right
+};
+
+// The rows of the form's grid that have something to show, top to bottom, each with its texts
+// left to right; the heading, buttons and hidden fields are left out, and so is every field
+// for which `leaveOut` is true.
+std::vector<std::vector<GridText>> FormGrid(const FormDescription& form, const FormView& view,
+                                            const std::function<bool(ControlId)>& leaveOut);
 
 // The form as tab-separated text for a spreadsheet: the caption and the heading, then one line
 // per row of the grid, each text in the column where its cell starts, blanks trimmed (a number

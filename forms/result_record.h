@@ -94,6 +94,8 @@ class ResultRecord {
 
     void AddNote(std::string note) { notes_.push_back(std::move(note)); }
     void AddReference(ReferenceCurve curve) { references_.push_back(std::move(curve)); }
+    // Where some of the figures come from, for a data sheet: "catalogue values for ...".
+    void AddSource(std::string source) { sources_.push_back(std::move(source)); }
     // Marks the latest item with what to bear in mind about it.
     void AddCaveat(std::string caveat);
     void Refuse(Refusal refusal) { refusal_ = std::move(refusal); }
@@ -102,6 +104,7 @@ class ResultRecord {
     const std::vector<ResultItem>& Items() const { return items_; }
     const std::vector<std::string>& Notes() const { return notes_; }
     const std::vector<ReferenceCurve>& References() const { return references_; }
+    const std::vector<std::string>& Sources() const { return sources_; }
     const std::optional<Refusal>& Refused() const { return refusal_; }
     // The diagnostic trace of the calculation; it never reaches a form or JSON.
     const std::string& Diagnostics() const { return diagnostics_; }
@@ -116,6 +119,7 @@ class ResultRecord {
     std::vector<ResultItem> items_;
     std::vector<std::string> notes_;
     std::vector<ReferenceCurve> references_;
+    std::vector<std::string> sources_;
     std::optional<Refusal> refusal_;
     std::string diagnostics_;
 };

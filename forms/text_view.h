@@ -17,7 +17,9 @@ namespace lorvane::forms {
 // to that question, else NO.
 class TextView : public FormView {
   public:
+    // The view keeps a reference to the description, which must outlive it.
     explicit TextView(const FormDescription& description);
+    explicit TextView(const FormDescription&& description) = delete;
 
     std::string Text(ControlId id) const override;
     void SetText(ControlId id, std::string_view text) override;

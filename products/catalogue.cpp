@@ -8,6 +8,13 @@
 #include "products/circular/mirolt_form.h"
 #include "products/circular/selmon_form.h"
 #include "products/circular/tolmar_form.h"
+#include "products/dampers/blade_bending_form.h"
+#include "products/dampers/damper_acoustics_form.h"
+#include "products/dampers/damper_leakage_form.h"
+#include "products/dampers/damper_torque_form.h"
+#include "products/louvres/louvre_form.h"
+#include "products/rectangular/basko_form.h"
+#include "products/rectangular/quenta_form.h"
 
 namespace lorvane {
 namespace {
@@ -29,13 +36,13 @@ constexpr std::array kCatalogue{
     Built<circular::CSelmonDialog>({32771, kProducts, "Selmon", "selmon", "Selmon constant volume flow controller"}),
     Built<circular::CDaxel>({32772, kProducts, "Daxel", "daxel", "Daxel electronically regulated volume flow controller"}),
     Built<circular::Mirolt>({32782, kProducts, "Mirolt", "mirolt", "Mirolt electronically regulated volume flow controller"}),
-    Product{32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"},
-    Product{32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"},
-    Product{32776, kDampers, "Acoustics", "damper", "multi-leaf damper: acoustics and flow"},
-    Product{32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"},
-    Product{32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"},
-    Product{32779, kDampers, "Torque", "torque", "multi-leaf damper: operating torque and weight"},
-    Product{32786, kProducts, "External weather louvre", "louvre", "external weather louvre"},
+    Built<rectangular::Quenta>({32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"}),
+    Built<rectangular::Basko>({32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"}),
+    Built<dampers::JKLorvane>({32776, kDampers, "Acoustics", "damper", "multi-leaf damper: acoustics and flow"}),
+    Built<dampers::JKLeck>({32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"}),
+    Built<dampers::JKDurch>({32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"}),
+    Built<dampers::JKMoment>({32779, kDampers, "Torque", "torque", "multi-leaf damper: operating torque and weight"}),
+    Built<louvres::WSG>({32786, kProducts, "External weather louvre", "louvre", "external weather louvre"}),
     Built<attenuators::Schalldaempfer>({32780, kAttenuators, "Attentuator", "attenuator", "Nerva circular sound attenuator: insertion loss"}),
 };
 // clang-format on

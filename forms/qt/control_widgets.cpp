@@ -71,11 +71,11 @@ QComboBox* CreateComboBox(const Control& control, bool editable, QWidget* parent
     return combo;
 }
 
-QWidget* CreateEdit(ControlKind kind, QWidget* parent) {
+QWidget* CreateEdit(ControlKind kind, int width, QWidget* parent) {
     if (kind == ControlKind::Input || kind == ControlKind::Hidden) {
-        return new FieldEdit(kInputCharacters, parent);
+        return new FieldEdit(width > 0 ? width : kInputCharacters, parent);
     }
-    auto* edit = new FieldEdit(kResultCharacters, parent);
+    auto* edit = new FieldEdit(width > 0 ? width : kResultCharacters, parent);
     edit->setReadOnly(true);
     // Tab visits the inputs and buttons; a result takes focus on a click, to be copied.
     edit->setFocusPolicy(Qt::ClickFocus);
@@ -115,7 +115,7 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent) {
         case ControlKind::Input:
         case ControlKind::Result:
         case ControlKind::Hidden:
-            return CreateEdit(control.kind, parent);
+            return CreateEdit(control.kind, control.width, parent);
         case ControlKind::ComboBox:
             return CreateComboBox(control, true, parent);
         case ControlKind::List:
@@ -153,6 +153,19 @@ void SetWidgetText(QWidget* widget, const QString& text) {
         label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
+    }
+}
+
+void EnterWidgetText(QWidget* widget, const QString& text) {
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (combo == nullptr) {
+        SetWidgetText(widget, text);
+        return;
+    }
+    const int index = combo->findText(text, Qt::MatchExactly);
+    combo->setCurrentIndex(index);
+    if (index < 0 && combo->isEditable()) {
+        combo->setEditText(text);
     }
 }
 

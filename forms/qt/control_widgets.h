@@ -21,6 +21,10 @@ QString WidgetText(const QWidget* widget);
 // stays as it is. An empty text empties the field, for lists as well.
 void SetWidgetText(QWidget* widget, const QString& text);
 
+// Enters a text as a user would: a field or a list one may type into takes it as it is; a
+// selection-only list picks the entry equal to it, or none when no entry is.
+void EnterWidgetText(QWidget* widget, const QString& text);
+
 // The heading's font: TitleFont on the given font's family when the face is missing.
 QFont TitleFontFrom(const QFont& base);
 

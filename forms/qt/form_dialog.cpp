@@ -126,6 +126,7 @@ QPushButton* FormDialog::AddCommand(QAction* action) {
 
 void FormDialog::RunHandler(const std::function<void()>& handler) {
     written_.clear();
+    answers_.clear();
     handler();
     MarkStaleResults();
     if (chart_ != nullptr) {
@@ -161,7 +162,9 @@ void FormDialog::ShowFieldState(ControlId id) {
     palette.setColor(QPalette::Text, IsStale(id) ? palette.color(QPalette::Disabled, QPalette::Text)
                                                  : QGuiApplication::palette().color(QPalette::Text));
     widget->setPalette(palette);
-    widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : QString());
+    const Control* control = form_->Description().Find(id);
+    const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();
+    widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : ownToolTip);
 }
 
 QString FormDialog::TabSeparatedText() const {
@@ -169,9 +172,19 @@ QString FormDialog::TabSeparatedText() const {
         form_->Description(), *this, [this](ControlId id) { return IsStale(id); }));
 }
 
+std::vector<std::vector<GridText>> FormDialog::CurrentGrid() const {
+    return FormGrid(form_->Description(), *this, [this](ControlId id) { return IsStale(id); });
+}
+
 void FormDialog::Calculate() {
     if (auto* button = qobject_cast<QPushButton*>(Widget(form_->Description().defaultButton))) {
         button->click();
+    }
+}
+
+void FormDialog::Enter(ControlId id, const QString& text) {
+    if (QWidget* widget = Widget(id)) {
+        EnterWidgetText(widget, text);
     }
 }
 
@@ -229,7 +242,9 @@ void FormDialog::ShowError(std::string_view message) {
 }
 
 bool FormDialog::ShowCorrectionBox(std::string_view question) {
-    return prompts_.AskCorrection(this, FromUtf8(question));
+    const bool yes = prompts_.AskCorrection(this, FromUtf8(question));
+    answers_[std::string(question)] = yes;
+    return yes;
 }
 
 }  // namespace lorvane::forms::qt

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "forms/form.h"
+#include "forms/form_text.h"
 #include "forms/form_view.h"
 
 class QAction;
@@ -53,8 +54,15 @@ class FormDialog : public QDialog, public FormView {
     bool IsStale(ControlId id) const { return stale_.contains(id); }
     // The form's inputs and current results as tab-separated text, stale values left out.
     QString TabSeparatedText() const;
+    // The form's rows with their texts, stale values left out.
+    std::vector<std::vector<GridText>> CurrentGrid() const;
     // Presses the form's "calculate", as Enter does.
     void Calculate();
+    // Enters a text as a user would: into a field or a list one may type into as it is; a
+    // selection-only list picks the entry equal to it, or none.
+    void Enter(ControlId id, const QString& text);
+    // The questions the latest handler asked, with their answers (true for YES).
+    const std::map<std::string, bool>& LastAnswers() const { return answers_; }
 
     std::string Text(ControlId id) const override;
     void SetText(ControlId id, std::string_view text) override;
@@ -79,6 +87,7 @@ class FormDialog : public QDialog, public FormView {
     std::set<ControlId> written_;  // results written by the latest handler
     std::set<ControlId> stale_;
     std::map<ControlId, QString> caveats_;
+    std::map<std::string, bool> answers_;
     QHBoxLayout* commands_ = nullptr;
     SpectrumChart* chart_ = nullptr;
     bool centred_ = false;

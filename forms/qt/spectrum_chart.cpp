@@ -68,8 +68,26 @@ SpectrumChart::SpectrumChart(QWidget* parent)
     legendGrid_->setColumnStretch(1, 1);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(440, 260);
-    view_->chart()->legend()->hide();
-    view_->chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    QChart* chart = view_->chart();
+    chart->legend()->hide();
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+
+    auto* bands = new QBarCategoryAxis;
+    for (double frequency : OctaveBands) {
+        bands->append(QString::fromStdString(WholeNumber(frequency)));
+    }
+    bands->setTitleText(QStringLiteral("Frequency [Hz]"));
+    QFont labels = bands->labelsFont();
+    labels.setPointSizeF(labels.pointSizeF() * 0.8);  // "1000" to "8000" fit their band
+    bands->setLabelsFont(labels);
+    chart->addAxis(bands, Qt::AlignBottom);
+    levels_ = new QValueAxis;
+    levels_->setTitleText(QStringLiteral("dB"));
+    levels_->setLabelFormat(QStringLiteral("%.0f"));
+    levels_->setTickType(QValueAxis::TicksDynamic);
+    levels_->setTickInterval(kLevelStep);
+    chart->addAxis(levels_, Qt::AlignLeft);
+    bands_ = bands;
     ShowRecord(nullptr, nullptr);
 }
 
@@ -93,10 +111,6 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
                                const std::function<bool(const BandRow&)>& include) {
     QChart* chart = view_->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
     while (QLayoutItem* item = legendGrid_->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -147,28 +161,15 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
             }
         }
     }
-    auto* bands = new QBarCategoryAxis;
-    for (double frequency : OctaveBands) {
-        bands->append(QString::fromStdString(WholeNumber(frequency)));
-    }
-    bands->setTitleText(QStringLiteral("Frequency [Hz]"));
-    QFont labels = bands->labelsFont();
-    labels.setPointSizeF(labels.pointSizeF() * 0.8);  // "1000" to "8000" fit their band
-    bands->setLabelsFont(labels);
-    auto* levels = new QValueAxis;
-    levels->setTitleText(QStringLiteral("dB"));
     if (std::isfinite(low)) {
-        levels->setRange(std::floor(low / kLevelStep) * kLevelStep,
-                         std::ceil(high / kLevelStep) * kLevelStep);
-        levels->setTickInterval(kLevelStep);
-        levels->setTickType(QValueAxis::TicksDynamic);
+        levels_->setRange(std::floor(low / kLevelStep) * kLevelStep,
+                          std::ceil(high / kLevelStep) * kLevelStep);
+    } else {
+        levels_->setRange(0, 100);
     }
-    levels->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(bands, Qt::AlignBottom);
-    chart->addAxis(levels, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(bands);
-        series->attachAxis(levels);
+        series->attachAxis(bands_);
+        series->attachAxis(levels_);
     }
 }
 

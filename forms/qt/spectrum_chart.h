@@ -6,7 +6,9 @@
 #include "forms/result_record.h"
 
 class QGridLayout;
+class QAbstractAxis;
 class QChartView;
+class QValueAxis;
 
 namespace lorvane::forms::qt {
 
@@ -33,6 +35,8 @@ class SpectrumChart : public QWidget {
     void AddLegendLine(const QString& text, const QColor& colour, Qt::PenStyle style);
 
     QChartView* view_;
+    QAbstractAxis* bands_;
+    QValueAxis* levels_;
     QWidget* legend_;
     QGridLayout* legendGrid_;
 };

@@ -74,6 +74,7 @@ forms::ResultRecord AttenuatorRecord(const AttenuatorOutcome& outcome) {
         record.Refuse({diameter ? "diameter" : "length", RefusalSentence(*outcome.refused)});
         return record;
     }
+    record.AddSource(forms::InsertionLossSource());
     std::vector<double> estimated;
     for (int t = 0; t < kInsulationCount; ++t) {
         record.AddBands(InsertionLossRow(t), (*outcome.insertionLoss)[t]);

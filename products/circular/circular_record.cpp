@@ -139,6 +139,7 @@ void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
     const double ownLevel = outcome.result->spectrum->summationLevel;
     AddAttenuatorNotes(record, selection, estimates,
                        RoundWhole(outcome.targetLevel) >= RoundWhole(ownLevel));
+    record.AddSource(forms::InsertionLossSource());
     record.AddReference({"Target " + WholeNumber(outcome.targetLevel) + " dB(A)",
                          std::vector<double>(kOctaveCount, outcome.targetLevel)});
 }

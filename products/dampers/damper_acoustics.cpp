@@ -107,7 +107,7 @@ DamperAcousticsResult CalculateDamperAcoustics(double width, double height, doub
     result.velocity = volumeFlow / (result.area * 3600);
     result.zeta = differentialPressure / (kPressureFactor * result.velocity * result.velocity);
     result.bladeAngle = BladeAngle(linkage, sealingCode, result.zeta);
-    result.belowOpenResistance = result.bladeAngle < 0;
+    result.negativeBladeAngle = result.bladeAngle < 0;
     result.aerodynamicTorque =
         AerodynamicTorque(linkage, result.bladeAngle, differentialPressure, result.area);
 

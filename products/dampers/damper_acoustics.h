@@ -80,12 +80,14 @@ struct BladeColumn {
 };
 
 struct DamperAcousticsResult {
-    double area = 0;                   // m2
-    double velocity = 0;               // m/s
-    double zeta = 0;                   // resistance coefficient
-    double bladeAngle = 0;             // degrees, at most 90
-    bool belowOpenResistance = false;  // the blade angle is negative: less than the open damper
-    double aerodynamicTorque = 0;      // Ncm, 0 when the blades turn in the same direction
+    double area = 0;        // m2
+    double velocity = 0;    // m/s
+    double zeta = 0;        // resistance coefficient
+    double bladeAngle = 0;  // degrees, at most 90
+    // The angle polynomial gives less than 0 degrees: below the resistance of the open damper,
+    // or far above that of the closed one, where the polynomial no longer holds.
+    bool negativeBladeAngle = false;
+    double aerodynamicTorque = 0;  // Ncm, 0 when the blades turn in the same direction
     double maxZeta = 0;
     // Octave levels 63 Hz to 8 kHz (dB) and the A-weighted summation level (dB(A)), rounded to
     // whole decibels. A level is absent where the model gives no finite value.

@@ -142,8 +142,11 @@ DamperAcousticsOutcome EvaluateDamperAcoustics(SharedState& state,
     const int sealingType = inputs.sealingSelection + 1;
     outcome.result = CalculateDamperAcoustics(inputs.width, inputs.height, inputs.volumeFlow,
                                               linkage, sealingType, inputs.differentialPressure);
-    if (outcome.result->belowOpenResistance) {
-        outcome.notes.emplace_back(kBelowOpenResistanceNote);
+    if (outcome.result->negativeBladeAngle) {
+        // The angle polynomial turns negative at both ends of its range.
+        outcome.notes.emplace_back(outcome.result->zeta > outcome.result->maxZeta
+                                       ? kAboveClosedResistanceNote
+                                       : kBelowOpenResistanceNote);
     }
     if (outcome.result->outsideSoundModel) {
         outcome.notes.emplace_back(kOutsideSoundModelNote);

@@ -49,6 +49,8 @@ std::string OutcomeMessage(const DamperOutcome<Result>& outcome) {
 // Notes beside a result.
 inline constexpr std::string_view kBelowOpenResistanceNote =
     "The resistance is below that of the fully open damper: no blade angle";
+inline constexpr std::string_view kAboveClosedResistanceNote =
+    "The resistance is above that of the closed damper: no blade angle";
 inline constexpr std::string_view kOutsideSoundModelNote =
     "The operating point lies outside the range of the sound model";
 // "No 165 mm blade fits a height below 145 mm"

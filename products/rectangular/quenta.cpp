@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "products/dampers/blade_model.h"
+
 namespace lorvane::rectangular {
 namespace {
 
@@ -181,6 +183,17 @@ QuentaResult CalculateQuenta(double width, double height, double volumeFlow,
             c4 * (f * f * f * f) + c3 * (f * f * f) + c2 * (f * f) + c1 * f - 9.5 + 54.4 + k;
     }
     result.spectrum = SpectrumFromThirds(thirds, width, height);
+
+    // The controller's damper has 100 mm blades.
+    const auto torque = [&](int sealingType) {
+        return dampers::RequiredTorque(sealingType, dampers::kBlade100, width, height,
+                                       differentialPressure);
+    };
+    result.torques = {
+        .standard = torque(dampers::kSealingStandard),
+        .hollowProfile = torque(dampers::kSealingHollowProfile),
+        .airtight = torque(dampers::kSealingAirtight),
+    };
     return result;
 }
 

@@ -64,6 +64,14 @@ NozzleSelection NozzleSection(int width, int sectionHeight);
 // each. A height of 401 to 405 mm or of 802 to 849 mm has none.
 NozzleSelection SelectNozzles(double width, double height);
 
+// The torque in Nm that drives the blades of the controller's damper, per sealing type. Absent
+// where the blade model gives none (a height that holds no 100 mm blade).
+struct QuentaTorques {
+    std::optional<double> standard;
+    std::optional<double> hollowProfile;
+    std::optional<double> airtight;
+};
+
 struct QuentaResult {
     NozzleSelection nozzles;
     double velocity = 0;         // m/s
@@ -72,6 +80,7 @@ struct QuentaResult {
     // Computed only once the pressure is accepted. Absent too when the model gives no finite
     // level (a volume flow of 0).
     std::optional<RectSpectrum> spectrum;
+    QuentaTorques torques;  // computed only once the pressure is accepted
 };
 
 // The Quenta of width W and height H in mm at volume flow V in m3/h and differential pressure

@@ -27,8 +27,10 @@ const BandRowSpec kOctave{.key = "octave",
                           .firstField = 100,
                           .summationField = 108};
 
+const FormDescription kNoControls;
+
 TEST(ShowRecord, WritesComputedValuesAndEmptiesWhatTheModelCannotGive) {
-    TextView view(FormDescription{});
+    TextView view(kNoControls);
     for (ControlId id : {11, 12, 13, 14, 15, 100, 103, 107, 108}) {
         view.SetText(id, "old");
     }
@@ -60,7 +62,7 @@ TEST(ShowRecord, WritesComputedValuesAndEmptiesWhatTheModelCannotGive) {
 }
 
 TEST(ShowRecord, EmptiesTheFieldsOfResultsThePressDidNotReach) {
-    TextView view(FormDescription{});
+    TextView view(kNoControls);
     ResultRecord first;
     first.Add(kVelocity, 3.5);
     first.AddBands(kOctave, Octaves{1, 2, 3, 4, 5, 6, 7, 8}, 9);

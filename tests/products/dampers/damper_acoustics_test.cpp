@@ -35,7 +35,7 @@ TEST(CalculateDamperAcoustics, StartValuesGiveTheCatalogueExample) {
     EXPECT_EQ(FormatNumber("%5.1lf", r.velocity), "  1.4");
     EXPECT_EQ(FormatNumber("%5.1lf", r.zeta), " 86.4");
     EXPECT_EQ(FormatNumber("%5.1lf", r.bladeAngle), " 61.6");
-    EXPECT_FALSE(r.belowOpenResistance);
+    EXPECT_FALSE(r.negativeBladeAngle);
     EXPECT_EQ(FormatNumber("%5.1lf", r.maxZeta), "27000.0");
     EXPECT_EQ(FormatNumber("%5.1lf", r.aerodynamicTorque), "  0.8");
     EXPECT_EQ(ShownOctaves(r), (Texts{"48", "42", "40", "41", "43", "45", "45", "43"}));
@@ -122,7 +122,7 @@ TEST(CalculateDamperAcoustics, ANegativeBladeAngleIsKeptAndFlagged) {
     const DamperAcousticsResult r =
         CalculateDamperAcoustics(1000, 1000, 36000, BladeLinkage::SameDirection, 2, 6);
     EXPECT_NEAR(r.bladeAngle, -17.91896, 1e-9);
-    EXPECT_TRUE(r.belowOpenResistance);
+    EXPECT_TRUE(r.negativeBladeAngle);
 }
 
 TEST(CalculateDamperAcoustics, TheBladeAngleIsCappedAt90) {

@@ -44,6 +44,28 @@ TEST(CalculateQuenta, GivesTheCatalogueExample) {
     EXPECT_EQ(Whole(casing.insulated30.summationLevel), "55");
     EXPECT_EQ(r.nozzles.nominalSize, 355);
     EXPECT_EQ(r.nozzles.nozzles, 2);
+    // Three 100 mm blades in 300 mm.
+    EXPECT_EQ(FormatNumber("%4.1lf", r.torques.standard.value()), " 1.5");
+    EXPECT_EQ(FormatNumber("%4.1lf", r.torques.hollowProfile.value()), " 2.5");
+    EXPECT_EQ(FormatNumber("%4.1lf", r.torques.airtight.value()), " 5.6");
+}
+
+TEST(CalculateQuenta, TorquesOfTheWidthAndBladeCount) {
+    // Two blades at the reference width of 200 mm: 0.4 and 0.5 Nm a blade, 0.259467 + 1.31486
+    // per blade for the airtight damper, each grown by its pressure factor.
+    const QuentaResult r = CalculateQuenta(200, 200, 400, 2560);
+    EXPECT_DOUBLE_EQ(r.torques.standard.value(), 1.6);
+    EXPECT_DOUBLE_EQ(r.torques.hollowProfile.value(), 1.0 * (1 + 2560 / 2900.0));
+    EXPECT_DOUBLE_EQ(r.torques.airtight.value(), (0.259467 + 2 * 1.31486) * (1 + 2560 / 6666.6));
+}
+
+TEST(CalculateQuenta, NoTorqueWhereNoBladeFits) {
+    // 79 mm holds no 100 mm blade: the gap of 21 mm to a full blade is too wide.
+    const QuentaResult r = CalculateQuenta(600, 79, 500, 250);
+    ASSERT_TRUE(r.spectrum);
+    EXPECT_FALSE(r.torques.standard);
+    EXPECT_FALSE(r.torques.hollowProfile);
+    EXPECT_FALSE(r.torques.airtight);
 }
 
 TEST(CalculateQuenta, ItsSpectrumIsNotTheBaskos) {
@@ -59,6 +81,7 @@ TEST(CalculateQuenta, ARefusedPressureStopsBeforeTheSpectrum) {
     const QuentaResult r = CalculateQuenta(600, 300, 7000, 100);
     EXPECT_FALSE(r.accepted);
     EXPECT_FALSE(r.spectrum);
+    EXPECT_FALSE(r.torques.standard);
     EXPECT_EQ(FormatNumber("%5.0lf", r.minimumPressure), "  145");
 }
 

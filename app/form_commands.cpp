@@ -1,0 +1,56 @@
+#include "app/form_commands.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/data_sheet.h"
+#include "forms/qt/form_dialog.h"
+
+namespace lorvane::app {
+namespace {
+
+QAction* NewAction(forms::qt::FormDialog& dialog, const QString& text, const QString& name,
+                   const QKeySequence& shortcut) {
+    auto* action = new QAction(text, &dialog);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    dialog.AddCommand(action);
+    return action;
+}
+
+void Print(forms::qt::FormDialog& dialog, const Product& product) {
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, &dialog);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* target) { PrintDataSheet(*target, product, dialog); });
+    preview.exec();
+}
+
+void ExportPdf(forms::qt::FormDialog& dialog, const Product& product) {
+    const QString path = QFileDialog::getSaveFileName(
+        &dialog, QStringLiteral("Export PDF"),
+        QString::fromUtf8(product.word) + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
+    QString error;
+    if (!path.isEmpty() && !ExportDataSheetPdf(path, product, dialog, &error)) {
+        QMessageBox::warning(&dialog, QStringLiteral("Export PDF"),
+                             QStringLiteral("The data sheet could not be written to %1: %2")
+                                 .arg(path, error));
+    }
+}
+
+}  // namespace
+
+void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product) {
+    QAction* print = NewAction(dialog, QStringLiteral("Print…"), QStringLiteral("print"),
+                               QKeySequence::Print);
+    QObject::connect(print, &QAction::triggered, &dialog, [&] { Print(dialog, product); });
+    QAction* pdf = NewAction(dialog, QStringLiteral("Export PDF…"), QStringLiteral("exportPdf"),
+                             QKeySequence::SaveAs);
+    QObject::connect(pdf, &QAction::triggered, &dialog, [&] { ExportPdf(dialog, product); });
+}
+
+}  // namespace lorvane::app

@@ -1,0 +1,188 @@
+#include "products/rectangular/basko_form.h"
+
+#include "core/number_text.h"
+#include "forms/band_layout.h"
+#include "products/rectangular/rectangular_form.h"
+
+namespace lorvane::rectangular {
+namespace {
+
+using forms::ResultRecord;
+using forms::ValueSpec;
+
+// The two ranges a size serves, each a Vmin and Vmax field.
+struct RangeFields {
+    std::string key;  // "theoreticalRange"
+    std::string caption;
+    ValueSpec vmin;
+    ValueSpec vmax;
+};
+
+RangeFields RangeOf(const std::string& key, std::string caption, forms::ControlId vmin,
+                    forms::ControlId vmax) {
+    return {key,
+            std::move(caption),
+            {key + ".vmin", "Vmin [m3/h]", "m3/h", "%5.0lf", vmin},
+            {key + ".vmax", "Vmax [m3/h]", "m3/h", "%5.0lf", vmax}};
+}
+
+RangeFields Theoretical() {
+    return RangeOf("theoreticalRange", "theoretically", ids::kVmin, ids::kVmax);
+}
+
+RangeFields ExistingScales() {
+    return RangeOf("scaleRange", "with existing scales", ids::kScaleVmin, ids::kScaleVmax);
+}
+
+RectResults Results() {
+    return RectResultsOf(ids::kBaskoSummationLevel);
+}
+
+void AddRangeRow(forms::FormDescription& form, int row, const RangeFields& range) {
+    AddResultField(form, {row, 0}, range.vmin.label + ":", range.vmin.field, {row, 1, 2});
+    AddResultField(form, {row, 3, 2}, range.vmax.label + ":", range.vmax.field, {row, 5});
+    forms::AddLabel(form, {row, 6, kRectColumnCount - 6}, range.caption);
+}
+
+forms::FormDescription Describe() {
+    const RectResults r = Results();
+    forms::FormDescription form = DescribeInputs(
+        "Basko", ids::kBaskoTitle,
+        "Sound power level of the rectangular constant volume flow controller Basko", r);
+    AddRangeRow(form, 6, Theoretical());
+    AddRangeRow(form, 7, ExistingScales());
+    // One sentence a line, so that the note does not widen the table of bands.
+    forms::AddLabel(form, {8, 0, kRectColumnCount},
+                    "The given range of volume flow will be calculated according to more than "
+                    "one scale.");
+    forms::AddLabel(form, {9, 0, kRectColumnCount},
+                    "The mimimum and maximum values cannot be realized for all the dimensions. ");
+    AddBandTable(form, 11, r);
+    return form;
+}
+
+void NotComputedRange(ResultRecord& record, const RangeFields& range) {
+    record.NotComputed(range.vmin);
+    record.NotComputed(range.vmax);
+}
+
+// A range the size does not have: empty fields, null in JSON.
+void AddAbsentRange(ResultRecord& record, const RangeFields& range) {
+    ValueSpec vmin = range.vmin;
+    ValueSpec vmax = range.vmax;
+    vmin.key.clear();
+    vmax.key.clear();
+    record.Add(vmin, std::nullopt);
+    record.Add(vmax, std::nullopt);
+    record.Add({.key = range.key, .label = range.caption}, std::nullopt);
+}
+
+void AddRange(ResultRecord& record, const RangeFields& range,
+              const std::optional<VolumeFlowRange>& values) {
+    if (!values) {
+        AddAbsentRange(record, range);
+        return;
+    }
+    record.Add(range.vmin, values->vmin);
+    record.Add(range.vmax, values->vmax);
+}
+
+const char* InputName(BaskoInput input) {
+    switch (input) {
+        case BaskoInput::Width:
+            return "width";
+        case BaskoInput::Height:
+        case BaskoInput::Dimensions:
+            return "height";
+        case BaskoInput::VolumeFlow:
+            return "flow";
+        case BaskoInput::DifferentialPressure:
+            return "dp";
+    }
+    return "";
+}
+
+forms::Refusal RefusalOf(const BaskoOutcome& outcome, const BaskoEntry& entry) {
+    const BaskoInput input = *outcome.refused;
+    if (!outcome.message.empty()) {
+        return {InputName(input), std::string(outcome.message)};
+    }
+    // The press ended after the correction question, without a word on the form.
+    const bool flowIsANumber = ReadNumber(entry.volumeFlow).has_value();
+    return {.input = InputName(input),
+            .message = flowIsANumber ? std::string(kBaskoCorrectionQuestion)
+                                     : "Please correct volume flow",
+            .shownOnForm = false};
+}
+
+forms::FormSpec MakeSpec() {
+    std::vector<forms::Option> options = SizeAndFlowOptions("100 to 600");
+    options.push_back({.name = "keep-flow",
+                       .help = "go on with a volume flow outside the size's range, as answering "
+                               "NO to the correction question does",
+                       .question = std::string(kBaskoCorrectionQuestion),
+                       .answerWhenGiven = false});
+    return {
+        .description = Describe(),
+        .options = std::move(options),
+        .initialTexts = [](SharedState& state) { return InitialInputTexts(state); },
+        .evaluate =
+            [](SharedState& state, const forms::InputTexts& texts, const forms::Ask& ask) {
+                using forms::TextOf;
+                const BaskoEntry entry{TextOf(texts, "width"), TextOf(texts, "height"),
+                                       TextOf(texts, "flow"), TextOf(texts, "dp")};
+                return BaskoRecord(EvaluateBasko(state, entry, ask), entry);
+            },
+    };
+}
+
+}  // namespace
+
+ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry) {
+    using enum ResultGroup;
+    const RectResults r = Results();
+    ResultRecord record;
+    if (outcome.emptied.contains(Range)) {
+        NotComputedRange(record, Theoretical());
+        NotComputedRange(record, ExistingScales());
+    }
+    if (outcome.emptied.contains(Flow)) {
+        NotComputedFlow(record, r);
+    }
+    if (outcome.emptied.contains(Acoustic)) {
+        NotComputedAcoustic(record, r);
+    }
+
+    if (outcome.ranges) {
+        AddRange(record, Theoretical(), outcome.ranges->theoretical);
+        AddRange(record, ExistingScales(), outcome.ranges->existingScales);
+        if (!outcome.ranges->existingScales) {
+            record.AddNote("This size has no existing scales");
+        }
+    } else if (outcome.refused == BaskoInput::Dimensions) {
+        AddAbsentRange(record, Theoretical());
+        AddAbsentRange(record, ExistingScales());
+    }
+
+    if (outcome.refused) {
+        record.Refuse(RefusalOf(outcome, entry));
+        return record;
+    }
+    const BaskoResult& result = *outcome.result;
+    AddFlow(record, r, result.velocity, result.minimumPressure, result.accepted);
+    if (!outcome.pressureAccepted) {
+        record.Refuse({"dp", std::string(outcome.message)});
+        return record;
+    }
+    AddSpectrum(record, r, *result.spectrum);
+    return record;
+}
+
+const forms::FormSpec& Basko::Spec() {
+    static const forms::FormSpec spec = MakeSpec();
+    return spec;
+}
+
+Basko::Basko(const forms::FormContext& context) : ProductForm(Spec(), context) {}
+
+}  // namespace lorvane::rectangular

@@ -1,0 +1,211 @@
+#include "products/rectangular/basko_form.h"
+
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "tests/products/rectangular/rect_form_harness.h"
+
+namespace lorvane::rectangular {
+namespace {
+
+using harness::AcousticFields;
+using harness::FieldRange;
+using harness::kFlowFields;
+using harness::Texts;
+using harness::Union;
+
+constexpr forms::ControlId kNotes = forms::kNotesField;
+const std::set<int> kAcoustic = AcousticFields(1024);
+const std::set<int> kRange = FieldRange(1017, 1020);
+const std::set<int> kResults = Union({kAcoustic, kFlowFields, kRange});
+
+class BaskoFormTest : public testing::Test {
+  protected:
+    harness::FormHarness form{&forms::MakeForm<Basko>};
+};
+
+TEST_F(BaskoFormTest, ShowsTheCatalogueExampleInTheFormsFormats) {
+    form.Open();
+    form.Calculate("400", "200", "2000", "250");
+    EXPECT_TRUE(form.view.Errors().empty());
+    EXPECT_TRUE(form.view.Questions().empty());
+    EXPECT_EQ(form.TextsOf({1004, 1005}), (Texts{"  6.9", "  114"}));
+    EXPECT_EQ(form.TextsOf({1017, 1018, 1019, 1020}), (Texts{"  864", " 2880", "  600", " 2800"}));
+    EXPECT_EQ(form.TextsOf({1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1024}),
+              (Texts{"  68", "  67", "  65", "  64", "  62", "  60", "  58", "  55", "  68"}));
+    EXPECT_EQ(form.TextsOf({1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033}),
+              (Texts{"  68", "  63", "  60", "  58", "  54", "  51", "  47", "  44", "  60"}));
+    EXPECT_EQ(form.TextsOf({1085, 1086, 1087, 1088, 1089, 1090, 1091, 1092, 1093}),
+              (Texts{"  68", "  61", "  56", "  50", "  44", "  40", "  37", "  35", "  53"}));
+    EXPECT_EQ(form.view.Text(kNotes), "");
+}
+
+TEST_F(BaskoFormTest, StartValuesPutTheFlowToTheCorrectionQuestion) {
+    form.state.productInputs.width = 200.4;  // shown rounded, and read back as shown
+    form.Open();
+    EXPECT_EQ(form.TextsOf({1084, 1003, 1001, 1002}), (Texts{"200", "100", "100", "250"}));
+
+    form.view.QueueAnswer(true);
+    form.form->OnButton(form.view, 1083);
+    EXPECT_EQ(form.view.Questions(), Texts{"Would you like to correct the volume flow?"});
+    EXPECT_TRUE(form.view.Errors().empty());  // YES ends the press without a word
+    // 200.16 and 599.76 m3/h, and the scales 200-350 and 300-600.
+    EXPECT_EQ(form.TextsOf({1017, 1018, 1019, 1020}), (Texts{"  200", "  600", "  200", "  600"}));
+    EXPECT_EQ(form.state.productInputs.width, 200);
+
+    // NO goes on with 100 m3/h.
+    form.form->OnButton(form.view, 1083);
+    EXPECT_EQ(form.view.Questions().size(), 2U);
+    EXPECT_TRUE(form.view.Errors().empty());
+    EXPECT_EQ(form.TextsOf({1004, 1005}), (Texts{"  1.4", "   61"}));
+    EXPECT_NE(form.view.Text(1024), "");
+    EXPECT_EQ(form.state.productInputs.volumeFlow, 100);
+}
+
+struct RangeCase {
+    const char* name;
+    const char* width;
+    const char* height;
+    const char* flow;
+    Texts ranges;  // 1017 to 1020
+    bool asked;
+    std::string note;
+};
+
+void PrintTo(const RangeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BaskoRangeTest : public BaskoFormTest, public testing::WithParamInterface<RangeCase> {};
+
+TEST_P(BaskoRangeTest, ShowsBothRangesOfTheSize) {
+    const RangeCase& c = GetParam();
+    form.Open();
+    form.Calculate(c.width, c.height, c.flow, "250");
+    EXPECT_EQ(form.TextsOf({1017, 1018, 1019, 1020}), c.ranges);
+    EXPECT_EQ(form.view.Questions().size(), c.asked ? 1U : 0U);
+    EXPECT_EQ(form.view.Text(kNotes), c.note);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BaskoRangeTest,
+    testing::Values(
+        // 299.52 to 1100.16 m3/h by its own velocity limits; scales 300-600 and 500-1100.
+        RangeCase{"SpecialSize", "400", "100", "600",
+                  {"  300", " 1100", "  300", " 1100"}, false, ""},
+        // Below 432 - 1 m3/h, but inside the scale 400-650.
+        RangeCase{"InsideAScale", "200", "200", "410",
+                  {"  432", " 1440", "  400", " 1000"}, false, ""},
+        RangeCase{"NoScales", "220", "200", "500",
+                  {"  475", " 1584", "", ""}, false, "This size has no existing scales"}),
+    [](const testing::TestParamInfo<RangeCase>& c) { return c.param.name; });
+// clang-format on
+
+// One refused press after an accepted one at 400 x 200 mm, 2000 m3/h and 250 Pa: what is
+// typed, the answer to the correction question (none: it must not be asked), the error box,
+// the fields emptied and those showing new values (all others keep their text), and what the
+// shared state holds afterwards.
+struct Refusal {
+    const char* name;
+    const char* width;
+    const char* height;
+    const char* flow;
+    const char* dp;
+    std::optional<bool> answer;
+    const char* message;  // empty: no error box
+    std::set<int> emptied;
+    std::set<int> updated;
+    double width_, height_, flow_, dp_;
+};
+
+void PrintTo(const Refusal& r, std::ostream* out) {
+    *out << r.name;
+}
+
+class BaskoRefusalFormTest : public BaskoFormTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(BaskoRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
+    const Refusal& r = GetParam();
+    form.Open();
+    form.Calculate("400", "200", "2000", "250");
+    ASSERT_TRUE(form.view.Errors().empty());
+    const forms::TextView before = form.view;
+
+    if (r.answer) {
+        form.view.QueueAnswer(*r.answer);
+    }
+    form.Calculate(r.width, r.height, r.flow, r.dp);
+
+    EXPECT_EQ(form.view.Questions().size(), r.answer ? 1U : 0U);
+    EXPECT_EQ(form.view.Errors(), std::string(r.message).empty() ? Texts{} : Texts{r.message});
+    harness::ExpectFields(before, form.view, kResults, r.emptied, r.updated);
+    EXPECT_EQ(form.view.Text(1001), r.flow);  // the inputs keep what the user typed
+    const ProductInputs& stored = form.state.productInputs;
+    EXPECT_EQ(stored.width, r.width_);
+    EXPECT_EQ(stored.height, r.height_);
+    EXPECT_EQ(stored.volumeFlow, r.flow_);
+    EXPECT_EQ(stored.differentialPressure, r.dp_);
+}
+
+constexpr std::optional<bool> kNotAsked;
+const std::set<int> kAll = Union({kAcoustic, kFlowFields, kRange});
+const std::set<int> kAcousticAndFlow = Union({kAcoustic, kFlowFields});
+
+// 300 x 200 mm serves 648 to 2160 m3/h, by its scales 500 to 2000 m3/h.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    FailureTable, BaskoRefusalFormTest,
+    testing::Values(
+        //      name               W      H      V       dp       answer
+        //      message                                 emptied          updated
+        //      stored: W, H, V, dp
+        Refusal{"WidthEmpty",      "",    "250", "3000", "300",   kNotAsked,
+                "Please correct the width",             kAll,            {},
+                400, 200, 2000, 250},
+        Refusal{"HeightAbove",     "300", "601", "3000", "300",   kNotAsked,
+                "Please correct the height",            kAll,            {},
+                300, 200, 2000, 250},
+        Refusal{"WidthBelowHeight", "200", "300", "3000", "300",  kNotAsked,
+                "Please correct dimensions",            kAll,            {},
+                200, 300, 2000, 250},
+        Refusal{"FlowYes",         "300", "200", "5000", "300",   true,
+                "",                                     kAcousticAndFlow, kRange,
+                300, 200, 2000, 250},
+        // NO goes on with 5000 m3/h, which needs about 1022 Pa.
+        Refusal{"FlowNo",          "300", "200", "5000", "300",   false,
+                "Please increase differential pressure", kAcoustic,      Union({kFlowFields, kRange}),
+                300, 200, 5000, 300},
+        // A text without a number ends the press as YES does, whatever the answer.
+        Refusal{"FlowTextNo",      "300", "200", "abc",  "300",   false,
+                "",                                     kAcousticAndFlow, kRange,
+                300, 200, 2000, 250},
+        Refusal{"PressureBelow",   "300", "200", "1500", "0.05",  kNotAsked,
+                "Please correct differential pressure", kAcoustic,       kRange,
+                300, 200, 1500, 250},
+        Refusal{"IncreasePressure", "300", "200", "2000", "100",  kNotAsked,
+                "Please increase differential pressure", kAcoustic,      Union({kFlowFields, kRange}),
+                300, 200, 2000, 100}),
+    [](const testing::TestParamInfo<Refusal>& r) { return r.param.name; });
+// clang-format on
+
+TEST(BaskoRecord, NamesTheRefusalAfterTheQuestion) {
+    // YES: lorvane-calc reports the question; a text without a number: the volume-flow message.
+    // Neither shows a box on the form.
+    for (const auto& [flow, message] :
+         {std::pair{"5000", "Would you like to correct the volume flow?"},
+          std::pair{"abc", "Please correct volume flow"}}) {
+        SharedState state;
+        const BaskoEntry entry{"300", "200", flow, "300"};
+        const forms::ResultRecord record =
+            BaskoRecord(EvaluateBasko(state, entry, [](std::string_view) { return true; }), entry);
+        ASSERT_TRUE(record.Refused()) << flow;
+        EXPECT_EQ(record.Refused()->input, "flow");
+        EXPECT_EQ(record.Refused()->message, message);
+        EXPECT_FALSE(record.Refused()->shownOnForm);
+    }
+}
+
+}  // namespace
+}  // namespace lorvane::rectangular

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/shared_state.h"
+#include "forms/form.h"
+#include "forms/product_form.h"
+#include "forms/text_view.h"
+
+// One rectangular controller form driven through a plain-text view with its own shared state,
+// and the field groups its refusals empty.
+namespace lorvane::rectangular::harness {
+
+inline std::set<int> FieldRange(int first, int last) {
+    std::set<int> ids;
+    for (int id = first; id <= last; ++id) {
+        ids.insert(id);
+    }
+    return ids;
+}
+
+inline std::set<int> Union(std::initializer_list<std::set<int>> sets) {
+    std::set<int> all;
+    for (const auto& s : sets) {
+        all.insert(s.begin(), s.end());
+    }
+    return all;
+}
+
+// The air-regenerated row and both case-radiated rows with their summation levels.
+inline std::set<int> AcousticFields(int summationField) {
+    return Union(
+        {FieldRange(1007, 1014), {summationField}, FieldRange(1025, 1033), FieldRange(1085, 1093)});
+}
+inline const std::set<int> kFlowFields{1004, 1005};
+
+using Texts = std::vector<std::string>;
+
+struct FormHarness {
+    explicit FormHarness(forms::FormFactory make)
+        : form(make(context)), view(form->Description()) {}
+
+    void Open() { forms::ShowInitialTexts(view, *form); }
+
+    void Calculate(const std::string& width, const std::string& height, const std::string& flow,
+                   const std::string& dp) {
+        view.Type(1084, width);
+        view.Type(1003, height);
+        view.Type(1001, flow);
+        view.Type(1002, dp);
+        form->OnButton(view, 1083);
+    }
+
+    Texts TextsOf(const std::vector<int>& ids) const {
+        Texts texts;
+        for (int id : ids) {
+            texts.push_back(view.Text(id));
+        }
+        return texts;
+    }
+
+    SharedState state;
+    std::ostringstream diagnostics;
+    forms::FormContext context{state, diagnostics};
+    std::unique_ptr<forms::Form> form;
+    forms::TextView view;
+};
+
+// After a press: the fields in `emptied` are empty, those in `updated` show a new value, and
+// every other result field still shows what it showed before.
+inline void ExpectFields(const forms::TextView& before, const forms::TextView& after,
+                         const std::set<int>& resultFields, const std::set<int>& emptied,
+                         const std::set<int>& updated) {
+    for (int id : resultFields) {
+        if (emptied.count(id)) {
+            EXPECT_EQ(after.Text(id), "") << "field " << id << " should be empty";
+        } else if (updated.count(id)) {
+            EXPECT_NE(after.Text(id), "") << "field " << id << " should show a value";
+            EXPECT_NE(after.Text(id), before.Text(id)) << "field " << id << " should change";
+        } else {
+            EXPECT_EQ(after.Text(id), before.Text(id)) << "field " << id << " should keep its text";
+        }
+    }
+}
+
+}  // namespace lorvane::rectangular::harness

@@ -539,11 +539,44 @@ void Step::CheckRefusedNotStored(SharedState before, SharedState& after,
     if (again.input != refusal.input || again.message != refusal.message) {
         return;  // refused for another reason than the text's own check
     }
-    const std::vector<std::string> differences = Differences(before, after);
-    if (!differences.empty()) {
-        Report("calculate", "the refused " + Quoted(refusal.input) + " " +
-                                Quoted(texts.at(option->field)) + " left the shared state " +
-                                "other than no number there does: " + Joined(differences));
+    // Inputs that passed before the refusal stay stored; the refused value itself, and anything
+    // calculated from it, must not be there.
+    const std::string& refusedText = texts.at(option->field);
+    const std::optional<double> refusedValue = ReadNumber(refusedText);
+    const auto readElsewhere = [&](double value) {
+        return std::any_of(spec_.options.begin(), spec_.options.end(), [&](const auto& other) {
+            const auto text = texts.find(other.field);
+            if (&other == &*option || text == texts.end()) {
+                return false;
+            }
+            const std::optional<double> read = ReadNumber(text->second);
+            return read && SameBits(*read, value);
+        });
+    };
+    const Control* control = open.form->Description().Find(option->field);
+    const std::vector<Slot> blankState = Slots(before);
+    const std::vector<Slot> pressed = Slots(after);
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < pressed.size(); ++i) {
+        const double value = pressed[i].value;
+        if (SameBits(blankState[i].value, value)) {
+            continue;
+        }
+        const bool fromRefused =
+            pressed[i].kind == SlotKind::Result ||
+            (pressed[i].kind == SlotKind::Input && refusedValue && SameBits(*refusedValue, value) &&
+             !readElsewhere(value)) ||
+            (pressed[i].kind == SlotKind::Selection && IsList(control) && value >= 0 &&
+             value < static_cast<double>(control->items.size()) &&
+             control->items[static_cast<std::size_t>(value)] == refusedText);
+        if (fromRefused) {
+            kept.push_back(std::string(pressed[i].name) + " = " + Exact(value) +
+                           " where no number " + "there leaves " + Exact(blankState[i].value));
+        }
+    }
+    if (!kept.empty()) {
+        Report("calculate", "the refused " + Quoted(refusal.input) + " " + Quoted(refusedText) +
+                                " is kept in the shared state: " + Joined(kept));
     }
 }
 

@@ -32,8 +32,9 @@ namespace lorvane::fuzz {
 //   - the shared state holds only finite values, list positions inside their lists, and the
 //     constant bounds unchanged; every input value the press stored is a value it read from the
 //     texts of the form's inputs;
-//   - a value refused by its check is not stored: typing no number in place of the refused text
-//     gives the same refusal and the same shared state;
+//   - a refused value is not kept: where typing no number in place of the refused text gives the
+//     same refusal, the shared state differs from that press's only in inputs that passed before
+//     the refusal, never in the refused value or in anything calculated from it;
 //   - a second "calculate" with the same texts gives the same record, the same fields and the
 //     same shared state;
 //   - the form opened again shows no "nan" or "inf" and its "calculate" passes the same checks.

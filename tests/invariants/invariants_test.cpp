@@ -440,6 +440,9 @@ void SummationLiesAboveTheLoudestWeightedBand(const Sample& s, Violations& out) 
 
 void NotLouderThanTheAirRegeneratedNoise(const Sample& s, const std::vector<std::size_t>& rows,
                                          Violations& out) {
+    if (rows.empty()) {
+        return;
+    }
     const Row& air = s.rows[s.airRegenerated];
     for (const std::size_t i : rows) {
         const Row& row = s.rows[i];

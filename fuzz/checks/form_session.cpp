@@ -97,8 +97,7 @@ class SessionView : public forms::TextView {
         answers_.assign(answers.begin(), answers.end());
     }
 
-    bool ShowCorrectionBox(std::string_view question) override {
-        asked_.emplace_back(question);
+    bool ShowCorrectionBox(std::string_view /*question*/) override {
         if (answers_.empty()) {
             return false;
         }
@@ -107,11 +106,8 @@ class SessionView : public forms::TextView {
         return yes;
     }
 
-    const std::vector<std::string>& Asked() const { return asked_; }
-
   private:
     std::deque<bool> answers_;
-    std::vector<std::string> asked_;
 };
 
 // --- The shared state ------------------------------------------------------------------------
@@ -130,7 +126,8 @@ struct Slot {
     int entries = 0;  // of a selection's list
 };
 
-// Every value the shared state holds, the records of the product families included.
+// Every value the shared state holds, the records of the product families included: a family
+// that keeps a record of its own in the state adds its values here.
 std::vector<Slot> Slots(SharedState& state) {
     const ProductInputs& p = state.productInputs;
     std::vector<Slot> slots{

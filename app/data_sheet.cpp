@@ -113,11 +113,12 @@ std::unique_ptr<QTextDocument> DataSheet(const Product& product,
     if (record != nullptr) {
         sources += Paragraphs(record->Sources());
     }
-    sources += QStringLiteral("<p>The same figures, on the command line:<br><tt>%1</tt></p>")
-                   .arg(ReproducingCommand(product, dialog).toHtmlEscaped());
     html += QStringLiteral("<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
                            "</tr></table>")
                 .arg(chartCell, sources);
+    // On one line, to be copied as it stands.
+    html += QStringLiteral("<p>The same figures, on the command line:</p><pre>%1</pre>")
+                .arg(ReproducingCommand(product, dialog).toHtmlEscaped());
     document->setHtml(html);
     return document;
 }

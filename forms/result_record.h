@@ -65,7 +65,7 @@ struct BandRow {
 // octave bands 63 to 8000 Hz. It is no result: it appears in charts only.
 struct ReferenceCurve {
     std::string label;
-    std::vector<double> levels;  // one per octave band
+    std::vector<Number> levels;  // one per octave band; absent where the curve has no point
 };
 
 using ResultItem = std::variant<ResultValue, BandRow>;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +92,13 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
             control.kind == ControlKind::Result ? Qt::AlignLeft : Qt::Alignment();
         grid->addWidget(widget, control.cell.row, control.cell.column, 1, control.cell.columnSpan,
                         alignment);
+    }
+    // Ctrl+C copies the form, unless a field has text selected to copy.
+    for (QLineEdit* edit : widget->findChildren<QLineEdit*>()) {
+        edit->installEventFilter(this);
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->installEventFilter(this);
     }
     const ControlId id = control.id;
     if (id == kNoId) {
@@ -186,6 +194,17 @@ void FormDialog::Enter(ControlId id, const QString& text) {
     if (QWidget* widget = Widget(id)) {
         EnterWidgetText(widget, text);
     }
+}
+
+bool FormDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit != nullptr && !edit->hasSelectedText() &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            return true;  // the field does not claim it: the form's Copy takes it
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormDialog::showEvent(QShowEvent* event) {

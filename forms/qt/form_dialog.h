@@ -72,6 +72,7 @@ class FormDialog : public QDialog, public FormView {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Build(const FormDescription& description);

@@ -67,7 +67,7 @@ SpectrumChart::SpectrumChart(QWidget* parent)
     legendGrid_->setVerticalSpacing(1);
     legendGrid_->setColumnStretch(1, 1);
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(440, 260);
+    view_->setMinimumSize(400, 260);
     QChart* chart = view_->chart();
     chart->legend()->hide();
     chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -152,12 +152,17 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
             addLine(QString::fromStdString(row->spec.label), Qt::SolidLine, colour, points);
         }
         if (!chart->series().isEmpty()) {
+            constexpr Qt::PenStyle kStyles[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+            std::size_t reference = 0;
             for (const ReferenceCurve& curve : record->References()) {
+                const Qt::PenStyle style = kStyles[reference++ % std::size(kStyles)];
                 QList<std::pair<int, double>> points;
                 for (int k = 0; k < static_cast<int>(curve.levels.size()); ++k) {
-                    points.append({k, curve.levels[k]});
+                    if (curve.levels[k]) {
+                        points.append({k, *curve.levels[k]});
+                    }
                 }
-                addLine(QString::fromStdString(curve.label), Qt::DashLine, Qt::black, points);
+                addLine(QString::fromStdString(curve.label), style, Qt::black, points);
             }
         }
     }

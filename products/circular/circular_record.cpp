@@ -141,7 +141,7 @@ void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
                        RoundWhole(outcome.targetLevel) >= RoundWhole(ownLevel));
     record.AddSource(forms::InsertionLossSource());
     record.AddReference({"Target " + WholeNumber(outcome.targetLevel) + " dB(A)",
-                         std::vector<double>(kOctaveCount, outcome.targetLevel)});
+                         std::vector<forms::Number>(kOctaveCount, outcome.targetLevel)});
 }
 
 forms::Refusal RefusalOf(const CircularController& controller, CircularInput input) {

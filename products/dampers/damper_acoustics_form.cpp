@@ -82,8 +82,9 @@ void AddFlowResult(forms::FormDescription& form, int row, const ValueSpec& spec,
               .kind = ControlKind::Label,
               .text = spec.label + ":",
               .cell = {row, kResultLabel.column, kResultLabel.columnSpan}});
+    // Zeta runs up to 27000.0.
     forms::AddField(form, spec.field, ControlKind::Result,
-                    {row, kResultField.column, kResultField.columnSpan});
+                    {row, kResultField.column, kResultField.columnSpan}, kTableFieldWidth);
 }
 
 void AddBladeRow(forms::FormDescription& form, int row, ValueSpec BladeColumnResults::*result) {

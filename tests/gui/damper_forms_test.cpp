@@ -23,7 +23,7 @@ constexpr int kTorque = 32779;
 }  // namespace
 
 // The four damper forms on real widgets: typed into, calculated, read back.
-class DamperFormsTest : public QObject {
+class DamperFormsTest : public QObject, protected test::FormTestBase {
     Q_OBJECT
 
   private slots:
@@ -37,51 +37,24 @@ class DamperFormsTest : public QObject {
     void torqueLeavesTheColumnWithoutABladeEmptyAndRefusesWithAMessage();
 
   private:
-    // Opens the form of a menu command, as the main window does.
-    void Open(int menuCommand);
-    QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
-    void PressCalculate() { QTest::mouseClick(dialog_->Widget(1083), Qt::LeftButton); }
     void ExpectShown(const FieldTexts& shown) {
         for (const auto& [id, text] : shown) {
             QCOMPARE(TextOf(id), text);
         }
     }
 
-    test::TemporarySettings settings_;
-    SharedState state_;
-    std::ostringstream diagnostics_;
-    test::RecordingPrompts prompts_;
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-    std::unique_ptr<FormDialog> dialog_;
 };
 
 void DamperFormsTest::initTestCase() {
-    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
-             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+    CheckLocale();
 }
 
 void DamperFormsTest::init() {
-    state_ = SharedState{};
-    prompts_ = test::RecordingPrompts{};
-    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    StartTest();
 }
 
 void DamperFormsTest::cleanup() {
-    dialog_.reset();
-    const QStringList faults = watchdog_->Faults();
-    watchdog_.reset();
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-}
-
-void DamperFormsTest::Open(int menuCommand) {
-    const Product* product = FindProduct(menuCommand);
-    QVERIFY(product != nullptr && product->IsBuilt());
-    dialog_ = std::make_unique<FormDialog>(
-        product->makeForm(forms::FormContext{state_, diagnostics_}), prompts_);
-    watchdog_->Allow(dialog_.get());
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    FinishTest();
 }
 
 void DamperFormsTest::acousticsStoresAListPickAtOnceAndCalculatesWithIt() {

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QWidget>
 #include <QtTest>
+
+#include "products/catalogue.h"
 #include <clocale>
 #include <cstring>
 
@@ -74,6 +76,48 @@ void TypeInto(QWidget* field, const QString& text) {
 
 bool ProcessLocaleHasDecimalComma() {
     return std::strcmp(std::localeconv()->decimal_point, ",") == 0;
+}
+
+void FormTestBase::CheckLocale() {
+    QVERIFY2(ProcessLocaleHasDecimalComma(),
+             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+}
+
+void FormTestBase::StartTest() {
+    state_ = SharedState{};
+    prompts_ = RecordingPrompts{};
+    watchdog_ = std::make_unique<ModalWatchdog>();
+}
+
+void FormTestBase::FinishTest() {
+    dialog_.reset();
+    const QStringList faults = watchdog_->Faults();
+    watchdog_.reset();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+void FormTestBase::Open(int menuCommand, QWidget* parent, forms::qt::Prompts* prompts) {
+    const Product* product = FindProduct(menuCommand);
+    QVERIFY(product != nullptr && product->IsBuilt());
+    dialog_ = std::make_unique<forms::qt::FormDialog>(
+        product->makeForm(forms::FormContext{state_, diagnostics_}),
+        prompts != nullptr ? *prompts : prompts_, parent);
+    watchdog_->Allow(dialog_.get());
+    dialog_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+}
+
+QString FormTestBase::TextOf(int id) const {
+    return QString::fromStdString(dialog_->Text(id));
+}
+
+void FormTestBase::Type(int id, const QString& text) {
+    TypeInto(dialog_->Widget(id), text);
+}
+
+void FormTestBase::PressCalculate() {
+    QTest::mouseClick(dialog_->Widget(dialog_->form().Description().defaultButton),
+                      Qt::LeftButton);
 }
 
 }  // namespace lorvane::test

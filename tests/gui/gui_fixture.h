@@ -9,6 +9,12 @@
 #include <deque>
 #include <functional>
 
+#include <QString>
+#include <memory>
+#include <sstream>
+
+#include "core/shared_state.h"
+#include "forms/qt/form_dialog.h"
 #include "forms/qt/prompts.h"
 
 namespace lorvane::test {
@@ -74,5 +80,32 @@ bool ProcessLocaleHasDecimalComma();
 // Types into a field as a user does: focus, select all, keys. For an editable list the keys go
 // into its edit line.
 void TypeInto(QWidget* field, const QString& text);
+
+// What a widget test of product forms shares: temporary settings, a shared state of start
+// values, recording prompts and a watchdog made afresh for every test function, and one form
+// on real widgets at a time. A test class derives from QObject and from this, and calls
+// StartTest() in its init(), FinishTest() in its cleanup() and CheckLocale() in its
+// initTestCase().
+class FormTestBase {
+  protected:
+    void CheckLocale();
+    void StartTest();
+    void FinishTest();
+
+    // Opens the form of a menu command, as the main window does, over `parent`; its boxes go to
+    // `prompts` where given, else to the recording prompts.
+    void Open(int menuCommand, QWidget* parent = nullptr, forms::qt::Prompts* prompts = nullptr);
+    QString TextOf(int id) const;
+    void Type(int id, const QString& text);
+    // Clicks the form's "calculate".
+    void PressCalculate();
+
+    TemporarySettings settings_;
+    SharedState state_;
+    std::ostringstream diagnostics_;
+    RecordingPrompts prompts_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<forms::qt::FormDialog> dialog_;
+};
 
 }  // namespace lorvane::test

@@ -25,7 +25,7 @@ constexpr int kNc = 1184;
 }  // namespace
 
 // The louvre form on real widgets: lists picked with the keyboard, texts typed, results read.
-class LouvreFormsTest : public QObject {
+class LouvreFormsTest : public QObject, protected test::FormTestBase {
     Q_OBJECT
 
   private slots:
@@ -38,10 +38,6 @@ class LouvreFormsTest : public QObject {
     void refusalShowsTheGermanMessageUnderFehler();
 
   private:
-    void Open();
-    QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
-    void PressCalculate() { QTest::mouseClick(dialog_->Widget(kCalculate), Qt::LeftButton); }
     void Pick(int list, Qt::Key key) {
         dialog_->Widget(list)->setFocus();
         QTest::keyClick(dialog_->Widget(list), key);
@@ -60,45 +56,22 @@ class LouvreFormsTest : public QObject {
         return tip.contains(QStringLiteral("sound power")) && tip.contains(QStringLiteral("room"));
     }
 
-    test::TemporarySettings settings_;
-    SharedState state_;
-    std::ostringstream diagnostics_;
-    test::RecordingPrompts prompts_;
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-    std::unique_ptr<FormDialog> dialog_;
 };
 
 void LouvreFormsTest::initTestCase() {
-    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
-             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+    CheckLocale();
 }
 
 void LouvreFormsTest::init() {
-    state_ = SharedState{};
-    prompts_ = test::RecordingPrompts{};
-    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    StartTest();
 }
 
 void LouvreFormsTest::cleanup() {
-    dialog_.reset();
-    const QStringList faults = watchdog_->Faults();
-    watchdog_.reset();
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-}
-
-void LouvreFormsTest::Open() {
-    dialog_.reset();
-    const Product* product = FindProduct(kLouvreCommand);
-    QVERIFY(product != nullptr && product->IsBuilt());
-    dialog_ = std::make_unique<FormDialog>(
-        product->makeForm(forms::FormContext{state_, diagnostics_}), prompts_);
-    watchdog_->Allow(dialog_.get());
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    FinishTest();
 }
 
 void LouvreFormsTest::picksAndTypesTheWorkedExample() {
-    Open();
+    Open(kLouvreCommand);
     QCOMPARE(dialog_->windowTitle(), QStringLiteral("External weather louvres"));
     auto* sites = qobject_cast<QComboBox*>(dialog_->Widget(kSiteList));
     QVERIFY(sites != nullptr && !sites->isEditable());
@@ -108,7 +81,7 @@ void LouvreFormsTest::picksAndTypesTheWorkedExample() {
     QCOMPARE(TextOf(1179), QString());  // a pick does not calculate
 
     // Opened again without a calculation: the picks are kept, the texts start fixed.
-    Open();
+    Open(kLouvreCommand);
     QCOMPARE(TextOf(kSiteList), QStringLiteral("B Duct mounted, exhaust air"));
     QCOMPARE(TextOf(kModelList), QStringLiteral("Zarn2"));
     QCOMPARE(TextOf(1173), QStringLiteral("300"));
@@ -135,7 +108,7 @@ void LouvreFormsTest::picksAndTypesTheWorkedExample() {
 }
 
 void LouvreFormsTest::openingValuesReachNoCurve() {
-    Open();
+    Open(kLouvreCommand);
     PressCalculate();
     QCOMPARE(prompts_.errors.size(), 0);
     QCOMPARE(TextOf(1178), QStringLiteral("0.103"));
@@ -146,7 +119,7 @@ void LouvreFormsTest::openingValuesReachNoCurve() {
 }
 
 void LouvreFormsTest::refusalShowsTheGermanMessageUnderFehler() {
-    Open();
+    Open(kLouvreCommand);
     PressCalculate();
     Type(1175, QStringLiteral("372"));
     PressCalculate();

@@ -17,7 +17,7 @@ using FieldTexts = QList<QPair<int, QString>>;
 }  // namespace
 
 // Every product form on real widgets: typed into, calculated, read back.
-class ProductFormsTest : public QObject {
+class ProductFormsTest : public QObject, protected test::FormTestBase {
     Q_OBJECT
 
   private slots:
@@ -31,46 +31,19 @@ class ProductFormsTest : public QObject {
     void attenuatorFormInterpolatesThePickedDiameter();
 
   private:
-    // Opens the form of a menu command, as the main window does.
-    void Open(int menuCommand);
-    QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
-    void PressCalculate() { QTest::mouseClick(dialog_->Widget(1083), Qt::LeftButton); }
 
-    test::TemporarySettings settings_;
-    SharedState state_;
-    std::ostringstream diagnostics_;
-    test::RecordingPrompts prompts_;
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-    std::unique_ptr<FormDialog> dialog_;
 };
 
 void ProductFormsTest::initTestCase() {
-    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
-             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+    CheckLocale();
 }
 
 void ProductFormsTest::init() {
-    state_ = SharedState{};
-    prompts_ = test::RecordingPrompts{};
-    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    StartTest();
 }
 
 void ProductFormsTest::cleanup() {
-    dialog_.reset();
-    const QStringList faults = watchdog_->Faults();
-    watchdog_.reset();
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-}
-
-void ProductFormsTest::Open(int menuCommand) {
-    const Product* product = FindProduct(menuCommand);
-    QVERIFY(product != nullptr && product->IsBuilt());
-    dialog_ = std::make_unique<FormDialog>(
-        product->makeForm(forms::FormContext{state_, diagnostics_}), prompts_);
-    watchdog_->Allow(dialog_.get());
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    FinishTest();
 }
 
 void ProductFormsTest::typedCalculation_data() {

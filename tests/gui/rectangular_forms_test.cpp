@@ -33,7 +33,7 @@ QPushButton* ButtonWithText(QWidget* parent, const QString& text) {
 }  // namespace
 
 // The Basko and Quenta forms on real widgets: typed into, calculated, read back.
-class RectangularFormsTest : public QObject {
+class RectangularFormsTest : public QObject, protected test::FormTestBase {
     Q_OBJECT
 
   private slots:
@@ -48,46 +48,19 @@ class RectangularFormsTest : public QObject {
     void quentaSaysWhenNoNozzleArrangementFits();
 
   private:
-    // Opens the form of a menu command, as the main window does.
-    void Open(int menuCommand, forms::qt::Prompts& prompts);
-    QString TextOf(int id) const { return QString::fromStdString(dialog_->Text(id)); }
-    void Type(int id, const QString& text) { test::TypeInto(dialog_->Widget(id), text); }
-    void PressCalculate() { QTest::mouseClick(dialog_->Widget(1083), Qt::LeftButton); }
 
-    test::TemporarySettings settings_;
-    SharedState state_;
-    std::ostringstream diagnostics_;
-    test::RecordingPrompts prompts_;
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-    std::unique_ptr<FormDialog> dialog_;
 };
 
 void RectangularFormsTest::initTestCase() {
-    QVERIFY2(test::ProcessLocaleHasDecimalComma(),
-             "the tests must run under a locale with a decimal comma (LC_ALL=de_DE.UTF-8)");
+    CheckLocale();
 }
 
 void RectangularFormsTest::init() {
-    state_ = SharedState{};
-    prompts_ = test::RecordingPrompts{};
-    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    StartTest();
 }
 
 void RectangularFormsTest::cleanup() {
-    dialog_.reset();
-    const QStringList faults = watchdog_->Faults();
-    watchdog_.reset();
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-}
-
-void RectangularFormsTest::Open(int menuCommand, forms::qt::Prompts& prompts) {
-    const Product* product = FindProduct(menuCommand);
-    QVERIFY(product != nullptr && product->IsBuilt());
-    dialog_ = std::make_unique<FormDialog>(
-        product->makeForm(forms::FormContext{state_, diagnostics_}), prompts);
-    watchdog_->Allow(dialog_.get());
-    dialog_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    FinishTest();
 }
 
 void RectangularFormsTest::typedCalculation_data() {
@@ -118,7 +91,7 @@ void RectangularFormsTest::typedCalculation() {
     QFETCH(FieldTexts, typed);
     QFETCH(FieldTexts, shown);
 
-    Open(menuCommand, prompts_);
+    Open(menuCommand, nullptr, &prompts_);
     QCOMPARE(dialog_->windowTitle(), caption);
     for (const auto& [id, text] : typed) {
         Type(id, text);
@@ -144,7 +117,7 @@ void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
     QFETCH(Answer, answer);
     QFETCH(bool, calculated);
     forms::qt::DialogPrompts prompts;
-    Open(kBasko, prompts);
+    Open(kBasko, nullptr, &prompts);
     QCOMPARE(TextOf(1084), QStringLiteral("200"));
     QCOMPARE(TextOf(1003), QStringLiteral("100"));
     Type(1001, QStringLiteral("80"));
@@ -176,7 +149,7 @@ void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
 }
 
 void RectangularFormsTest::quentaSaysWhenNoNozzleArrangementFits() {
-    Open(kQuenta, prompts_);
+    Open(kQuenta, nullptr, &prompts_);
     Type(1084, QStringLiteral("500"));
     Type(1003, QStringLiteral("403"));
     Type(1001, QStringLiteral("5000"));

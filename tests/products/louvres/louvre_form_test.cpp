@@ -154,6 +154,26 @@ TEST_F(LouvreFormTest, BelowEveryCurveTheNcFieldSaysSoAndTheRecordKeepsZero) {
     EXPECT_EQ(std::get<bool>(form->LastRecord()->FindValue("ncBelowLowestCurve")->value), false);
 }
 
+// The chart compares the spectrum with the curves around its rating.
+TEST_F(LouvreFormTest, TheRecordBringsTheCurvesThatBracketTheRating) {
+    const auto labels = [this] {
+        std::vector<std::string> names;
+        for (const forms::ReferenceCurve& curve : form->LastRecord()->References()) {
+            names.push_back(curve.label);
+        }
+        return names;
+    };
+    Calculate("1000", "1000", "10000");  // NC 38
+    EXPECT_EQ(labels(), (std::vector<std::string>{"NC 35", "NC 40"}));
+    const forms::ReferenceCurve& nc35 = form->LastRecord()->References().front();
+    EXPECT_FALSE(nc35.levels[0].has_value());  // 63 Hz takes no part
+    EXPECT_EQ(nc35.levels[1], 52);
+    EXPECT_EQ(nc35.levels[7], 32);
+
+    Calculate("300", "345", "373");  // below every curve
+    EXPECT_EQ(labels(), std::vector<std::string>{"NC 10"});
+}
+
 struct Refusal {
     std::string name;
     std::string width, height, flow;

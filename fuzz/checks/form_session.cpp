@@ -229,8 +229,8 @@ std::string RecordText(const ResultRecord& record) {
     }
     for (const forms::ReferenceCurve& curve : record.References()) {
         text += "curve " + Quoted(curve.label);
-        for (const double level : curve.levels) {
-            text += " " + Exact(level);
+        for (const forms::Number& level : curve.levels) {
+            text += " " + NumberText(level);
         }
         text += "\n";
     }
@@ -417,7 +417,7 @@ void Step::CheckRecord(const ResultRecord& record, const std::string& when) cons
             Report(when, "the curve " + Quoted(curve.label) + " has " +
                              std::to_string(curve.levels.size()) + " levels");
         }
-        for (const double level : curve.levels) {
+        for (const forms::Number& level : curve.levels) {
             check(level, "curve " + curve.label);
         }
     }

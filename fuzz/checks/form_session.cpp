@@ -640,7 +640,13 @@ void Step::CheckCommandLine(const forms::InputTexts& inputs, bool json, bool fla
 
 void Step::CheckPress(Open& open, SharedState& state, const std::string& when, bool twice) {
     SharedState before = state;
-    const std::map<ControlId, std::string> texts = open.view->Texts();
+    // The texts the evaluation reads: those of the option fields.
+    std::map<ControlId, std::string> texts;
+    for (const forms::Option& option : spec_.options) {
+        if (option.field != forms::kNoId) {
+            texts[option.field] = open.view->Text(option.field);
+        }
+    }
     const forms::InputTexts inputs = InputsOf(spec_, *open.view);
     const std::optional<Press> press = Calculate(open);
     if (!press) {

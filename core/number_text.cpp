@@ -20,6 +20,15 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Whether a number that no double can hold is too small rather than too large. At most 99
+// characters are read, so the digits alone lie between 1e-98 and 1e99: only an exponent takes
+// the value out of range, and its sign says which way.
+bool IsBelowEveryDouble(std::string_view number) {
+    const std::size_t exponent = number.find_first_of("eE");
+    return exponent != std::string_view::npos && exponent + 1 < number.size() &&
+           number[exponent + 1] == '-';
+}
+
 struct Conversion {
     bool leftAlign = false;
     int width = 0;
@@ -131,6 +140,10 @@ std::optional<double> ReadNumber(std::string_view text) {
     double value = 0.0;
     auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value,
                                      std::chars_format::general);
+    if (ec == std::errc::result_out_of_range && IsBelowEveryDouble({text.data() + pos, end})) {
+        value = 0.0;  // as "%lf" reads a value too small for a double ("1e-400")
+        ec = std::errc{};
+    }
     if (ec != std::errc{} || !std::isfinite(value)) {
         return std::nullopt;
     }

@@ -9,7 +9,8 @@ namespace lorvane {
 // Reads a number the way C's "%lf" conversion does, independent of the process locale: leading
 // white space, an optional sign, digits with an optional decimal point and an optional exponent;
 // whatever follows is ignored ("250 Pa" is 250, "2,5" is 2). Only the first 99 characters are
-// read. No value when the text holds no number or a value that is not finite ("inf", "1e999").
+// read. No value when the text holds no number or a value that is not finite ("inf", "1e999");
+// a value too small for a double reads as 0 ("1e-400"), as in "%lf".
 std::optional<double> ReadNumber(std::string_view text);
 
 // Formats a value with a printf-style conversion "%[-][width][.precision][l]f", independent of

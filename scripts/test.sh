@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: first the dev preset (warnings are errors), then the
-# same tests optimised, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# same tests optimised, under AddressSanitizer and UndefinedBehaviorSanitizer; last a short run
+# of every fuzz target (FUZZ_SECONDS each, 5 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,6 @@ for preset in dev asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== fuzz =="
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-5}"

@@ -69,6 +69,9 @@ BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
             return outcome;
         }
     }
+    // A flow the model then refuses is not kept: the state goes back to these.
+    const double keptFlow = inputs.volumeFlow;
+    const double keptVelocity = inputs.velocity;
     inputs.volumeFlow = *flow;
 
     const std::optional<double> pressure = ReadNumber(texts.differentialPressure);
@@ -81,14 +84,15 @@ BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
     outcome.result =
         CalculateBasko(inputs.width, inputs.height, inputs.volumeFlow, inputs.differentialPressure);
     const BaskoResult& result = *outcome.result;
+    // A flow so large that the velocity overflows says nothing about the pressure.
+    if (!std::isfinite(result.velocity)) {
+        inputs.volumeFlow = keptFlow;
+        return Refuse(outcome, BaskoInput::VolumeFlow, "Please correct volume flow",
+                      {Acoustic, Flow});
+    }
     inputs.velocity = result.velocity;
     if (result.spectrum) {
         state.octaveLevels = result.spectrum->octave;
-    }
-    // A flow so large that the velocity overflows says nothing about the pressure.
-    if (!std::isfinite(result.velocity)) {
-        return Refuse(outcome, BaskoInput::VolumeFlow, "Please correct volume flow",
-                      {Acoustic, Flow});
     }
     if (!result.accepted) {
         outcome.message = "Please increase differential pressure";
@@ -97,6 +101,8 @@ BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
     }
     // A flow let through after the correction question may be one the model cannot take.
     if (!result.spectrum) {
+        inputs.volumeFlow = keptFlow;
+        inputs.velocity = keptVelocity;
         return Refuse(outcome, BaskoInput::VolumeFlow, "Please correct volume flow",
                       {Acoustic, Flow});
     }

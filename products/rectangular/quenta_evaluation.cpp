@@ -54,6 +54,9 @@ QuentaOutcome EvaluateQuenta(SharedState& state, const QuentaEntry& texts) {
         return Refuse(outcome, QuentaInput::VolumeFlow, "Please correct volume flow",
                       {Acoustic, Flow, Torque});
     }
+    // A flow the model then refuses is not kept: the state goes back to these.
+    const double keptFlow = inputs.volumeFlow;
+    const double keptVelocity = inputs.velocity;
     inputs.volumeFlow = *flow;
 
     const std::optional<double> pressure = ReadNumber(texts.differentialPressure);
@@ -66,12 +69,13 @@ QuentaOutcome EvaluateQuenta(SharedState& state, const QuentaEntry& texts) {
     outcome.result = CalculateQuenta(inputs.width, inputs.height, inputs.volumeFlow,
                                      inputs.differentialPressure);
     const QuentaResult& result = *outcome.result;
-    inputs.velocity = result.velocity;
     // A flow so large that the velocity overflows says nothing about the pressure.
     if (!std::isfinite(result.velocity)) {
+        inputs.volumeFlow = keptFlow;
         return Refuse(outcome, QuentaInput::VolumeFlow, "Please correct volume flow",
                       {Acoustic, Flow, Torque});
     }
+    inputs.velocity = result.velocity;
     if (!result.accepted) {
         outcome.message = "Please increase differential pressure";
         outcome.emptied.insert({Acoustic, Torque});
@@ -79,6 +83,8 @@ QuentaOutcome EvaluateQuenta(SharedState& state, const QuentaEntry& texts) {
     }
     // Where no nozzles fit, any flow passed, also one the model cannot take.
     if (!result.spectrum) {
+        inputs.volumeFlow = keptFlow;
+        inputs.velocity = keptVelocity;
         return Refuse(outcome, QuentaInput::VolumeFlow, "Please correct volume flow",
                       {Acoustic, Flow, Torque});
     }

@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <stdexcept>
@@ -44,6 +45,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"+-5", std::nullopt}, ReadCase{"inf", std::nullopt},
                     ReadCase{"-infinity", std::nullopt}, ReadCase{"nan", std::nullopt},
                     ReadCase{"NAN(1)", std::nullopt}, ReadCase{"1e999", std::nullopt}));
+
+// As "%lf" reads it: the value rounds to 0 (keeping its sign) or to the smallest double.
+TEST(ReadNumber, AValueTooSmallForADoubleIsANumber) {
+    EXPECT_EQ(ReadNumber("1e-400"), 0.0);
+    const std::optional<double> negative = ReadNumber("-2.5e-999 Pa");
+    ASSERT_TRUE(negative);
+    EXPECT_EQ(*negative, 0.0);
+    EXPECT_TRUE(std::signbit(*negative));
+    EXPECT_EQ(ReadNumber("0.5e-323"), 4.9406564584124654e-324);
+    EXPECT_EQ(ReadNumber("1e-99999999999999999999"), 0.0);
+}
 
 TEST(ReadNumber, ReadsOnlyTheFirst99Characters) {
     // A one and 99 zeros: the hundredth character is cut off.

@@ -350,13 +350,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"IncreasePressure", {"400", "200", "2000", "112"}, kNotAsked, std::nullopt,
                 "Please increase differential pressure", (ResultGroups{Acoustic}),
                 400, 200, 2000, 112},
-        // A flow of 0 let through after NO gives the model nothing to work with.
+        // A flow of 0 let through after NO gives the model nothing to work with; refused,
+        // it is not kept.
         Refusal{"ZeroFlowNo",   {"400",  "200", "0",    "250"},    kNo,       VolumeFlow,
                 "Please correct volume flow",           (ResultGroups{Acoustic, Flow}),
-                400, 200, 0, 250},
+                400, 200, 100, 250},
         Refusal{"HugeFlowNo",   {"400",  "200", "1e308", "250"},   kNo,       VolumeFlow,
                 "Please correct volume flow",           (ResultGroups{Acoustic, Flow}),
-                400, 200, 1e308, 250}),
+                400, 200, 100, 250}),
     [](const testing::TestParamInfo<Refusal>& r) { return r.param.name; });
 // clang-format on
 

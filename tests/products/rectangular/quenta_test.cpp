@@ -213,9 +213,10 @@ INSTANTIATE_TEST_SUITE_P(
         Press{"NoFlowWithoutNozzles", {"500", "403", "abc", "250"}, VolumeFlow,
                "Please correct volume flow",             kBehindTheNozzles,  true,
                500, 403, 100, 250},
+        // ... nor a flow the model cannot take, which is then not kept.
         Press{"ZeroFlowWithoutNozzles", {"500", "403", "0", "250"}, VolumeFlow,
                "Please correct volume flow",             kBehindTheNozzles,  true,
-               500, 403, 0, 250},
+               500, 403, 100, 250},
         Press{"PressureBelow", {"600", "300",  "5000",  "0.05"},    DifferentialPressure,
                "Please correct differential pressure",   kBehindTheNozzles,  true,
                600, 300, 5000, 250},

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <utility>
 
-#include "cli/fresh_form.h"
+#include "schedule/fresh_form.h"
 #include "cli/reference_pages.h"
 
 namespace lorvane::cli {
@@ -57,7 +57,7 @@ Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
     sub.app->group("Products");
     sub.app->allow_extras();
     sub.app->footer("");  // the hint to product help is for the top-level help only
-    const forms::InputTexts start = StartTexts(product);
+    const forms::InputTexts start = schedule::StartTexts(product);
     for (const forms::Option& option : product.spec().options) {
         sub.options.emplace_back(&option, AddOption(*sub.app, option, start.at(option.name)));
     }
@@ -74,9 +74,10 @@ const Subcommand* Selected(const std::vector<Subcommand>& subs) {
     return nullptr;
 }
 
-std::string_view CommandWord(const std::vector<Subcommand>& subs, const FindSubcommand& find) {
+std::string_view CommandWord(const std::vector<Subcommand>& subs, const FindSubcommand& find,
+                             const BatchSubcommand& batch) {
     const Subcommand* sub = Selected(subs);
-    return sub ? sub->product->word : find.Parsed() ? "find" : "";
+    return sub ? sub->product->word : find.Parsed() ? "find" : batch.Parsed() ? "batch" : "";
 }
 
 // The subcommand's word ("selmon", "find") for the hint to its help; empty for the program.
@@ -131,15 +132,23 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
         }
     }
     const FindSubcommand find(app, call.json);
+    const BatchSubcommand batch(app, call.json);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
         return app.exit(success, out, err);
     } catch (const CLI::ArgumentMismatch& mismatch) {
-        return UsageError(err, MissingValue(mismatch), CommandWord(subs, find));
+        return UsageError(err, MissingValue(mismatch), CommandWord(subs, find, batch));
     } catch (const CLI::ParseError& error) {
-        return UsageError(err, error.what(), CommandWord(subs, find));
+        return UsageError(err, error.what(), CommandWord(subs, find, batch));
+    }
+    if (batch.Parsed()) {
+        const std::vector<std::string> extras = app.remaining(true);
+        if (!extras.empty()) {
+            return UsageError(err, UnexpectedArgument(extras.front(), true), "batch");
+        }
+        return batch.Call(call.json);
     }
     if (find.Parsed()) {
         const std::string taken = find.OptionTakenAsValue();

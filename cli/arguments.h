@@ -6,24 +6,22 @@
 #include <string>
 #include <variant>
 
+#include "cli/batch_command.h"
 #include "cli/find_command.h"
 #include "products/catalogue.h"
+#include "schedule/call.h"
 
 namespace lorvane::cli {
 
-// A call of one product.
-struct Call {
-    const Product* product = nullptr;
-    // The options with a value, as typed (a list entry as its word); the last one of a name wins.
-    std::map<std::string, std::string> given;
-    std::set<std::string> flags;  // the flags given
+// A call of one product, printed as text or as JSON.
+struct Call : schedule::Call {
     bool json = false;
 };
 
-// Either the call to run (of a product or of the finder), or the exit status of a command line
+// Either the call to run (of a product, of the finder or of a schedule), or the exit status of a command line
 // that is already dealt with: 0 after the help or the version on `out`, 2 after a one-line usage
 // error on `err`.
-using Parsed = std::variant<Call, FindCall, int>;
+using Parsed = std::variant<Call, FindCall, BatchCall, int>;
 
 Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cli/record_json.h"
+#include "schedule/record_json.h"
 #include "core/attenuator_table.h"
 #include "finder/candidate_text.h"
 #include "forms/band_layout.h"
 
 namespace lorvane::cli {
+
+using schedule::Json;
 namespace {
 
 using finder::Candidate;

@@ -21,6 +21,9 @@ int Run(int argc, char** argv) {
     if (const FindCall* find = std::get_if<FindCall>(&parsed)) {
         return RunFind(*find, std::cout, std::cerr);
     }
+    if (const BatchCall* batch = std::get_if<BatchCall>(&parsed)) {
+        return RunBatch(*batch, std::cout, std::cerr);
+    }
     return RunCall(std::get<Call>(parsed), std::cout, std::cerr);
 }
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/record_json.h"
+#include "schedule/record_json.h"
 #include "cli/run.h"
 #include "core/number_text.h"
 #include "core/shared_state.h"
@@ -436,7 +436,7 @@ void Step::CheckRecord(const ResultRecord& record, const std::string& when) cons
         checkText(refusal->message, "the refusal's message");
     }
     try {
-        (void)cli::RecordJson(record).dump();
+        (void)schedule::RecordJson(record).dump();
     } catch (const std::exception& e) {
         Report(when, std::string("the record cannot be written as JSON: ") + e.what());
     }
@@ -626,7 +626,7 @@ void Step::CheckCommandLine(const forms::InputTexts& inputs, bool json, bool fla
         return;
     }
     try {
-        const cli::Json object = cli::Json::parse(out.str());
+        const schedule::Json object = schedule::Json::parse(out.str());
         const bool hasError = object.contains("error");
         if (hasError != (status == 1) ||
             (hasError && object["error"].get<std::string>() + "\n" != message)) {

@@ -4,7 +4,7 @@
 
 #include "forms/result_record.h"
 
-namespace lorvane::cli {
+namespace lorvane::schedule {
 
 // Objects keep their keys in the order they were written: "product" and "inputs" come first.
 using Json = nlohmann::ordered_json;
@@ -14,4 +14,4 @@ using Json = nlohmann::ordered_json;
 // refusal's message as "error".
 Json RecordJson(const forms::ResultRecord& record);
 
-}  // namespace lorvane::cli
+}  // namespace lorvane::schedule

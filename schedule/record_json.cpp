@@ -1,8 +1,8 @@
-#include "cli/record_json.h"
+#include "schedule/record_json.h"
 
 #include <cmath>
 
-namespace lorvane::cli {
+namespace lorvane::schedule {
 namespace {
 
 // The member at a dotted path, made with its parents where they are missing.
@@ -69,4 +69,4 @@ Json RecordJson(const forms::ResultRecord& record) {
     return object;
 }
 
-}  // namespace lorvane::cli
+}  // namespace lorvane::schedule

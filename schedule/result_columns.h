@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/result_record.h"
+#include "products/catalogue.h"
+
+namespace lorvane::schedule {
+
+// The results of calculations as the columns of a table: the JSON keys of the records, their
+// dots as underscores ("flowRange_vmin", "casing_none_summationLevel"), a band array as one
+// column per band named by its centre frequency ("octave_63" ... "octave_8000"), and last
+// "notes". Numbers are written unrounded, so that they read back to the same double; a value
+// the model cannot give and a result not reached are empty cells.
+class ResultColumns {
+  public:
+    // The columns of the given products' records, in the order of their first appearance.
+    explicit ResultColumns(const std::vector<const Product*>& products);
+
+    const std::vector<std::string>& Names() const { return names_; }
+    // The cells of a record, one per column; the columns of other products stay empty.
+    void Fill(const forms::ResultRecord& record, std::vector<std::string>& cells) const;
+
+  private:
+    void AddColumn(const std::string& name);
+    int IndexOf(std::string_view key) const;
+
+    std::vector<std::string> names_;
+    std::unordered_map<std::string, int> index_;
+    int notes_ = 0;
+};
+
+// The column name of a JSON path: "casing.none.levels" becomes "casing_none_levels".
+std::string ColumnName(std::string_view key);
+
+// A double written as the shortest text that reads back to it.
+std::string ExactNumber(double value);
+
+}  // namespace lorvane::schedule

@@ -39,9 +39,8 @@ std::string ProjectFileText(const Project& project) {
         positions.push_back(
             Json{{"tag", position.tag}, {"product", position.product}, {"inputs", inputs}});
     }
-    const Json file{{"format", kFormat},
-                    {"version", kProjectFileVersion},
-                    {"positions", std::move(positions)}};
+    const Json file{
+        {"format", kFormat}, {"version", kProjectFileVersion}, {"positions", std::move(positions)}};
     return file.dump(2) + '\n';
 }
 
@@ -131,8 +130,9 @@ std::variant<std::vector<Position>, std::string> ReadScheduleCsv(std::istream& i
     CsvReader reader(in);
     std::vector<std::string> header;
     if (!reader.Next(header)) {
-        return std::string("The file is empty: a schedule needs a header row with a product "
-                           "column.");
+        return std::string(
+            "The file is empty: a schedule needs a header row with a product "
+            "column.");
     }
     const auto column = [&](std::string_view name) {
         return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -

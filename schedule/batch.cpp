@@ -14,6 +14,7 @@ namespace lorvane::schedule {
 namespace {
 
 constexpr std::size_t kChunkRows = 2048;
+constexpr std::size_t kRowsWorthAWorker = 256;
 
 enum class RowStatus { Ok, Refused, Invalid };
 
@@ -114,7 +115,7 @@ class RowWriter {
                         {"inputs", InputsJson(valid, texts)}};
             object.update(RecordJson(record));
             object["columns"] = PassedThrough(row);
-            line = object.dump();
+            line = JsonText(object);
         } else {
             WriteInputs(row, line);
             AppendCsvField(line, StatusWord(status), separator_);
@@ -154,7 +155,7 @@ class RowWriter {
         if (format_ == BatchFormat::JsonLines) {
             Json object{{"status", "invalid"}, {"error", problem}};
             object["columns"] = PassedThrough(row);
-            line = object.dump();
+            line = JsonText(object);
         } else {
             WriteInputs(row, line);
             AppendCsvField(line, "invalid", separator_);
@@ -194,12 +195,20 @@ bool ReadChunk(CsvReader& reader, Chunk& chunk) {
 }
 
 // Starts calculating the chunk's rows on every worker, each taking every n-th row.
+// A chunk of a few rows (a small file, a project's export) is calculated at once on this
+// thread: starting workers would cost more than it saves.
 std::vector<std::future<void>> StartCalculating(std::vector<RowWriter>& writers, Chunk& chunk) {
     const std::size_t rows = chunk.rows.size();
     chunk.lines.resize(rows);
     chunk.statuses.resize(rows);
-    const std::size_t workers = writers.size();
+    const std::size_t workers = rows < kRowsWorthAWorker ? 1 : writers.size();
     std::vector<std::future<void>> running;
+    if (workers == 1) {
+        for (std::size_t i = 0; i < rows; ++i) {
+            chunk.statuses[i] = writers.front().Write(chunk.rows[i], chunk.lines[i]);
+        }
+        return running;
+    }
     for (std::size_t w = 0; w < workers; ++w) {
         running.push_back(
             std::async(std::launch::async, [&chunk, &writer = writers[w], w, rows, workers] {

@@ -193,9 +193,10 @@ std::variant<Call, std::string> CallOfCells(std::string_view word,
                 return name + " must be yes or no, not '" + cell + "'";
             }
         } else if (!option->choices.empty()) {
-            const auto choice = std::find_if(
-                option->choices.begin(), option->choices.end(),
-                [&](const forms::Choice& c) { return SameWord(c.word, Trimmed(cell)); });
+            const std::string_view entry = Trimmed(cell);
+            const auto choice =
+                std::find_if(option->choices.begin(), option->choices.end(),
+                             [entry](const forms::Choice& c) { return SameWord(c.word, entry); });
             if (choice == option->choices.end()) {
                 return name + " must be " + Words(*option) + ", not '" + cell + "'";
             }

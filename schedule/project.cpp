@@ -41,7 +41,7 @@ std::string ProjectFileText(const Project& project) {
     }
     const Json file{
         {"format", kFormat}, {"version", kProjectFileVersion}, {"positions", std::move(positions)}};
-    return file.dump(2) + '\n';
+    return JsonText(file, 2) + '\n';
 }
 
 std::variant<Project, std::string> ReadProjectFile(std::string_view text) {

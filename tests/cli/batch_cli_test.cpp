@@ -178,6 +178,24 @@ TEST(Batch, ResultsGoToTheNamedFile) {
               CsvRecords(RunCalc({"batch", file}).out));
 }
 
+// A spreadsheet saved in a Windows code page writes "Büro" with a byte that is no UTF-8: the
+// cell goes through to CSV as it is and to JSON with the replacement character.
+TEST(Batch, CellsThatAreNotUtf8AreKept) {
+    const std::string file = WrittenFile("latin1.csv",
+                                         "tag,product,flow\nB\xFCro,selmon,100\n"
+                                         "K\xFC"
+                                         "che,sp\xFCler,100\n");
+    const CalcRun csv = RunCalc({"batch", file});
+    EXPECT_EQ(csv.status, 1);
+    EXPECT_EQ(CsvRecords(csv.out)[1][0], "B\xFCro");
+    const CalcRun json = RunCalc({"batch", file, "--json"});
+    ASSERT_EQ(json.status, 1) << json.err;
+    const std::vector<Json> lines = JsonLines(json.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["columns"]["tag"], "B\uFFFDro");
+    EXPECT_EQ(lines[1]["error"], "unknown product 'sp\uFFFDler'");
+}
+
 struct Unusable {
     const char* name;
     std::vector<std::string> arguments;  // after "batch"; "IN" is a schedule that can be read

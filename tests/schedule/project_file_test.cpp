@@ -33,6 +33,14 @@ TEST(ProjectFile, KeepsInputsAsTypedAndNoResults) {
     EXPECT_THAT(text, testing::Not(HasSubstr("velocity")));
 }
 
+// A tag imported from a CSV in a Windows code page is saved, its bad byte replaced.
+TEST(ProjectFile, SavesTextsThatAreNotUtf8) {
+    const Project latin1{{{"B\xFCro", "selmon", {{"flow", "100"}}}}};
+    const auto read = ReadProjectFile(ProjectFileText(latin1));
+    ASSERT_TRUE(std::holds_alternative<Project>(read));
+    EXPECT_EQ(std::get<Project>(read).positions[0].tag, "B\uFFFDro");
+}
+
 struct Unreadable {
     const char* name;
     std::string text;

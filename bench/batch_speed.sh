@@ -28,7 +28,7 @@ if ((status > 1)); then
     exit "$status"
 fi
 read -r wall user system memory <"$report"
-awk -v rows="$rows" -v wall="$wall" -v user="$user" -v system="$system" -v memory="$memory" 'BEGIN {
+awk -v rows="$rows" -v wall="$wall" -v user="$user" -v sys="$system" -v memory="$memory" 'BEGIN {
     printf "%.2f s wall, %.2f s of CPU, %.0f rows per second, %.1f us of CPU per row, %.0f MB at most\n",
-           wall, user + system, rows / wall, 1e6 * (user + system) / rows, memory / 1024
+           wall, user + sys, rows / wall, 1e6 * (user + sys) / rows, memory / 1024
 }'

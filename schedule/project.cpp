@@ -49,7 +49,8 @@ std::variant<Project, std::string> ReadProjectFile(std::string_view text) {
     if (file.is_discarded()) {
         return Damaged("it is not complete JSON");
     }
-    if (!file.is_object() || file.value("format", std::string()) != kFormat) {
+    const auto format = file.is_object() ? file.find("format") : file.end();
+    if (format == file.end() || !format->is_string() || *format != kFormat) {
         return Damaged("it does not say it is one");
     }
     const auto version = file.find("version");

@@ -182,9 +182,14 @@ struct Chunk {
 
 // Reads up to kChunkRows rows that are not blank; false when the input is done.
 bool ReadChunk(CsvReader& reader, Chunk& chunk) {
-    chunk.rows.resize(kChunkRows);
     std::size_t count = 0;
-    while (count < kChunkRows && reader.Next(chunk.rows[count].fields)) {
+    while (count < kChunkRows) {
+        if (count == chunk.rows.size()) {
+            chunk.rows.emplace_back();  // kept for the next chunk, with its fields' strings
+        }
+        if (!reader.Next(chunk.rows[count].fields)) {
+            break;
+        }
         chunk.rows[count].unterminated = reader.Unterminated();
         if (!IsBlank(chunk.rows[count].fields)) {
             ++count;

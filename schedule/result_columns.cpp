@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 #include "schedule/call.h"
 
@@ -35,12 +36,28 @@ std::string ExactNumber(double value) {
     return std::string(text, result.ptr);
 }
 
+namespace {
+
+// Every result a product's record can hold is in its record at the start values, either
+// computed or marked as not reached. Calculated once per product.
+const forms::ResultRecord& StartRecord(const Product& product) {
+    static const std::map<const Product*, forms::ResultRecord> records = [] {
+        std::map<const Product*, forms::ResultRecord> all;
+        for (const Product& each : Catalogue()) {
+            if (each.IsBuilt()) {
+                all.emplace(&each, EvaluateCall(Call{.product = &each}));
+            }
+        }
+        return all;
+    }();
+    return records.at(&product);
+}
+
+}  // namespace
+
 ResultColumns::ResultColumns(const std::vector<const Product*>& products) {
     for (const Product* product : products) {
-        // Every result a product's record can hold is in its record at the start values, either
-        // computed or marked as not reached.
-        const forms::ResultRecord record = EvaluateCall(Call{.product = product});
-        for (const forms::ResultItem& item : record.Items()) {
+        for (const forms::ResultItem& item : StartRecord(*product).Items()) {
             if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
                 if (!value->spec.key.empty()) {
                     AddColumn(ColumnName(value->spec.key));

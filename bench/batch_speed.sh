@@ -27,7 +27,7 @@ if ((status > 1)); then
     echo "lorvane-calc batch failed with status $status" >&2
     exit "$status"
 fi
-read -r wall user system memory <"$report"
+read -r wall user system memory < <(tail -n 1 "$report")
 awk -v rows="$rows" -v wall="$wall" -v user="$user" -v sys="$system" -v memory="$memory" 'BEGIN {
     printf "%.2f s wall, %.2f s of CPU, %.0f rows per second, %.1f us of CPU per row, %.0f MB at most\n",
            wall, user + sys, rows / wall, 1e6 * (user + sys) / rows, memory / 1024

@@ -30,23 +30,37 @@ bool CsvReader::Fill() {
     return got > 0;
 }
 
-// Looks at the first line, read whole into the buffer, before any of it is taken.
+// Looks at the first line, read whole into the buffer, before any of it is taken. Quotes are
+// taken as Next() takes them: only a quote at the start of a field opens quotes, and a doubled
+// quote inside them is a quote.
 void CsvReader::ChooseSeparator() {
     std::size_t scanned = 0;  // from the position: Fill() moves the bytes to the front
-    bool quoted = false;
+    enum class At { FieldStart, InField, Quoted, QuoteInQuotes } at = At::FieldStart;
     std::size_t commas = 0;
     std::size_t semicolons = 0;
     while (true) {
         for (; position_ + scanned < end_; ++scanned) {
             const char c = buffer_[position_ + scanned];
-            if (c == '"') {
-                quoted = !quoted;
-            } else if (!quoted && (c == '\n' || c == '\r')) {
+            if (at == At::Quoted) {
+                at = c == '"' ? At::QuoteInQuotes : At::Quoted;
+                continue;
+            }
+            if (at == At::QuoteInQuotes && c == '"') {
+                at = At::Quoted;  // a doubled quote
+                continue;
+            }
+            if (c == '\n' || c == '\r') {
                 separator_ = semicolons > commas ? ';' : ',';
                 return;
-            } else if (!quoted) {
+            }
+            if (c == '"' && at == At::FieldStart) {
+                at = At::Quoted;
+            } else if (c == ',' || c == ';') {
                 commas += c == ',';
                 semicolons += c == ';';
+                at = At::FieldStart;
+            } else {
+                at = At::InField;
             }
         }
         if (!Fill()) {

@@ -63,6 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"QuoteInsideUnquotedField", "a,b\n5\"x,y\n", {{"a", "b"}, {"5\"x", "y"}}},
         Case{"Semicolons", "a;b;c\n1,5;2;3\n", {{"a", "b", "c"}, {"1,5", "2", "3"}}, ';'},
         Case{"SemicolonsInQuotesCountNot", "\"a;b;c\",d\n", {{"a;b;c", "d"}}},
+        Case{"DoubledQuoteKeepsTheQuotes", "\"a\"\";b;c\",d\n", {{"a\";b;c", "d"}}},
+        // A quote inside a field is a character: it opens no quotes for the count either.
+        Case{"QuoteInsideFieldOpensNoQuotes", "x;dia\";3;4,5\n", {{"x", "dia\"", "3", "4,5"}}, ';'},
         Case{"QuotedSeparatorAfterMark", "\xEF\xBB\xBF\"a\";b\r\n", {{"a", "b"}}, ';'},
         Case{"Empty", "", {}}),
     [](const auto& c) { return std::string(c.param.name); });

@@ -32,23 +32,32 @@ const char* StatusWord(RowStatus status) {
 
 // What each column of the input is.
 struct Header {
-    std::vector<std::string> names;
+    std::vector<std::string> names;  // as the file writes them
+    std::vector<std::string> keys;   // what they name: ColumnKey()
     std::size_t product = 0;
     std::vector<std::size_t> options;  // the columns named as an option of some product
 };
+
+// The column that names the product, or the number of columns.
+std::size_t ProductColumn(const std::vector<std::string>& names) {
+    const auto product = std::find_if(names.begin(), names.end(), [](const std::string& name) {
+        return ColumnKey(name) == "product";
+    });
+    return static_cast<std::size_t>(product - names.begin());
+}
 
 std::variant<Header, std::string> ReadHeader(CsvReader& reader) {
     Header header;
     if (!reader.Next(header.names)) {
         return std::string("the file is empty: it needs a header row with a product column");
     }
-    const auto product = std::find(header.names.begin(), header.names.end(), "product");
-    if (product == header.names.end()) {
+    header.product = ProductColumn(header.names);
+    if (header.product == header.names.size()) {
         return std::string("the header row has no product column");
     }
-    header.product = static_cast<std::size_t>(product - header.names.begin());
     for (std::size_t column = 0; column < header.names.size(); ++column) {
-        if (IsOptionName(header.names[column])) {
+        header.keys.push_back(ColumnKey(header.names[column]));
+        if (IsOptionName(header.keys[column])) {
             header.options.push_back(column);
         }
     }
@@ -93,7 +102,7 @@ class RowWriter {
         std::variant<Call, std::string> call = std::string();
         if (problem.empty()) {
             for (const std::size_t column : header_.options) {
-                options_[header_.names[column]] = row.fields[column];
+                options_[header_.keys[column]] = row.fields[column];
             }
             call = CallOfCells(row.fields[header_.product], options_);
             if (std::string* why = std::get_if<std::string>(&call)) {
@@ -269,9 +278,9 @@ std::vector<const Product*> ProductsIn(std::istream& in) {
     if (!reader.Next(fields)) {
         return {};
     }
-    const auto product = std::find(fields.begin(), fields.end(), "product");
-    column = static_cast<std::size_t>(product - fields.begin());
-    while (product != fields.end() && reader.Next(fields)) {
+    column = ProductColumn(fields);
+    const bool hasProductColumn = column < fields.size();
+    while (hasProductColumn && reader.Next(fields)) {
         if (column < fields.size()) {
             words.insert(fields[column]);
         }

@@ -41,6 +41,9 @@ class CsvReader {
     bool unterminated_ = false;
 };
 
+// What a header names, whatever its case and surrounding spaces: " Flow" names "flow".
+std::string ColumnKey(std::string_view header);
+
 // Appends one field to a CSV line, in quotes where it holds the separator, a quote or a line
 // break.
 void AppendCsvField(std::string& line, std::string_view field, char separator);

@@ -135,6 +135,9 @@ std::variant<std::vector<Position>, std::string> ReadScheduleCsv(std::istream& i
             "The file is empty: a schedule needs a header row with a product "
             "column.");
     }
+    for (std::string& name : header) {
+        name = ColumnKey(name);
+    }
     const auto column = [&](std::string_view name) {
         return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
                                         header.begin());

@@ -158,9 +158,10 @@ TEST(Batch, TheSeparatorOfTheInputIsTheSeparatorOfTheResults) {
         << "a byte order mark or a comma separator: " << Lines(run.out).front();
 }
 
+// Headers and product words are taken whatever their case and spaces, as a spreadsheet has them.
 TEST(Batch, AScheduleWithoutRefusalsEndsWithStatusZero) {
     const std::string file =
-        WrittenFile("ok.csv", "product,diameter,flow\r\nselmon,250,1000\r\nSelmon, 160 ,300\r\n");
+        WrittenFile("ok.csv", " Product,Diameter,flow\r\nselmon,250,1000\r\nSelmon, 160 ,300\r\n");
     const CalcRun run = RunCalc({"batch", file});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_THAT(run.err, IsEmpty());

@@ -27,11 +27,13 @@ class SilentPrompts : public forms::qt::Prompts {
 };
 
 QString TableHtml(const ScheduleModel& model) {
+    // Headings and numbers stay on one line; names and messages wrap.
     const auto cell = [](const QString& tag, int column, const QString& text) {
-        return QStringLiteral("<%1%2>%3</%1>")
-            .arg(tag,
-                 IsNumberColumn(column) ? QStringLiteral(" align='right'") : QString(),
-                 text.toHtmlEscaped());
+        const bool oneLine = tag == QStringLiteral("th") || IsNumberColumn(column) ||
+                             column == kTagColumn || column == kSizeColumn;
+        return QStringLiteral("<%1%2%3>%4</%1>")
+            .arg(tag, IsNumberColumn(column) ? QStringLiteral(" align='right'") : QString(),
+                 oneLine ? QStringLiteral(" nowrap") : QString(), text.toHtmlEscaped());
     };
     QString html = QStringLiteral(
         "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
@@ -59,7 +61,9 @@ QString SheetHtml(const Product& product, const schedule::Position& position, in
     SilentPrompts silent;
     PositionPrompts prompts(silent, product, position);
     forms::qt::FormDialog dialog(product.makeForm(forms::FormContext{state, discard}), prompts);
+    // Laid out and drawn for the sheet, but neither on the screen nor in the planner's way.
     dialog.setAttribute(Qt::WA_DontShowOnScreen);
+    dialog.setModal(false);
     dialog.show();
     CalculateAsPosition(dialog, prompts, product, position);
     // The chart lays itself out in the event loop.

@@ -78,8 +78,11 @@ ScheduleWindow::ScheduleWindow(SharedState& state, forms::qt::Prompts& formPromp
             &ScheduleWindow::UpdateEditActions);
     connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ScheduleWindow::UpdateEditActions);
+    // A move or an insertion keeps the selection where it was, which may now be an end.
     connect(model_, &QAbstractItemModel::modelReset, this, &ScheduleWindow::UpdateEditActions);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ScheduleWindow::UpdateEditActions);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ScheduleWindow::UpdateEditActions);
+    connect(model_, &QAbstractItemModel::rowsMoved, this, &ScheduleWindow::UpdateEditActions);
     statusBar();
     UpdateTitle();
     UpdateEditActions();
@@ -308,14 +311,15 @@ void ScheduleWindow::Open() {
     }
     const QString path = prompts_.OpenPath(this, QStringLiteral("Open project"), kProjectFilter);
     if (!path.isEmpty()) {
-        OpenProject(path);
+        LoadFile(path);
     }
 }
 
 bool ScheduleWindow::OpenProject(const QString& path) {
-    if (!MaySetAside()) {
-        return false;
-    }
+    return MaySetAside() && LoadFile(path);
+}
+
+bool ScheduleWindow::LoadFile(const QString& path) {
     std::variant<schedule::Project, QString> project = ReadProject(path);
     if (const QString* problem = std::get_if<QString>(&project)) {
         prompts_.ShowMessage(this, QStringLiteral("Open project"),

@@ -66,6 +66,9 @@ class ScheduleWindow : public QMainWindow {
     bool MaySetAside();
     bool SaveTo(const QString& path);
     void Load(const schedule::Project& project, const QString& path);
+    // Reads a project file into the window; a file that cannot be read is reported and changes
+    // nothing.
+    bool LoadFile(const QString& path);
 
     void New();
     void Open();

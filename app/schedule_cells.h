@@ -24,6 +24,7 @@ enum ScheduleColumn : int {
     kScheduleColumnCount
 };
 
+// A column's heading; the unit on a line of its own.
 QString ScheduleHeading(int column);
 // Whether a column holds numbers, which are set flush right.
 bool IsNumberColumn(int column);

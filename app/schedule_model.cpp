@@ -1,5 +1,6 @@
 #include "app/schedule_model.h"
 
+#include <QColor>
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
@@ -37,6 +38,13 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             if (index.column() == kStatusColumn || index.column() == kMessageColumn) {
                 return QString::fromStdString(row.result.message);
+            }
+            return {};
+        case Qt::ForegroundRole:
+            // A position that gives no results stands out.
+            if (index.column() == kStatusColumn &&
+                row.result.status != schedule::PositionStatus::Ok) {
+                return QColor(0xb0, 0x00, 0x20);
             }
             return {};
         case Qt::TextAlignmentRole:

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <array>
 #include <memory>
 #include <ostream>
 
@@ -26,20 +27,29 @@ class SilentPrompts : public forms::qt::Prompts {
     bool AskCorrection(QWidget* /*parent*/, const QString& /*question*/) override { return false; }
 };
 
+// The share of the page's width each column takes, in per cent, left to right.
+constexpr std::array<int, kScheduleColumnCount> kColumnWidths{7, 15, 13, 7, 6, 8, 10, 8, 7, 19};
+
 QString TableHtml(const ScheduleModel& model) {
-    // Headings and numbers stay on one line; names and messages wrap.
+    // Numbers, tags and sizes stay on one line; names and messages wrap.
     const auto cell = [](const QString& tag, int column, const QString& text) {
-        const bool oneLine = tag == QStringLiteral("th") || IsNumberColumn(column) ||
-                             column == kTagColumn || column == kSizeColumn;
-        return QStringLiteral("<%1%2%3>%4</%1>")
-            .arg(tag, IsNumberColumn(column) ? QStringLiteral(" align='right'") : QString(),
-                 oneLine ? QStringLiteral(" nowrap") : QString(), text.toHtmlEscaped());
+        QString html = text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+        if (tag == QStringLiteral("td") &&
+            (IsNumberColumn(column) || column == kTagColumn || column == kSizeColumn)) {
+            html.replace(u' ', QChar(QChar::Nbsp));
+        }
+        const QString name = tag.section(u' ', 0, 0);
+        return QStringLiteral("<%1%2>%3</%4>")
+            .arg(tag, IsNumberColumn(column) ? QStringLiteral(" align='right'") : QString(), html,
+                 name);
     };
+    // A size smaller than the sheets': the table has many columns.
     QString html = QStringLiteral(
         "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
-        " style='border-collapse: collapse; border-color: #999'><thead><tr>");
+        " style='border-collapse: collapse; border-color: #999; font-size: 6.5pt'><thead><tr>");
     for (int column = 0; column < kScheduleColumnCount; ++column) {
-        html += cell(QStringLiteral("th"), column, ScheduleHeading(column));
+        html += cell(QStringLiteral("th width='%1%'").arg(kColumnWidths[column]), column,
+                     ScheduleHeading(column));
     }
     html += QStringLiteral("</tr></thead>");
     for (int row = 0; row < model.rowCount(); ++row) {

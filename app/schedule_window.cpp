@@ -87,7 +87,7 @@ ScheduleWindow::ScheduleWindow(SharedState& state, forms::qt::Prompts& formPromp
     UpdateTitle();
     UpdateEditActions();
     table_->resizeColumnsToContents();
-    resize(1000, 520);
+    resize(1100, 560);
 }
 
 QAction* ScheduleWindow::Action(const QString& name) const {

@@ -93,7 +93,8 @@ QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialo
 
     const QString pageBreak =
         place.newPage ? QStringLiteral(" style='page-break-before: always'") : QString();
-    const QString subject = place.tag.isEmpty() ? caption : place.tag + QStringLiteral(": ") + caption;
+    const QString subject =
+        place.tag.isEmpty() ? caption : place.tag + QStringLiteral(": ") + caption;
     QString html = QStringLiteral("<h1%1>%2</h1><h2>%3</h2>")
                        .arg(pageBreak, subject.toHtmlEscaped(), heading.toHtmlEscaped());
     html += QStringLiteral("<p class='caption'>Lorvane %1 &middot; calculated %2</p>")

@@ -57,8 +57,9 @@ void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
     if (openSchedule) {
         QAction* add = NewAction(dialog, QStringLiteral("Add to schedule"),
                                  QStringLiteral("addToSchedule"), {});
-        add->setToolTip(QStringLiteral("Makes this product with the inputs as they stand a new "
-                                       "position of the schedule"));
+        add->setToolTip(
+            QStringLiteral("Makes this product with the inputs as they stand a new "
+                           "position of the schedule"));
         QObject::connect(add, &QAction::triggered, &dialog, [&dialog, &product, openSchedule] {
             schedule::Position position;
             position.product = std::string(product.word);

@@ -22,9 +22,9 @@ namespace lorvane::app {
 // the form shows it (a list entry as its word; an empty field left out), and a flag as "yes"
 // where the latest calculation's question was answered as the flag answers it. A question the
 // latest calculation did not ask keeps the flag as `before` has it.
-std::map<std::string, std::string> FormInputs(const forms::qt::FormDialog& dialog,
-                                              const Product& product,
-                                              const std::map<std::string, std::string>& before = {});
+std::map<std::string, std::string> FormInputs(
+    const forms::qt::FormDialog& dialog, const Product& product,
+    const std::map<std::string, std::string>& before = {});
 
 // Types a position's inputs into its product's form, as a user would, in the order of the
 // product's options; an option the position leaves out gets the text a fresh form starts with.

@@ -53,8 +53,9 @@ std::optional<ShownNumber> RecordNumber(const forms::ResultRecord& record, std::
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
             const auto* number = std::get_if<forms::Number>(&value->value);
             if (value->reach == forms::Reach::Computed && value->spec.key == key) {
-                found = number && *number ? std::optional<ShownNumber>({**number, value->spec.format})
-                                          : std::nullopt;
+                found = number && *number
+                            ? std::optional<ShownNumber>({**number, value->spec.format})
+                            : std::nullopt;
             }
         } else if (const auto& row = std::get<forms::BandRow>(item);
                    row.reach == forms::Reach::Computed && row.spec.summationKey == key) {

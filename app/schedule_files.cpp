@@ -13,13 +13,13 @@ namespace {
 std::variant<QByteArray, QString> ReadWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(path).fileName(),
-                                                           file.errorString());
+        return QStringLiteral("%1 cannot be read: %2")
+            .arg(QFileInfo(path).fileName(), file.errorString());
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(path).fileName(),
-                                                           file.errorString());
+        return QStringLiteral("%1 cannot be read: %2")
+            .arg(QFileInfo(path).fileName(), file.errorString());
     }
     return bytes;
 }

@@ -48,9 +48,8 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case Qt::TextAlignmentRole:
-            return IsNumberColumn(index.column())
-                       ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+            return IsNumberColumn(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                  : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         default:
             return {};
     }

@@ -23,7 +23,8 @@ namespace {
 // position's flags, and a position it would refuse has no sheet.
 class SilentPrompts : public forms::qt::Prompts {
   public:
-    void ShowError(QWidget* /*parent*/, const QString& /*caption*/, const QString& /*text*/) override {}
+    void ShowError(QWidget* /*parent*/, const QString& /*caption*/,
+                   const QString& /*text*/) override {}
     bool AskCorrection(QWidget* /*parent*/, const QString& /*question*/) override { return false; }
 };
 
@@ -55,8 +56,7 @@ QString TableHtml(const ScheduleModel& model) {
     for (int row = 0; row < model.rowCount(); ++row) {
         html += QStringLiteral("<tr>");
         for (int column = 0; column < kScheduleColumnCount; ++column) {
-            html += cell(QStringLiteral("td"), column,
-                         model.index(row, column).data().toString());
+            html += cell(QStringLiteral("td"), column, model.index(row, column).data().toString());
         }
         html += QStringLiteral("</tr>");
     }
@@ -92,8 +92,9 @@ bool ExportSchedulePdf(const QString& path, const QString& title, const Schedule
     QTextDocument document;
     SetUpSheetDocument(document);
     QString html = QStringLiteral("<h1>Schedule %1</h1>").arg(title.toHtmlEscaped());
-    html += QStringLiteral("<p class='caption'>Lorvane %1 &middot; calculated %2 &middot; %3 "
-                           "positions</p>")
+    html += QStringLiteral(
+                "<p class='caption'>Lorvane %1 &middot; calculated %2 &middot; %3 "
+                "positions</p>")
                 .arg(QStringLiteral(LORVANE_VERSION),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
                 .arg(model.rowCount());

@@ -27,8 +27,8 @@ QString ScheduleDialogs::OpenPath(QWidget* parent, const QString& caption, const
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
-QString ScheduleDialogs::SavePath(QWidget* parent, const QString& caption,
-                                  const QString& suggested, const QString& filter) {
+QString ScheduleDialogs::SavePath(QWidget* parent, const QString& caption, const QString& suggested,
+                                  const QString& filter) {
     QFileDialog dialog(parent, caption, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The suffix of the first filter, when the planner types a name without one.

@@ -28,8 +28,7 @@
 namespace lorvane::app {
 namespace {
 
-const QString kProjectFilter =
-    QStringLiteral("Lorvane projects (*.lrv);;All files (*)");
+const QString kProjectFilter = QStringLiteral("Lorvane projects (*.lrv);;All files (*)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 
@@ -224,9 +223,10 @@ void ScheduleWindow::UpdateEditActions() {
 }
 
 bool ScheduleWindow::AddPosition(schedule::Position position, QWidget* asker) {
-    const QString last = model_->rowCount() > 0
-                             ? QString::fromStdString(model_->PositionAt(model_->rowCount() - 1).tag)
-                             : QString();
+    const QString last =
+        model_->rowCount() > 0
+            ? QString::fromStdString(model_->PositionAt(model_->rowCount() - 1).tag)
+            : QString();
     const std::optional<QString> tag = prompts_.AskTag(asker, model_->FreeTag(last));
     if (!tag) {
         return false;
@@ -257,17 +257,16 @@ void ScheduleWindow::OpenPosition(int row) {
     AddFormCommands(dialog, *product);
     auto* update = new QAction(QStringLiteral("Update position"), &dialog);
     update->setObjectName(QStringLiteral("updatePosition"));
-    update->setToolTip(
-        QStringLiteral("Gives the position %1 the inputs of this form")
-            .arg(QString::fromStdString(position.tag)));
+    update->setToolTip(QStringLiteral("Gives the position %1 the inputs of this form")
+                           .arg(QString::fromStdString(position.tag)));
     connect(update, &QAction::triggered, &dialog, [&] {
         schedule::Position updated = position;
         updated.product = std::string(product->word);
         updated.inputs = FormInputs(dialog, *product, position.inputs);
         // The form is modal: the position is still in the row it was opened from.
         model_->Replace(row, std::move(updated));
-        statusBar()->showMessage(QStringLiteral("Position %1 updated")
-                                     .arg(QString::fromStdString(position.tag)));
+        statusBar()->showMessage(
+            QStringLiteral("Position %1 updated").arg(QString::fromStdString(position.tag)));
     });
     dialog.AddCommand(update);
     dialog.show();
@@ -333,8 +332,7 @@ bool ScheduleWindow::LoadFile(const QString& path) {
     }
     Load(std::get<schedule::Project>(project), path);
     NoteRecent(path);
-    statusBar()->showMessage(
-        QStringLiteral("%1 positions opened").arg(model_->rowCount()));
+    statusBar()->showMessage(QStringLiteral("%1 positions opened").arg(model_->rowCount()));
     return true;
 }
 
@@ -390,10 +388,9 @@ void ScheduleWindow::ImportCsv() {
 }
 
 void ScheduleWindow::ExportCsv() {
-    const QString path = prompts_.SavePath(this, QStringLiteral("Export CSV"),
-                                           Beside(path_, QStringLiteral("schedule"),
-                                                  QStringLiteral("-results.csv")),
-                                           kCsvFilter);
+    const QString path = prompts_.SavePath(
+        this, QStringLiteral("Export CSV"),
+        Beside(path_, QStringLiteral("schedule"), QStringLiteral("-results.csv")), kCsvFilter);
     QString error;
     if (!path.isEmpty() && !WriteResultsCsv(path, model_->Project().positions, &error)) {
         prompts_.ShowMessage(this, QStringLiteral("Export CSV"),

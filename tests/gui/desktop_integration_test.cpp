@@ -10,9 +10,9 @@
 
 #include "app/lorvane_app.h"
 #include "app/main_frame.h"
-#include "app/schedule_prompts.h"
-#include "app/recent_files.h"
 #include "app/menu_table.h"
+#include "app/recent_files.h"
+#include "app/schedule_prompts.h"
 #include "app/user_guide.h"
 #include "forms/qt/application_icon.h"
 #include "forms/qt/form_dialog.h"

@@ -13,8 +13,8 @@
 
 #include "app/lorvane_app.h"
 #include "app/main_frame.h"
-#include "app/schedule_prompts.h"
 #include "app/recent_files.h"
+#include "app/schedule_prompts.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
 

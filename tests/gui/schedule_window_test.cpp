@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <memory>
 #include <optional>
 #include <sstream>
-#include <unistd.h>
 
 #include "app/form_commands.h"
 #include "app/main_frame.h"
@@ -126,8 +126,8 @@ class ScheduleWindowTest : public QObject {
 
   private:
     std::unique_ptr<app::ScheduleWindow> NewWindow() {
-        auto window = std::make_unique<app::ScheduleWindow>(state_, prompts_, schedulePrompts_,
-                                                            recentFiles_);
+        auto window =
+            std::make_unique<app::ScheduleWindow>(state_, prompts_, schedulePrompts_, recentFiles_);
         window->show();
         return window;
     }
@@ -187,8 +187,7 @@ QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const Typed& typed,
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),
                                  prompts_);
     watchdog_->Allow(&dialog);
-    app::AddFormCommands(dialog, *product,
-                         [this]() -> app::ScheduleWindow& { return *window_; });
+    app::AddFormCommands(dialog, *product, [this]() -> app::ScheduleWindow& { return *window_; });
     dialog.show();
     for (const auto& [id, text] : typed) {
         dialog.Enter(id, text);
@@ -225,10 +224,10 @@ void ScheduleWindowTest::positionsAddedFromFormsAreSavedAndReopenedAsTheyWere() 
     schedulePrompts_.tags = {QStringLiteral("V-101")};
     AddFromForm(kSelmon, {{1157, "250"}, {1001, "1000"}, {1002, "250"}});
     // A list entry is kept as its word; the table shows what the form showed.
-    const QStringList damper =
-        AddFromForm(kDamper, {{1084, "600"}, {1003, "400"}, {1001, "3000"}, {102, "same direction"},
-                              {1002, "50"}},
-                    {1004, 1024});
+    const QStringList damper = AddFromForm(
+        kDamper,
+        {{1084, "600"}, {1003, "400"}, {1001, "3000"}, {102, "same direction"}, {1002, "50"}},
+        {1004, 1024});
     // A refused input still makes a position: it says why and shows no result.
     AddFromForm(kSelmon, {{1157, "250"}, {1001, "5000"}});
     QCOMPARE(prompts_.errors.size(), 1);
@@ -237,8 +236,9 @@ void ScheduleWindowTest::positionsAddedFromFormsAreSavedAndReopenedAsTheyWere() 
     const QStringList rows = Rows(*window_);
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0], QStringLiteral("V-101|Selmon|Ø 250|1000|250|5.7|66|61|ok|"));
-    QCOMPARE(rows[1], QStringLiteral("V-102|Multi-leaf Damper: Acoustics|600 × 400|3000|50|%1||%2|ok|")
-                          .arg(damper[0], damper[1]));
+    QCOMPARE(rows[1],
+             QStringLiteral("V-102|Multi-leaf Damper: Acoustics|600 × 400|3000|50|%1||%2|ok|")
+                 .arg(damper[0], damper[1]));
     QCOMPARE(rows[2], QStringLiteral("V-103|Selmon|Ø 250|5000|250||||refused|") +
                           QString::fromStdString(window_->Model()->ResultAt(2).message));
     QVERIFY(!Cell(2, app::kMessageColumn).isEmpty());
@@ -308,13 +308,15 @@ void ScheduleWindowTest::cellsShowOnlyWhatTheRecordHolds() {
 
     // A change recalculates the row: a refused flow leaves no earlier result behind.
     const QString velocity = Cell(0, kVelocityColumn);
-    window_->Model()->Replace(0, MakePosition("A", "selmon", {{"diameter", "250"}, {"flow", "9000"}}));
+    window_->Model()->Replace(0,
+                              MakePosition("A", "selmon", {{"diameter", "250"}, {"flow", "9000"}}));
     QCOMPARE(Cell(0, kStatusColumn), QStringLiteral("refused"));
     QCOMPARE(Cell(0, kFlowColumn), QStringLiteral("9000"));
     for (int column : {kVelocityColumn, kMinimumPressureColumn, kLevelColumn}) {
         QCOMPARE(Cell(0, column), QString());
     }
-    window_->Model()->Replace(0, MakePosition("A", "selmon", {{"diameter", "250"}, {"flow", "1000"}}));
+    window_->Model()->Replace(0,
+                              MakePosition("A", "selmon", {{"diameter", "250"}, {"flow", "1000"}}));
     QCOMPARE(Cell(0, kVelocityColumn), velocity);
     window_->setWindowModified(false);
 }
@@ -408,8 +410,8 @@ void ScheduleWindowTest::unreadableProjectFileLeavesTheOpenProjectAlone_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("cut in half") << QByteArray("half")
                                  << QStringLiteral("not a readable Lorvane project");
-    QTest::newRow("newer version") << QByteArray("newer")
-                                   << QStringLiteral("saved by a newer version of Lorvane");
+    QTest::newRow("newer version")
+        << QByteArray("newer") << QStringLiteral("saved by a newer version of Lorvane");
 }
 
 void ScheduleWindowTest::unreadableProjectFileLeavesTheOpenProjectAlone() {
@@ -440,7 +442,8 @@ void ScheduleWindowTest::unreadableProjectFileLeavesTheOpenProjectAlone() {
     QCOMPARE(schedulePrompts_.asked, QStringList{"open.lrv"});
     schedulePrompts_.asked.clear();
     QCOMPARE(schedulePrompts_.messages.size(), 1);
-    QVERIFY2(schedulePrompts_.messages[0].contains(message), qPrintable(schedulePrompts_.messages[0]));
+    QVERIFY2(schedulePrompts_.messages[0].contains(message),
+             qPrintable(schedulePrompts_.messages[0]));
     QVERIFY(schedulePrompts_.messages[0].contains(QStringLiteral("damaged.lrv")));
     schedulePrompts_.messages.clear();
     QCOMPARE(Rows(*window_), rows);
@@ -546,16 +549,17 @@ void ScheduleWindowTest::importAppendsAndExportWritesWhatBatchWrites() {
     Fill({MakePosition("A", "selmon", {{"diameter", "160"}, {"flow", "400"}})});
     window_->setWindowModified(false);
     const QString csv = directory_->filePath(QStringLiteral("positions.csv"));
-    WriteFile(csv, "tag;product;flow;width;linkage;remark\n"
-                   "D-1;damper;900;400;same;first floor\n"
-                   ";basko;300;;;\n");
+    WriteFile(csv,
+              "tag;product;flow;width;linkage;remark\n"
+              "D-1;damper;900;400;same;first floor\n"
+              ";basko;300;;;\n");
     schedulePrompts_.paths = {csv};
     window_->Action(QStringLiteral("importCsv"))->trigger();
     QCOMPARE(Rows(*window_).size(), 3);
     QCOMPARE(Cell(1, app::kTagColumn), QStringLiteral("D-1"));
     QCOMPARE(window_->Model()->PositionAt(1).inputs,
-             (std::map<std::string, std::string>{{"flow", "900"}, {"width", "400"},
-                                                 {"linkage", "same"}}));
+             (std::map<std::string, std::string>{
+                 {"flow", "900"}, {"width", "400"}, {"linkage", "same"}}));
     QCOMPARE(Cell(2, app::kProductColumn), QStringLiteral("Basko"));
     QVERIFY(window_->isWindowModified());
 
@@ -590,8 +594,7 @@ void ScheduleWindowTest::pdfHoldsTheTableAndASheetPerCalculatedPosition() {
     const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
     // The table, then one sheet for each position that was calculated.
     QVERIFY(pages.size() >= 3);
-    for (const char* expected : {"Schedule Untitled", "Velocity", "V-1", "V-2", "L-1",
-                                 "refused"}) {
+    for (const char* expected : {"Schedule Untitled", "Velocity", "V-1", "V-2", "L-1", "refused"}) {
         QVERIFY2(pages[0].contains(QString::fromUtf8(expected)), expected);
     }
     QVERIFY(pages[1].contains(QStringLiteral("V-1: Selmon")));

@@ -10,9 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "forms/form_text.h"
 #include "forms/qt/application_icon.h"
@@ -217,21 +215,7 @@ void FormDialog::showEvent(QShowEvent* event) {
     if (!centred_ && parentWidget() != nullptr) {
         centred_ = true;
         const QRect owner = parentWidget()->window()->frameGeometry();
-        QRect placed = frameGeometry();
-        placed.moveCenter(owner.center());
-        // An owner near the edge of the screen does not push a larger form off it.
-        if (const QScreen* screen = parentWidget()->window()->screen()) {
-            const QRect available = screen->availableGeometry();
-            if (available.width() >= placed.width()) {
-                placed.moveLeft(std::clamp(placed.left(), available.left(),
-                                           available.right() - placed.width() + 1));
-            }
-            if (available.height() >= placed.height()) {
-                placed.moveTop(std::clamp(placed.top(), available.top(),
-                                          available.bottom() - placed.height() + 1));
-            }
-        }
-        move(placed.topLeft());
+        move(owner.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -37,6 +38,26 @@ QString Beside(const QString& projectPath, const QString& name, const QString& s
     const QString base = projectPath.isEmpty() ? name : QFileInfo(projectPath).completeBaseName();
     const QString file = base + suffix;
     return projectPath.isEmpty() ? file : QFileInfo(projectPath).dir().filePath(file);
+}
+
+// A form opens centred over the schedule window, which may be narrower than it: near the edge of
+// the screen, the form is moved onto it where it fits.
+void KeepOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    QRect placed = window.frameGeometry();
+    if (placed.width() <= available.width()) {
+        placed.moveLeft(
+            std::clamp(placed.left(), available.left(), available.right() - placed.width() + 1));
+    }
+    if (placed.height() <= available.height()) {
+        placed.moveTop(
+            std::clamp(placed.top(), available.top(), available.bottom() - placed.height() + 1));
+    }
+    window.move(placed.topLeft());
 }
 
 }  // namespace
@@ -270,6 +291,7 @@ void ScheduleWindow::OpenPosition(int row) {
     });
     dialog.AddCommand(update);
     dialog.show();
+    KeepOnScreen(dialog);
     CalculateAsPosition(dialog, prompts, *product, position);
     dialog.exec();
 }

@@ -115,6 +115,19 @@ int ScheduleModel::Insert(int row, schedule::Position position) {
     return row;
 }
 
+void ScheduleModel::Append(std::vector<schedule::Position> positions) {
+    if (positions.empty()) {
+        return;
+    }
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(positions.size()) - 1);
+    for (schedule::Position& position : positions) {
+        rows_.push_back(Calculated(std::move(position)));
+    }
+    endInsertRows();
+    emit Edited();
+}
+
 void ScheduleModel::Replace(int row, schedule::Position position) {
     rows_.at(Index(row)) = Calculated(std::move(position));
     emit dataChanged(index(row, 0), index(row, kScheduleColumnCount - 1));

@@ -34,6 +34,8 @@ class ScheduleModel : public QAbstractTableModel {
     // Each returns the row the position is in afterwards.
     int Insert(int row, schedule::Position position);
     int Append(schedule::Position position) { return Insert(rowCount(), std::move(position)); }
+    // Appends many at once, as an import does.
+    void Append(std::vector<schedule::Position> positions);
     void Replace(int row, schedule::Position position);
     void Remove(int row);
     // Moves a position up (-1) or down (+1); false at the end it would leave.

@@ -76,8 +76,8 @@ QString SheetHtml(const Product& product, const schedule::Position& position, in
     dialog.setModal(false);
     dialog.show();
     CalculateAsPosition(dialog, prompts, product, position);
-    // The chart lays itself out in the event loop.
-    QCoreApplication::processEvents();
+    // The chart lays itself out in the event loop; what the planner does meanwhile waits.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     SheetPlace place;
     place.chartImage = QUrl(QStringLiteral("lorvane:chart-%1.png").arg(row));
     place.newPage = true;

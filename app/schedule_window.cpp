@@ -1,6 +1,7 @@
 #include "app/schedule_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -400,9 +401,7 @@ void ScheduleWindow::ImportCsv() {
     }
     // Appended to the open project, which keeps its file.
     const int first = model_->rowCount();
-    for (schedule::Position& position : std::get<std::vector<schedule::Position>>(positions)) {
-        model_->Append(std::move(position));
-    }
+    model_->Append(std::get<std::vector<schedule::Position>>(std::move(positions)));
     SelectRow(first);
     statusBar()->showMessage(QStringLiteral("%1 positions imported from %2")
                                  .arg(model_->rowCount() - first)
@@ -429,7 +428,10 @@ void ScheduleWindow::ExportPdf() {
         return;
     }
     QString error;
-    if (!ExportSchedulePdf(path, ProjectName(), *model_, &error)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = ExportSchedulePdf(path, ProjectName(), *model_, &error);
+    QApplication::restoreOverrideCursor();
+    if (!written) {
         prompts_.ShowMessage(this, QStringLiteral("Export PDF"),
                              QStringLiteral("The schedule could not be written to %1.\n\n%2")
                                  .arg(QDir::toNativeSeparators(path), error));

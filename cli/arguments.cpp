@@ -3,8 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <utility>
 
-#include "schedule/fresh_form.h"
 #include "cli/reference_pages.h"
+#include "schedule/fresh_form.h"
 
 namespace lorvane::cli {
 namespace {
@@ -51,9 +51,8 @@ CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::st
 }
 
 Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
-    Subcommand sub{&product,
-                   app.add_subcommand(std::string(product.word), std::string(product.help)),
-                   {}};
+    Subcommand sub{
+        &product, app.add_subcommand(std::string(product.word), std::string(product.help)), {}};
     sub.app->group("Products");
     sub.app->allow_extras();
     sub.app->footer("");  // the hint to product help is for the top-level help only

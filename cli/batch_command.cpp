@@ -61,12 +61,14 @@ BatchSubcommand::BatchSubcommand(CLI::App& app, bool& json)
     : app_(app.add_subcommand("batch", "calculates every row of a CSV schedule")) {
     app_->group("Commands");
     app_->footer("");
-    app_->add_option("IN", input_, "the schedule: a CSV file with a header row and a product "
-                                   "column")
+    app_->add_option("IN", input_,
+                     "the schedule: a CSV file with a header row and a product "
+                     "column")
         ->required()
         ->type_name("IN.csv");
-    app_->add_option("-o,--output", output_, "write the results to this file, not to standard "
-                                              "output")
+    app_->add_option("-o,--output", output_,
+                     "write the results to this file, not to standard "
+                     "output")
         ->type_name("OUT");
     app_->add_flag("--json", json, "write one JSON object per row (JSON Lines)");
 }
@@ -123,8 +125,8 @@ int RunBatch(const BatchCall& call, std::ostream& out, std::ostream& err) {
     if (count.refused + count.invalid == 0) {
         return kAllCalculated;
     }
-    err << "lorvane-calc: " << count.refused << " refused and " << count.invalid
-        << " invalid of " << (count.ok + count.refused + count.invalid) << " rows\n";
+    err << "lorvane-calc: " << count.refused << " refused and " << count.invalid << " invalid of "
+        << (count.ok + count.refused + count.invalid) << " rows\n";
     return kSomeNotCalculated;
 }
 

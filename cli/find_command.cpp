@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "schedule/record_json.h"
 #include "core/attenuator_table.h"
 #include "finder/candidate_text.h"
 #include "forms/band_layout.h"
+#include "schedule/record_json.h"
 
 namespace lorvane::cli {
 
@@ -188,7 +188,7 @@ int RunFind(const FindCall& call, std::ostream& out, std::ostream& err) {
             const Json object{{"product", "find"},
                               {"inputs", InputsJson(reading)},
                               {"error", reading.refusal->message}};
-            out << object.dump() << '\n';
+            out << schedule::JsonText(object) << '\n';
         }
         err << reading.refusal->message << '\n';
         return 1;
@@ -201,7 +201,7 @@ int RunFind(const FindCall& call, std::ostream& out, std::ostream& err) {
         }
         const Json object{
             {"product", "find"}, {"inputs", InputsJson(reading)}, {"candidates", std::move(list)}};
-        out << object.dump() << '\n';
+        out << schedule::JsonText(object) << '\n';
     } else {
         PrintText(*reading.dutyPoint, reading, candidates, out);
     }

@@ -275,8 +275,27 @@ void WriteManualPage(const std::vector<CommandEntry>& commands, std::ostream& ou
         << "With " << Bold("--json")
         << ", one JSON object: \"product\", \"inputs\" (the values used, by option name) and the "
            "product's results, numbers unrounded. Band arrays have 8 entries, 63 Hz first. A "
-           "value the model cannot give is null, and a \"notes\" array says why.\n"
-        << ".SH EXIT STATUS\n"
+           "value the model cannot give is null, and a \"notes\" array says why.\n";
+    if (batch) {
+        out << ".SH SCHEDULES\n"
+            << Bold("batch")
+            << " reads a CSV file with a header row: a \"product\" column with the product "
+               "words above, one column per option named as the option without its dashes "
+               "(\"diameter\", \"flow\", \"dp\", ...), and any other columns, which are passed "
+               "through. An empty cell takes the option's start value; a flag's cell is yes or "
+               "no. Quoting is RFC 4180's; a header with more semicolons than commas makes the "
+               "file semicolon-separated.\n"
+            << ".PP\n"
+            << "It writes one row per input row, in the input's order: the input's columns, "
+               "\"status\" (ok, refused or invalid), \"message\", then the results, named after "
+               "their JSON keys with underscores (\"velocity\", \"octave_63\", "
+               "\"casing_none_summationLevel\"), every number unrounded. With "
+            << Bold("--json")
+            << ", one JSON object per line: \"status\", the product's JSON and the passed-through "
+               "cells under \"columns\". A row that is refused or invalid does not stop the "
+               "run.\n";
+    }
+    out << ".SH EXIT STATUS\n"
         << ".TP\n0\nThe results were printed"
         << (batch ? " (for batch: every row was calculated)" : "") << ".\n"
         << ".TP\n1\n"

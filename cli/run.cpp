@@ -5,7 +5,7 @@ namespace lorvane::cli {
 int RunCall(const Call& call, std::ostream& out, std::ostream& err) {
     const schedule::CalculatedCall calculated(call);
     if (call.json) {
-        out << calculated.ToJson().dump() << '\n';
+        out << schedule::JsonText(calculated.ToJson()) << '\n';
     } else {
         out << calculated.FormText();
     }

@@ -161,6 +161,15 @@ std::string FormatNumber(std::string_view format, double value) {
 }
 
 std::string WholeNumber(double value) {
+    // A whole number within the exact integers of a double reads as it is written ("-0" for a
+    // negative zero, as printf writes it); only a fraction needs rounding.
+    constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+    if (value == std::trunc(value) && std::fabs(value) < kExactIntegers) {
+        char text[24];
+        const auto written = std::to_chars(text, text + sizeof text, static_cast<long long>(value));
+        const std::string whole(text, written.ptr);
+        return value == 0 && std::signbit(value) ? "-" + whole : whole;
+    }
     return FormatNumber("%.0lf", value);
 }
 

@@ -60,22 +60,26 @@ std::string InsulationKey(double thickness) {
     return WholeNumber(thickness) + "mm";
 }
 
-std::string InsertionLossSource() {
-    std::string rows;
-    for (int d = 0; d < kAttenuatorDiameterCount; ++d) {
-        std::vector<double> thicknesses;
-        for (int t = 0; t < kInsulationCount; ++t) {
-            if (InsertionLossFromCatalogue[d][t]) {
-                thicknesses.push_back(InsulationThicknesses[t]);
+const std::string& InsertionLossSource() {
+    static const std::string source = [] {
+        std::string rows;
+        for (int d = 0; d < kAttenuatorDiameterCount; ++d) {
+            std::vector<double> thicknesses;
+            for (int t = 0; t < kInsulationCount; ++t) {
+                if (InsertionLossFromCatalogue[d][t]) {
+                    thicknesses.push_back(InsulationThicknesses[t]);
+                }
+            }
+            if (!thicknesses.empty()) {
+                rows += (rows.empty() ? "" : "; ") + WholeNumber(AttenuatorDiameters[d]) +
+                        " mm with " + ThicknessList(thicknesses);
             }
         }
-        if (!thicknesses.empty()) {
-            rows += (rows.empty() ? "" : "; ") + WholeNumber(AttenuatorDiameters[d]) + " mm with " +
-                    ThicknessList(thicknesses);
-        }
-    }
-    return "Attenuator insertion loss: catalogue values for " + rows +
-           " insulation; every other row is an estimate made from them (docs/insertion-loss.md).";
+        return "Attenuator insertion loss: catalogue values for " + rows +
+               " insulation; every other row is an estimate made from them "
+               "(docs/insertion-loss.md).";
+    }();
+    return source;
 }
 
 std::string ThicknessList(std::span<const double> thicknesses) {

@@ -44,7 +44,7 @@ std::string InsulationKey(double thickness);
 
 // Where the attenuators' insertion loss comes from: which rows are catalogue values, and that
 // every other row is an estimate made from them.
-std::string InsertionLossSource();
+const std::string& InsertionLossSource();
 
 // Thicknesses in mm named in a sentence: "25 mm", "25 and 50 mm", "25, 50 and 75 mm"; empty
 // for none.

@@ -62,8 +62,8 @@ void ProductForm::OnButton(FormView& view, ControlId button) {
     };
     lastRecord_ = spec_.evaluate(context_.state, ReadInputs(view), ask);
     ShowRecord(view, *lastRecord_, kNotesField);
-    if (!lastRecord_->Diagnostics().empty()) {
-        context_.diagnostics << lastRecord_->Diagnostics() << std::flush;
+    if (const std::string trace = lastRecord_->Diagnostics(); !trace.empty()) {
+        context_.diagnostics << trace << std::flush;
     }
     const std::optional<Refusal>& refusal = lastRecord_->Refused();
     if (refusal && refusal->shownOnForm) {

@@ -28,7 +28,8 @@ void ResultRecord::AddBands(const BandRowSpec& spec, std::span<const Number> lev
 void ResultRecord::AddBands(const BandRowSpec& spec, std::span<const double> levels,
                             Number summation) {
     std::vector<Number> numbers(levels.begin(), levels.end());
-    items_.emplace_back(BandRow{.spec = spec, .levels = std::move(numbers), .summation = summation});
+    items_.emplace_back(
+        BandRow{.spec = spec, .levels = std::move(numbers), .summation = summation});
 }
 
 void ResultRecord::NotComputed(const ValueSpec& spec) {
@@ -73,6 +74,22 @@ Number ResultRecord::NumberAt(std::string_view key) const {
     }
     const Number* number = std::get_if<Number>(&value->value);
     return number ? *number : std::nullopt;
+}
+
+void ResultRecord::AddDiagnostics(std::string_view text) {
+    diagnostics_.push_back([trace = std::string(text)] { return trace; });
+}
+
+void ResultRecord::AddDiagnostics(std::function<std::string()> trace) {
+    diagnostics_.push_back(std::move(trace));
+}
+
+std::string ResultRecord::Diagnostics() const {
+    std::string text;
+    for (const auto& trace : diagnostics_) {
+        text += trace();
+    }
+    return text;
 }
 
 }  // namespace lorvane::forms

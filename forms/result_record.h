@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,12 +25,12 @@ struct ValueSpec {
 
 // A row of band levels with, where the form shows one, its summation level.
 struct BandRowSpec {
-    std::string key;           // JSON path of the levels array
-    std::string summationKey;  // JSON path of the summation level; empty: none in JSON
-    std::string label;         // "A-weighted [dB(A)]"
-    std::string group;         // the heading the form shows over the row, if any
-    std::string unit;          // "dB" or "dB(A)"
-    std::string format;        // of every level and the summation level
+    std::string key;                      // JSON path of the levels array
+    std::string summationKey;             // JSON path of the summation level; empty: none in JSON
+    std::string label;                    // "A-weighted [dB(A)]"
+    std::string group;                    // the heading the form shows over the row, if any
+    std::string unit;                     // "dB" or "dB(A)"
+    std::string format;                   // of every level and the summation level
     std::span<const double> frequencies;  // centre frequency in Hz of each band
     ControlId firstField = kNoId;         // the fields of the bands, with consecutive ids
     ControlId summationField = kNoId;
@@ -72,8 +73,8 @@ using ResultItem = std::variant<ResultValue, BandRow>;
 
 // An input the calculation refused, or an operating point it cannot serve.
 struct Refusal {
-    std::string input;    // the option name of the input: "flow", "dp"
-    std::string message;  // the form's own message, or a sentence naming the permitted range
+    std::string input;        // the option name of the input: "flow", "dp"
+    std::string message;      // the form's own message, or a sentence naming the permitted range
     bool shownOnForm = true;  // false where the form itself stays silent
 };
 
@@ -81,6 +82,9 @@ struct Refusal {
 // and every later output are written from it.
 class ResultRecord {
   public:
+    // Room for the items of the largest records, so that filling one moves none of them.
+    ResultRecord() { items_.reserve(64); }
+
     void Add(const ValueSpec& spec, Number value);
     void AddText(const ValueSpec& spec, std::string text);
     void AddFlag(const ValueSpec& spec, bool flag);
@@ -99,7 +103,10 @@ class ResultRecord {
     // Marks the latest item with what to bear in mind about it.
     void AddCaveat(std::string caveat);
     void Refuse(Refusal refusal) { refusal_ = std::move(refusal); }
-    void AddDiagnostics(std::string_view text) { diagnostics_ += text; }
+    void AddDiagnostics(std::string_view text);
+    // A trace written out only when someone reads the diagnostics: most calculations (a
+    // schedule's rows) never show theirs.
+    void AddDiagnostics(std::function<std::string()> trace);
 
     const std::vector<ResultItem>& Items() const { return items_; }
     const std::vector<std::string>& Notes() const { return notes_; }
@@ -107,7 +114,7 @@ class ResultRecord {
     const std::vector<std::string>& Sources() const { return sources_; }
     const std::optional<Refusal>& Refused() const { return refusal_; }
     // The diagnostic trace of the calculation; it never reaches a form or JSON.
-    const std::string& Diagnostics() const { return diagnostics_; }
+    std::string Diagnostics() const;
 
     // The computed value or band row with the given key, or null.
     const ResultValue* FindValue(std::string_view key) const;
@@ -121,7 +128,7 @@ class ResultRecord {
     std::vector<ReferenceCurve> references_;
     std::vector<std::string> sources_;
     std::optional<Refusal> refusal_;
-    std::string diagnostics_;
+    std::vector<std::function<std::string()>> diagnostics_;
 };
 
 }  // namespace lorvane::forms

@@ -14,6 +14,7 @@ namespace lorvane::schedule {
 namespace {
 
 constexpr std::size_t kChunkRows = 2048;
+constexpr std::size_t kRowsWorthAWorker = 256;
 
 enum class RowStatus { Ok, Refused, Invalid };
 
@@ -91,11 +92,10 @@ class RowWriter {
         row.fields.resize(header_.names.size());
         std::variant<Call, std::string> call = std::string();
         if (problem.empty()) {
-            std::map<std::string, std::string> cells;
             for (const std::size_t column : header_.options) {
-                cells[header_.names[column]] = row.fields[column];
+                options_[header_.names[column]] = row.fields[column];
             }
-            call = CallOfCells(row.fields[header_.product], cells);
+            call = CallOfCells(row.fields[header_.product], options_);
             if (std::string* why = std::get_if<std::string>(&call)) {
                 problem = std::move(*why);
             }
@@ -115,7 +115,7 @@ class RowWriter {
                         {"inputs", InputsJson(valid, texts)}};
             object.update(RecordJson(record));
             object["columns"] = PassedThrough(row);
-            line = object.dump();
+            line = JsonText(object);
         } else {
             WriteInputs(row, line);
             AppendCsvField(line, StatusWord(status), separator_);
@@ -155,7 +155,7 @@ class RowWriter {
         if (format_ == BatchFormat::JsonLines) {
             Json object{{"status", "invalid"}, {"error", problem}};
             object["columns"] = PassedThrough(row);
-            line = object.dump();
+            line = JsonText(object);
         } else {
             WriteInputs(row, line);
             AppendCsvField(line, "invalid", separator_);
@@ -170,7 +170,8 @@ class RowWriter {
     BatchFormat format_;
     const ResultColumns& columns_;
     char separator_;
-    std::vector<std::string> cells_;
+    std::map<std::string, std::string> options_;  // the row's option cells, by option name
+    std::vector<std::string> cells_;              // the row's result cells
 };
 
 struct Chunk {
@@ -193,24 +194,46 @@ bool ReadChunk(CsvReader& reader, Chunk& chunk) {
     return count > 0;
 }
 
-void Calculate(std::vector<RowWriter>& writers, Chunk& chunk) {
+// Starts calculating the chunk's rows on every worker, each taking every n-th row.
+// A chunk of a few rows (a small file, a project's export) is calculated at once on this
+// thread: starting workers would cost more than it saves.
+std::vector<std::future<void>> StartCalculating(std::vector<RowWriter>& writers, Chunk& chunk) {
     const std::size_t rows = chunk.rows.size();
     chunk.lines.resize(rows);
     chunk.statuses.resize(rows);
-    const std::size_t workers = writers.size();
-    std::vector<std::thread> threads;
-    for (std::size_t w = 1; w < workers; ++w) {
-        threads.emplace_back([&, w] {
-            for (std::size_t i = w; i < rows; i += workers) {
-                chunk.statuses[i] = writers[w].Write(chunk.rows[i], chunk.lines[i]);
-            }
-        });
+    const std::size_t workers = rows < kRowsWorthAWorker ? 1 : writers.size();
+    std::vector<std::future<void>> running;
+    if (workers == 1) {
+        for (std::size_t i = 0; i < rows; ++i) {
+            chunk.statuses[i] = writers.front().Write(chunk.rows[i], chunk.lines[i]);
+        }
+        return running;
     }
-    for (std::size_t i = 0; i < rows; i += workers) {
-        chunk.statuses[i] = writers[0].Write(chunk.rows[i], chunk.lines[i]);
+    for (std::size_t w = 0; w < workers; ++w) {
+        running.push_back(
+            std::async(std::launch::async, [&chunk, &writer = writers[w], w, rows, workers] {
+                for (std::size_t i = w; i < rows; i += workers) {
+                    chunk.statuses[i] = writer.Write(chunk.rows[i], chunk.lines[i]);
+                }
+            }));
     }
-    for (std::thread& thread : threads) {
-        thread.join();
+    return running;
+}
+
+void WriteLines(const Chunk& chunk, std::ostream& out, BatchCount& count) {
+    for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
+        out << chunk.lines[i];
+        switch (chunk.statuses[i]) {
+            case RowStatus::Ok:
+                ++count.ok;
+                break;
+            case RowStatus::Refused:
+                ++count.refused;
+                break;
+            case RowStatus::Invalid:
+                ++count.invalid;
+                break;
+        }
     }
 }
 
@@ -276,40 +299,36 @@ std::variant<BatchCount, std::string> RunBatch(std::istream& in, std::ostream& o
         WriteHeader(header, columns, reader.Separator(), out);
     }
     const std::size_t workers = std::max(1u, std::thread::hardware_concurrency());
-    std::vector<RowWriter> writers(workers,
-                                   RowWriter(header, format, columns, reader.Separator()));
+    std::vector<RowWriter> writers(workers, RowWriter(header, format, columns, reader.Separator()));
 
+    // While the workers calculate one chunk, this thread writes the one before and reads the
+    // one after.
     BatchCount count;
     std::uint64_t rowsDone = 0;
-    Chunk chunks[2];
-    int current = 0;
-    bool more = ReadChunk(reader, chunks[current]);
+    Chunk chunks[3];
+    std::size_t calculating = 0;
+    bool more = ReadChunk(reader, chunks[calculating]);
+    const Chunk* done = nullptr;
     while (more) {
-        Chunk& chunk = chunks[current];
-        Chunk& next = chunks[1 - current];
-        // The next chunk is read while this one is calculated.
-        auto reading = std::async(std::launch::async, [&] { return ReadChunk(reader, next); });
-        Calculate(writers, chunk);
-        more = reading.get();
-        for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
-            out << chunk.lines[i];
-            switch (chunk.statuses[i]) {
-                case RowStatus::Ok:
-                    ++count.ok;
-                    break;
-                case RowStatus::Refused:
-                    ++count.refused;
-                    break;
-                case RowStatus::Invalid:
-                    ++count.invalid;
-                    break;
-            }
+        Chunk& chunk = chunks[calculating];
+        std::vector<std::future<void>> running = StartCalculating(writers, chunk);
+        if (done != nullptr) {
+            WriteLines(*done, out, count);
         }
-        rowsDone += chunk.lines.size();
+        const std::size_t next = (calculating + 1) % 3;
+        more = ReadChunk(reader, chunks[next]);
+        for (std::future<void>& worker : running) {
+            worker.get();
+        }
+        rowsDone += chunk.rows.size();
         if (progress) {
             progress(rowsDone, reader.BytesRead());
         }
-        current = 1 - current;
+        done = &chunk;
+        calculating = next;
+    }
+    if (done != nullptr) {
+        WriteLines(*done, out, count);
     }
     return count;
 }

@@ -69,7 +69,9 @@ const forms::Option* OptionNamed(const forms::FormSpec& spec, std::string_view n
 std::string Words(const forms::Option& option) {
     std::string words;
     for (std::size_t i = 0; i < option.choices.size(); ++i) {
-        words += (i == 0 ? "" : i + 1 == option.choices.size() ? " or " : ", ") +
+        words += (i == 0                           ? ""
+                  : i + 1 == option.choices.size() ? " or "
+                                                   : ", ") +
                  option.choices[i].word;
     }
     return words;
@@ -152,8 +154,12 @@ Json InputsJson(const Call& call, const forms::InputTexts& texts) {
     return object;
 }
 
-bool IsYes(std::string_view cell) { return IsOneOf(cell, {"yes", "y", "true", "1", "x"}); }
-bool IsNo(std::string_view cell) { return IsOneOf(cell, {"no", "n", "false", "0"}); }
+bool IsYes(std::string_view cell) {
+    return IsOneOf(cell, {"yes", "y", "true", "1", "x"});
+}
+bool IsNo(std::string_view cell) {
+    return IsOneOf(cell, {"no", "n", "false", "0"});
+}
 
 bool IsOptionName(std::string_view name) {
     return std::any_of(Catalogue().begin(), Catalogue().end(), [&](const Product& product) {
@@ -187,9 +193,10 @@ std::variant<Call, std::string> CallOfCells(std::string_view word,
                 return name + " must be yes or no, not '" + cell + "'";
             }
         } else if (!option->choices.empty()) {
-            const auto choice = std::find_if(
-                option->choices.begin(), option->choices.end(),
-                [&](const forms::Choice& c) { return SameWord(c.word, Trimmed(cell)); });
+            const std::string_view entry = Trimmed(cell);
+            const auto choice =
+                std::find_if(option->choices.begin(), option->choices.end(),
+                             [entry](const forms::Choice& c) { return SameWord(c.word, entry); });
             if (choice == option->choices.end()) {
                 return name + " must be " + Words(*option) + ", not '" + cell + "'";
             }

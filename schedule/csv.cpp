@@ -110,9 +110,10 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
 }
 
 void AppendCsvField(std::string& line, std::string_view field, char separator) {
-    const bool quote = std::any_of(field.begin(), field.end(), [&](char c) {
-        return c == separator || c == '"' || c == '\r' || c == '\n';
-    });
+    bool quote = false;
+    for (const char c : field) {
+        quote |= (c == separator) | (c == '"') | (c == '\r') | (c == '\n');
+    }
     if (!quote) {
         line += field;
         return;

@@ -39,10 +39,9 @@ std::string ProjectFileText(const Project& project) {
         positions.push_back(
             Json{{"tag", position.tag}, {"product", position.product}, {"inputs", inputs}});
     }
-    const Json file{{"format", kFormat},
-                    {"version", kProjectFileVersion},
-                    {"positions", std::move(positions)}};
-    return file.dump(2) + '\n';
+    const Json file{
+        {"format", kFormat}, {"version", kProjectFileVersion}, {"positions", std::move(positions)}};
+    return JsonText(file, 2) + '\n';
 }
 
 std::variant<Project, std::string> ReadProjectFile(std::string_view text) {
@@ -50,7 +49,8 @@ std::variant<Project, std::string> ReadProjectFile(std::string_view text) {
     if (file.is_discarded()) {
         return Damaged("it is not complete JSON");
     }
-    if (!file.is_object() || file.value("format", std::string()) != kFormat) {
+    const auto format = file.is_object() ? file.find("format") : file.end();
+    if (format == file.end() || !format->is_string() || *format != kFormat) {
         return Damaged("it does not say it is one");
     }
     const auto version = file.find("version");
@@ -131,8 +131,9 @@ std::variant<std::vector<Position>, std::string> ReadScheduleCsv(std::istream& i
     CsvReader reader(in);
     std::vector<std::string> header;
     if (!reader.Next(header)) {
-        return std::string("The file is empty: a schedule needs a header row with a product "
-                           "column.");
+        return std::string(
+            "The file is empty: a schedule needs a header row with a product "
+            "column.");
     }
     const auto column = [&](std::string_view name) {
         return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -

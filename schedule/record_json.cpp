@@ -69,4 +69,8 @@ Json RecordJson(const forms::ResultRecord& record) {
     return object;
 }
 
+std::string JsonText(const Json& json, int indent) {
+    return json.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
 }  // namespace lorvane::schedule

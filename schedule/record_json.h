@@ -14,4 +14,8 @@ using Json = nlohmann::ordered_json;
 // refusal's message as "error".
 Json RecordJson(const forms::ResultRecord& record);
 
+// The text of a JSON value. Texts that are not UTF-8 (a cell of a schedule saved in a Windows
+// code page, say) have each bad byte replaced by U+FFFD rather than stop the output.
+std::string JsonText(const Json& json, int indent = -1);
+
 }  // namespace lorvane::schedule

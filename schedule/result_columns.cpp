@@ -13,8 +13,12 @@ std::string BandName(std::string_view key, double frequency) {
     return ColumnName(key) + "_" + ExactNumber(frequency);
 }
 
-std::string CellOf(const forms::Number& number) {
-    return number && std::isfinite(*number) ? ExactNumber(*number) : std::string();
+void WriteNumber(std::string& cell, const forms::Number& number) {
+    if (number && std::isfinite(*number)) {
+        char text[32];
+        const auto result = std::to_chars(text, text + sizeof text, *number);
+        cell.assign(text, result.ptr);
+    }
 }
 
 }  // namespace
@@ -40,46 +44,51 @@ ResultColumns::ResultColumns(const std::vector<const Product*>& products) {
             if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
                 if (!value->spec.key.empty()) {
                     AddColumn(ColumnName(value->spec.key));
+                    values_.emplace(value->spec.key, Find(columns_, ColumnName(value->spec.key)));
                 }
                 continue;
             }
             const forms::BandRowSpec& row = std::get<forms::BandRow>(item).spec;
-            if (!row.key.empty()) {
+            if (!row.key.empty() && !row.frequencies.empty()) {
                 for (const double frequency : row.frequencies) {
                     AddColumn(BandName(row.key, frequency));
                 }
+                bands_.emplace(row.key, Find(columns_, BandName(row.key, row.frequencies.front())));
             }
             if (!row.summationKey.empty()) {
                 AddColumn(ColumnName(row.summationKey));
+                values_.emplace(row.summationKey, Find(columns_, ColumnName(row.summationKey)));
             }
         }
     }
     AddColumn("notes");
-    notes_ = IndexOf("notes");
+    notes_ = Find(columns_, "notes");
 }
 
 void ResultColumns::AddColumn(const std::string& name) {
-    if (index_.emplace(name, static_cast<int>(names_.size())).second) {
+    if (columns_.emplace(name, static_cast<int>(names_.size())).second) {
         names_.push_back(name);
     }
 }
 
-int ResultColumns::IndexOf(std::string_view key) const {
-    const auto found = index_.find(std::string(key));
-    return found == index_.end() ? -1 : found->second;
+int ResultColumns::Find(const KeyIndex& index, std::string_view key) {
+    const auto found = index.find(key);
+    return found == index.end() ? -1 : found->second;
 }
 
-void ResultColumns::Fill(const forms::ResultRecord& record,
-                         std::vector<std::string>& cells) const {
-    cells.assign(names_.size(), std::string());
+void ResultColumns::Fill(const forms::ResultRecord& record, std::vector<std::string>& cells) const {
+    cells.resize(names_.size());
+    for (std::string& cell : cells) {
+        cell.clear();
+    }
     for (const forms::ResultItem& item : record.Items()) {
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-            const int column = IndexOf(ColumnName(value->spec.key));
+            const int column = Find(values_, value->spec.key);
             if (column < 0 || value->reach != forms::Reach::Computed) {
                 continue;
             }
             if (const forms::Number* number = std::get_if<forms::Number>(&value->value)) {
-                cells[column] = CellOf(*number);
+                WriteNumber(cells[column], *number);
             } else if (const std::string* text = std::get_if<std::string>(&value->value)) {
                 cells[column] = *text;
             } else {
@@ -91,23 +100,20 @@ void ResultColumns::Fill(const forms::ResultRecord& record,
         if (row.reach != forms::Reach::Computed) {
             continue;
         }
-        if (!row.spec.key.empty() && !row.spec.frequencies.empty()) {
-            const int first = IndexOf(BandName(row.spec.key, row.spec.frequencies.front()));
-            for (std::size_t band = 0; first >= 0 && band < row.levels.size(); ++band) {
-                cells[first + band] = CellOf(row.levels[band]);
+        if (const int first = Find(bands_, row.spec.key); first >= 0) {
+            for (std::size_t band = 0; band < row.levels.size(); ++band) {
+                WriteNumber(cells[first + band], row.levels[band]);
             }
         }
-        if (!row.spec.summationKey.empty()) {
-            if (const int column = IndexOf(ColumnName(row.spec.summationKey)); column >= 0) {
-                cells[column] = CellOf(row.summation);
-            }
+        if (const int column = Find(values_, row.spec.summationKey); column >= 0) {
+            WriteNumber(cells[column], row.summation);
         }
     }
-    std::string notes;
+    std::string& notes = cells[notes_];
     for (const std::string& note : record.Notes()) {
-        notes += (notes.empty() ? "" : " ") + note;
+        notes += notes.empty() ? "" : " ";
+        notes += note;
     }
-    cells[notes_] = std::move(notes);
 }
 
 }  // namespace lorvane::schedule

@@ -21,15 +21,28 @@ class ResultColumns {
     explicit ResultColumns(const std::vector<const Product*>& products);
 
     const std::vector<std::string>& Names() const { return names_; }
-    // The cells of a record, one per column; the columns of other products stay empty.
+    // The cells of a record, one per column; the columns of other products stay empty. The
+    // cells' strings are reused, so a caller that keeps them makes no new ones row after row.
     void Fill(const forms::ResultRecord& record, std::vector<std::string>& cells) const;
 
   private:
+    // Hashes a key as a string view, so that looking one up makes no string.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const {
+            return std::hash<std::string_view>{}(key);
+        }
+    };
+    using KeyIndex = std::unordered_map<std::string, int, KeyHash, std::equal_to<>>;
+
     void AddColumn(const std::string& name);
-    int IndexOf(std::string_view key) const;
+    // The column of a JSON path (of the first band, for a band array), or -1.
+    static int Find(const KeyIndex& index, std::string_view key);
 
     std::vector<std::string> names_;
-    std::unordered_map<std::string, int> index_;
+    KeyIndex columns_;  // by column name
+    KeyIndex values_;   // by the JSON path of a value or a summation level
+    KeyIndex bands_;    // by the JSON path of a band array: its first band's column
     int notes_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "fuzz/checks/number_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -121,8 +122,18 @@ Findings CheckRoundTrip(double value) {
                                      std::chars_format::fixed);
     const std::string_view fixedText(buffer.data(), fixed.ptr);
     const std::size_t point = fixedText.find('.');
+    // Seventeen significant digits, correctly rounded, always read back to the same double;
+    // the shortest text's own count need not: 2^-140 is 7.174648137343064e-43 at its shortest,
+    // but correctly rounded to those 16 digits it is ...063, the double below.
+    const std::size_t firstDigit = fixedText.find_first_not_of("-0.");
+    const int significant = firstDigit == std::string_view::npos
+                                ? 1
+                                : static_cast<int>(std::count_if(
+                                      fixedText.begin() + static_cast<std::ptrdiff_t>(firstDigit),
+                                      fixedText.end(), [](char c) { return c != '.'; }));
     const int decimals =
-        point == std::string_view::npos ? 0 : static_cast<int>(fixedText.size() - point - 1);
+        (point == std::string_view::npos ? 0 : static_cast<int>(fixedText.size() - point - 1)) +
+        std::max(0, 17 - significant);
     const std::string shown = FormatNumber("%." + std::to_string(decimals) + "lf", value);
     if (shown.size() <= 99) {
         const std::optional<double> shownBack = ReadNumber(shown);

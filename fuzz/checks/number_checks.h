@@ -17,8 +17,8 @@ Findings CheckReading(std::string_view text);
 Findings CheckShowing(double value, int width, int precision, bool leftAlign);
 
 // The round trip: the shortest text of a finite value reads back to the same value, and so
-// does the value shown with as many decimals as that text has, where it fits the 99 characters
-// that are read.
+// does the value shown with enough decimals for 17 significant digits, where it fits the 99
+// characters that are read.
 Findings CheckRoundTrip(double value);
 
 // One fuzzer input: the first byte picks the check, the rest is its text or its value and format.

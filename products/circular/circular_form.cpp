@@ -32,7 +32,7 @@ void AddResultPair(forms::FormDescription& form, int row, const forms::ValueSpec
 }
 
 forms::FormDescription Describe(const CircularController& c) {
-    const CircularResults r = ResultsOf(c);
+    const CircularResults& r = ResultsOf(c);
     forms::FormDescription form;
     form.caption = std::string(c.caption);
     form.titleLabel = c.titleId;
@@ -130,7 +130,7 @@ forms::FormSpec CircularFormSpec(const CircularController& c) {
                     index >= static_cast<int>(c.flowRanges.size())) {
                     return;
                 }
-                const CircularResults r = ResultsOf(c);
+                const CircularResults& r = ResultsOf(c);
                 forms::ShowNumber(view, r.vmin.field, r.vmin.format, c.flowRanges[index].vmin);
                 forms::ShowNumber(view, r.vmax.field, r.vmax.format, c.flowRanges[index].vmax);
             },

@@ -1,5 +1,9 @@
 #include "products/circular/circular_record.h"
 
+#include <map>
+#include <memory>
+#include <mutex>
+
 #include "core/number_text.h"
 #include "forms/band_layout.h"
 
@@ -11,8 +15,7 @@ using forms::ResultRecord;
 using forms::ValueSpec;
 
 constexpr const char* kAttenuatorHeading = "Air-regenerated noise with attenuator:";
-constexpr const char* kCasingKeys[kCasingVariants] = {"casing.none", "casing.25mm",
-                                                      "casing.50mm"};
+constexpr const char* kCasingKeys[kCasingVariants] = {"casing.none", "casing.25mm", "casing.50mm"};
 
 BandRowSpec OctaveRow(std::string key, std::string summationKey, std::string label,
                       std::string unit, std::string_view format, forms::ControlId first,
@@ -41,6 +44,7 @@ void ClearAttenuatorRows(ResultRecord& record, const CircularResults& r) {
     for (int t = 0; t < kInsulationCount; ++t) {
         record.NotComputed(r.attenuatorLength[t]);
         record.NotComputed(r.attenuatorRows[t]);
+        record.NotComputed(r.targetReached[t]);
     }
 }
 
@@ -94,8 +98,7 @@ void AddAttenuatorNotes(ResultRecord& record, const AttenuatorSelection& selecti
             "The controller alone meets the target summation level: no attenuator is needed; "
             "the rows show the shortest one.");
     }
-    const std::string missed =
-        Thicknesses([&](int t) { return !selection.rows[t].reachesTarget; });
+    const std::string missed = Thicknesses([&](int t) { return !selection.rows[t].reachesTarget; });
     if (!missed.empty()) {
         record.AddNote("Target not reached with " + missed +
                        " insulation: the longest attenuator is shown.");
@@ -110,7 +113,7 @@ void AddAttenuatorNotes(ResultRecord& record, const AttenuatorSelection& selecti
 void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
                             const CircularOutcome& outcome) {
     const AttenuatorSelection& selection = outcome.selection;
-    record.AddDiagnostics(SelectionTrace(selection));
+    record.AddDiagnostics([selection] { return SelectionTrace(selection); });
     switch (selection.outcome) {
         case SelectionOutcome::Cleared:
             record.AddText(r.attenuatorOutcome, "cleared");
@@ -152,7 +155,19 @@ forms::Refusal RefusalOf(const CircularController& controller, CircularInput inp
 
 }  // namespace
 
-CircularResults ResultsOf(const CircularController& c) {
+const CircularResults& ResultsOf(const CircularController& controller) {
+    // Made once per controller: every press of a form and every row of a schedule reads them.
+    static std::mutex mutex;
+    static std::map<const CircularController*, std::unique_ptr<const CircularResults>> made;
+    const std::lock_guard lock(mutex);
+    std::unique_ptr<const CircularResults>& results = made[&controller];
+    if (!results) {
+        results = std::make_unique<const CircularResults>(MakeResults(controller));
+    }
+    return *results;
+}
+
+CircularResults MakeResults(const CircularController& c) {
     const std::string_view level = c.levelFormat;
     CircularResults r{
         .vmin = {"flowRange.vmin", "Vmin [m3/h]", "m3/h", "%5.0lf", c.vminId},
@@ -166,8 +181,8 @@ CircularResults ResultsOf(const CircularController& c) {
                         .unit = "dB",
                         .format = std::string(level),
                         .frequencies = ThirdOctaveBands},
-        .octave = OctaveRow("octave", "", "Air-regenerated noise [dB]", "dB", level,
-                            ids::kOctave, forms::kNoId),
+        .octave = OctaveRow("octave", "", "Air-regenerated noise [dB]", "dB", level, ids::kOctave,
+                            forms::kNoId),
         .octaveA = OctaveRow("octaveA", "summationLevel", "A-weighted [dB(A)]", "dB(A)", level,
                              ids::kOctaveA, ids::kSummationLevel),
         .casing = {},
@@ -178,9 +193,9 @@ CircularResults ResultsOf(const CircularController& c) {
     };
     for (int variant = 0; variant < kCasingVariants; ++variant) {
         const std::string key = kCasingKeys[variant];
-        r.casing[variant] = OctaveRow(key + ".levels", key + ".summationLevel",
-                                      CasingLabel(variant), "dB", level, ids::kCasing[variant],
-                                      ids::kCasingSum[variant]);
+        r.casing[variant] =
+            OctaveRow(key + ".levels", key + ".summationLevel", CasingLabel(variant), "dB", level,
+                      ids::kCasing[variant], ids::kCasingSum[variant]);
         r.casing[variant].group = std::string(c.casingHeading);
     }
     for (int t = 0; t < kInsulationCount; ++t) {
@@ -197,7 +212,7 @@ CircularResults ResultsOf(const CircularController& c) {
 }
 
 ResultRecord CircularRecord(const CircularController& controller, const CircularOutcome& outcome) {
-    const CircularResults r = ResultsOf(controller);
+    const CircularResults& r = ResultsOf(controller);
     ResultRecord record;
     if (outcome.range) {
         record.Add(r.vmin, outcome.range->vmin);

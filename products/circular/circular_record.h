@@ -54,7 +54,10 @@ struct CircularResults {
     std::array<forms::ValueSpec, kInsulationCount> targetReached;
 };
 
-CircularResults ResultsOf(const CircularController& controller);
+// The results of the controller's record, made on first use.
+const CircularResults& ResultsOf(const CircularController& controller);
+// The results a controller's record can hold; ResultsOf makes them once and keeps them.
+CircularResults MakeResults(const CircularController& controller);
 
 // What a "calculate" came to, as one record: a refused input empties the fields its form
 // names and leaves the others as they are; an attenuator selection without values for the

@@ -10,6 +10,7 @@
 
 #include "fuzz/checks/form_session.h"
 #include "fuzz/checks/number_checks.h"
+#include "fuzz/checks/schedule_checks.h"
 
 namespace lorvane::fuzz {
 namespace {
@@ -57,7 +58,9 @@ TEST_P(ReplayTest, EveryKeptInputPassesItsChecks) {
 
 INSTANTIATE_TEST_SUITE_P(Targets, ReplayTest,
                          testing::Values(Target{"number_text", &CheckNumberInput},
-                                         Target{"product_forms", &RunFormSession}),
+                                         Target{"product_forms", &RunFormSession},
+                                         Target{"schedule_csv", &CheckScheduleInput},
+                                         Target{"project_file", &CheckProjectInput}),
                          [](const auto& target) { return std::string(target.param.name); });
 
 }  // namespace

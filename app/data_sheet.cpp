@@ -19,7 +19,6 @@
 namespace lorvane::app {
 namespace {
 
-const QUrl kChartImage(QStringLiteral("lorvane:chart.png"));
 constexpr int kChartWidth = 290;  // on the page, where the text is about 510 wide
 
 bool IsNumber(const std::string& text) {
@@ -74,24 +73,30 @@ QString Paragraphs(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::unique_ptr<QTextDocument> DataSheet(const Product& product,
-                                         const forms::qt::FormDialog& dialog) {
-    auto document = std::make_unique<QTextDocument>();
-    document->setDocumentMargin(0);
-    QFont font = document->defaultFont();
+void SetUpSheetDocument(QTextDocument& document) {
+    document.setDocumentMargin(0);
+    QFont font = document.defaultFont();
     font.setPointSizeF(7.5);
-    document->setDefaultFont(font);
-    document->setDefaultStyleSheet(QStringLiteral(
-        "h1 { font-size: 11pt; } h2 { font-size: 8.5pt; } p.caption { color: #555; }"));
+    document.setDefaultFont(font);
+    document.setDefaultStyleSheet(
+        QStringLiteral("h1 { font-size: 11pt; } h2 { font-size: 8.5pt; } p.caption { color: #555; }"
+                       " th { text-align: left; }"));
+}
 
+QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialog,
+                      QTextDocument& document, const SheetPlace& place) {
     const forms::FormDescription& form = dialog.form().Description();
     const QString caption = QString::fromStdString(form.caption);
     const forms::Control* title = form.Find(form.titleLabel);
     const QString heading = title ? QString::fromStdString(title->text) : QString();
     const forms::ResultRecord* record = dialog.form().LastRecord();
 
-    QString html = QStringLiteral("<h1>%1</h1><h2>%2</h2>")
-                       .arg(caption.toHtmlEscaped(), heading.toHtmlEscaped());
+    const QString pageBreak =
+        place.newPage ? QStringLiteral(" style='page-break-before: always'") : QString();
+    const QString subject =
+        place.tag.isEmpty() ? caption : place.tag + QStringLiteral(": ") + caption;
+    QString html = QStringLiteral("<h1%1>%2</h1><h2>%3</h2>")
+                       .arg(pageBreak, subject.toHtmlEscaped(), heading.toHtmlEscaped());
     html += QStringLiteral("<p class='caption'>Lorvane %1 &middot; calculated %2</p>")
                 .arg(QStringLiteral(LORVANE_VERSION),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
@@ -99,11 +104,11 @@ std::unique_ptr<QTextDocument> DataSheet(const Product& product,
     // The chart, where the form has one, and beside it where the figures come from.
     QString chartCell;
     if (forms::qt::SpectrumChart* chart = dialog.Chart()) {
-        document->addResource(QTextDocument::ImageResource, kChartImage,
-                              chart->grab().toImage());
+        document.addResource(QTextDocument::ImageResource, place.chartImage,
+                             chart->grab().toImage());
         chartCell = QStringLiteral("<td width='%1'><img src='%2' width='%1'></td>")
                         .arg(kChartWidth)
-                        .arg(kChartImage.toString());
+                        .arg(place.chartImage.toString());
     }
     QString sources = QStringLiteral("<h2>Where the figures come from</h2>");
     sources += QStringLiteral(
@@ -119,14 +124,25 @@ std::unique_ptr<QTextDocument> DataSheet(const Product& product,
     // On one line, to be copied as it stands.
     html += QStringLiteral("<p>The same figures, on the command line:</p><pre>%1</pre>")
                 .arg(ReproducingCommand(product, dialog).toHtmlEscaped());
-    document->setHtml(html);
+    return html;
+}
+
+std::unique_ptr<QTextDocument> DataSheet(const Product& product,
+                                         const forms::qt::FormDialog& dialog) {
+    auto document = std::make_unique<QTextDocument>();
+    SetUpSheetDocument(*document);
+    document->setHtml(DataSheetHtml(product, dialog, *document, SheetPlace{}));
     return document;
+}
+
+void SetSheetPageLayout(QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
 }
 
 void PrintDataSheet(QPagedPaintDevice& device, const Product& product,
                     const forms::qt::FormDialog& dialog) {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    SetSheetPageLayout(device);
     std::unique_ptr<QTextDocument> document = DataSheet(product, dialog);
     document->print(&device);
 }

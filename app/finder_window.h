@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form_commands.h"
 #include "core/shared_state.h"
 #include "finder/finder.h"
 
@@ -35,6 +36,9 @@ class FinderWindow : public QWidget {
     FinderWindow(SharedState& state, forms::qt::Prompts& prompts, std::ostream& diagnostics,
                  QWidget* parent = nullptr);
 
+    // The schedule that the forms opened here may add their position to.
+    void SetSchedule(ScheduleOpener schedule) { schedule_ = std::move(schedule); }
+
     // The field of an input by its option name ("flow", "max-width").
     QLineEdit* Input(const std::string& name) const;
     QTableView* Table() const { return table_; }
@@ -57,6 +61,7 @@ class FinderWindow : public QWidget {
     QTableView* table_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* notes_ = nullptr;
+    ScheduleOpener schedule_;
     std::optional<finder::DutyPoint> dutyPoint_;
     std::vector<finder::Candidate> candidates_;
 };

@@ -26,7 +26,7 @@ bool CLorvaneApp::InitInstance() {
     QSettings settings;
     recentFiles_.Load(settings);
 
-    mainFrame_ = std::make_unique<CMainFrame>(state_, prompts_);
+    mainFrame_ = std::make_unique<CMainFrame>(state_, prompts_, schedulePrompts_, recentFiles_);
     RestoreWindowPlace(settings, *mainFrame_);
     // Noted once the form has closed: a form that ended the program is not opened again.
     QObject::connect(mainFrame_.get(), &CMainFrame::ProductFormClosed, [](int command) {

@@ -4,6 +4,7 @@
 
 #include "app/main_frame.h"
 #include "app/recent_files.h"
+#include "app/schedule_prompts.h"
 #include "core/shared_state.h"
 #include "forms/qt/prompts.h"
 
@@ -26,6 +27,7 @@ class CLorvaneApp {
   private:
     SharedState state_;
     forms::qt::DialogPrompts prompts_;
+    ScheduleDialogs schedulePrompts_;
     RecentFileList recentFiles_;
     std::unique_ptr<CMainFrame> mainFrame_;
 };

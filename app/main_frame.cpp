@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -11,14 +12,21 @@
 #include "app/finder_window.h"
 #include "app/form_commands.h"
 #include "app/menu_table.h"
+#include "app/schedule_window.h"
 #include "app/user_guide.h"
 #include "forms/qt/application_icon.h"
 #include "forms/qt/form_dialog.h"
 #include "products/catalogue.h"
 
 namespace lorvane::app {
-CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), state_(state), prompts_(prompts) {
+CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts,
+                       SchedulePrompts& schedulePrompts, RecentFileList& recentFiles,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      prompts_(prompts),
+      schedulePrompts_(schedulePrompts),
+      recentFiles_(recentFiles) {
     setCentralWidget(new QWidget(this));
     setWindowIcon(forms::qt::ApplicationIcon());
     // The empty client area would shrink the window to its menu; open at a usable size.
@@ -119,6 +127,10 @@ void CMainFrame::OnCommand(int command) {
         close();
     } else if (command == commands::kFindProduct) {
         OpenFinder();
+    } else if (command == commands::kSchedule) {
+        ScheduleWindow& schedule = Schedule();
+        schedule.raise();
+        schedule.activateWindow();
     } else if (command == commands::kAbout) {
         CAboutDlg about(this);
         about.exec();
@@ -139,6 +151,7 @@ void CMainFrame::OnCommand(int command) {
 void CMainFrame::OpenFinder() {
     if (finder_ == nullptr) {
         finder_ = new FinderWindow(state_, prompts_, std::cout, this);
+        finder_->SetSchedule([this]() -> ScheduleWindow& { return Schedule(); });
     }
     finder_->show();
     finder_->raise();
@@ -152,9 +165,30 @@ void CMainFrame::OpenProductForm(int command) {
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
                                  prompts_, this);
-    AddFormCommands(dialog, *product);
+    AddFormCommands(dialog, *product, [this]() -> ScheduleWindow& { return Schedule(); });
     dialog.exec();
     emit ProductFormClosed(command);
+}
+
+ScheduleWindow& CMainFrame::Schedule() {
+    if (schedule_ == nullptr) {
+        schedule_ = new ScheduleWindow(state_, prompts_, schedulePrompts_, recentFiles_, this);
+        schedule_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    schedule_->show();
+    return *schedule_;
+}
+
+ScheduleWindow* CMainFrame::OpenSchedule() const {
+    return schedule_;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (schedule_ != nullptr && !schedule_->close()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace lorvane::app

@@ -16,26 +16,38 @@ class Prompts;
 namespace lorvane::app {
 
 class FinderWindow;
+class RecentFileList;
+class SchedulePrompts;
+class ScheduleWindow;
 class UserGuideWindow;
 
 // The main window: an empty client area, the menu bar, an empty toolbar and the status bar.
 // Its product commands open the product forms, one at a time, modal over this window; every
-// form is given the one shared state of the run.
+// form is given the one shared state of the run, and can add itself to the schedule window.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
   public:
-    CMainFrame(SharedState& state, forms::qt::Prompts& prompts, QWidget* parent = nullptr);
+    CMainFrame(SharedState& state, forms::qt::Prompts& prompts, SchedulePrompts& schedulePrompts,
+               RecentFileList& recentFiles, QWidget* parent = nullptr);
 
     // The menu action of a command id, or null.
     QAction* CommandAction(int command) const;
     void OnCommand(int command);
     // The user guide's window, once "Help" has opened it.
     UserGuideWindow* UserGuide() const;
+    // The schedule window, made and shown when first needed; it is gone again once closed.
+    ScheduleWindow& Schedule();
+    // The schedule window while it is open, or null.
+    ScheduleWindow* OpenSchedule() const;
 
   signals:
     // A product's form was closed again.
     void ProductFormClosed(int command);
+
+  protected:
+    // The schedule window is closed first: its unsaved changes may keep the program running.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateMenus();
@@ -48,9 +60,12 @@ class CMainFrame : public QMainWindow {
 
     SharedState& state_;
     forms::qt::Prompts& prompts_;
+    SchedulePrompts& schedulePrompts_;
+    RecentFileList& recentFiles_;
     std::map<int, QAction*> actions_;
     FinderWindow* finder_ = nullptr;  // made on first use, kept while the main window lives
     QPointer<UserGuideWindow> guide_;  // made on first use, kept while the main window lives
+    QPointer<ScheduleWindow> schedule_;  // made on first use, deleted when closed
 };
 
 }  // namespace lorvane::app

@@ -14,6 +14,8 @@ constexpr std::array kMainMenu{
         MenuEntry{Separator},
         MenuEntry{Item, commands::kFindProduct, "Find a product…",
                   "Finds the controllers and sizes that serve a duty point"},
+        MenuEntry{Item, commands::kSchedule, "Schedule…",
+                  "Opens the schedule: the positions of a project with their results"},
         MenuEntry{Separator},
         MenuEntry{Separator},
         MenuEntry{Separator},

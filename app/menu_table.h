@@ -10,6 +10,7 @@ inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kFindProduct = 32790;
 inline constexpr int kHelp = 57670;  // the user guide
+inline constexpr int kSchedule = 32791;
 }  // namespace commands
 
 enum class MenuEntryKind {

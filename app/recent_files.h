@@ -16,6 +16,8 @@ class RecentFileList {
     void Save(QSettings& settings) const;
     // Puts the path first; a path already in the list moves, the oldest beyond four drops out.
     void Add(const QString& path);
+    // Takes a path out of the list, as when its file has gone.
+    void Remove(const QString& path) { files_.removeAll(path); }
     const QStringList& Files() const { return files_; }
 
   private:

@@ -11,6 +11,8 @@
 #include "app/lorvane_app.h"
 #include "app/main_frame.h"
 #include "app/menu_table.h"
+#include "app/recent_files.h"
+#include "app/schedule_prompts.h"
 #include "app/user_guide.h"
 #include "forms/qt/application_icon.h"
 #include "forms/qt/form_dialog.h"
@@ -48,6 +50,8 @@ class DesktopIntegrationTest : public QObject {
     test::TemporarySettings settings_;
     SharedState state_;
     test::RecordingPrompts prompts_;
+    app::ScheduleDialogs schedulePrompts_;
+    app::RecentFileList recentFiles_;
     std::unique_ptr<test::ModalWatchdog> watchdog_;
     std::unique_ptr<app::CMainFrame> frame_;
 };
@@ -61,7 +65,7 @@ void DesktopIntegrationTest::init() {
     QSettings().clear();
     state_ = SharedState{};
     watchdog_ = std::make_unique<test::ModalWatchdog>();
-    frame_ = std::make_unique<app::CMainFrame>(state_, prompts_);
+    frame_ = std::make_unique<app::CMainFrame>(state_, prompts_, schedulePrompts_, recentFiles_);
     frame_->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
 }

@@ -10,6 +10,8 @@
 
 #include "app/finder_window.h"
 #include "app/main_frame.h"
+#include "app/recent_files.h"
+#include "app/schedule_prompts.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
 
@@ -61,6 +63,8 @@ class FinderWindowTest : public QObject {
     SharedState state_;
     std::ostringstream diagnostics_;
     test::RecordingPrompts prompts_;
+    app::ScheduleDialogs schedulePrompts_;
+    app::RecentFileList recentFiles_;
     std::unique_ptr<test::ModalWatchdog> watchdog_;
     std::unique_ptr<app::FinderWindow> finder_;
 };
@@ -113,7 +117,7 @@ int FinderWindowTest::RowOf(const QString& product, const QString& size) const {
 void FinderWindowTest::opensFromTheMenuBesideTheMainWindow() {
     state_.productInputs.volumeFlow = 800.4;
     state_.targetLevel = 35;
-    app::CMainFrame frame(state_, prompts_);
+    app::CMainFrame frame(state_, prompts_, schedulePrompts_, recentFiles_);
     frame.show();
     QAction* find = frame.CommandAction(32790);
     QVERIFY(find != nullptr);

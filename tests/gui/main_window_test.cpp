@@ -14,6 +14,7 @@
 #include "app/lorvane_app.h"
 #include "app/main_frame.h"
 #include "app/recent_files.h"
+#include "app/schedule_prompts.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
 
@@ -69,6 +70,8 @@ class MainWindowTest : public QObject {
     test::TemporarySettings settings_;
     SharedState state_;
     test::RecordingPrompts prompts_;
+    app::ScheduleDialogs schedulePrompts_;
+    app::RecentFileList recentFiles_;
     std::unique_ptr<test::ModalWatchdog> watchdog_;
     std::unique_ptr<app::CMainFrame> frame_;
 };
@@ -81,7 +84,7 @@ void MainWindowTest::initTestCase() {
 void MainWindowTest::init() {
     state_ = SharedState{};
     watchdog_ = std::make_unique<test::ModalWatchdog>();
-    frame_ = std::make_unique<app::CMainFrame>(state_, prompts_);
+    frame_ = std::make_unique<app::CMainFrame>(state_, prompts_, schedulePrompts_, recentFiles_);
     frame_->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
 }
@@ -144,6 +147,7 @@ void MainWindowTest::menuBarListsTheCommandsInOrder() {
         "  External weather louvre 32786 on",
         "  ---",
         "  Find a product… 32790 on",
+        "  Schedule… 32791 on",
         "  ---",
         "  ---",
         "  ---",

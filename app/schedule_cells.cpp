@@ -1,0 +1,210 @@
+#include "app/schedule_cells.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "core/number_text.h"
+#include "products/catalogue.h"
+#include "schedule/fresh_form.h"
+
+namespace lorvane::app {
+namespace {
+
+struct ColumnSpec {
+    const char* heading;
+    bool numbers = false;
+    std::string_view resultKey;  // the record's number shown in the column, if any
+    std::string_view inputName;  // else the input's number, if any
+};
+
+// clang-format off
+constexpr std::array<ColumnSpec, kScheduleColumnCount> kColumns{{
+    {"Tag"},
+    {"Product"},
+    {"Size [mm]"},
+    {"Flow\n[m³/h]",           true, "",                "flow"},
+    {"Δp\n[Pa]",               true, "pressureLoss",    "dp"},
+    {"Velocity\n[m/s]",        true, "velocity",        ""},
+    {"Min. pressure\n[Pa]",    true, "minimumPressure", ""},
+    {"Level\n[dB(A)]",         true, "summationLevel",  ""},
+    {"Status"},
+    {"Message"},
+}};
+// clang-format on
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct ShownNumber {
+    double value;
+    std::string format;
+};
+
+// The computed number under a JSON key, a single value's or a band row's summation level,
+// with the format its field shows it in. The last one wins, as in the record's JSON.
+std::optional<ShownNumber> RecordNumber(const forms::ResultRecord& record, std::string_view key) {
+    std::optional<ShownNumber> found;
+    for (const forms::ResultItem& item : record.Items()) {
+        if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
+            const auto* number = std::get_if<forms::Number>(&value->value);
+            if (value->reach == forms::Reach::Computed && value->spec.key == key) {
+                found = number && *number
+                            ? std::optional<ShownNumber>({**number, value->spec.format})
+                            : std::nullopt;
+            }
+        } else if (const auto& row = std::get<forms::BandRow>(item);
+                   row.reach == forms::Reach::Computed && row.spec.summationKey == key) {
+            found = row.summation ? std::optional<ShownNumber>({*row.summation, row.spec.format})
+                                  : std::nullopt;
+        }
+    }
+    if (found && !std::isfinite(found->value)) {
+        return std::nullopt;
+    }
+    return found;
+}
+
+QString Shown(const ShownNumber& number) {
+    try {
+        return QString::fromStdString(FormatNumber(number.format, number.value)).trimmed();
+    } catch (const std::invalid_argument&) {
+        return QString::number(number.value, 'g', 6);
+    }
+}
+
+// An input as the form reads it: the number in its text, or the text itself where it holds
+// none. Empty for an input the position leaves out and the form does not pre-fill.
+class Inputs {
+  public:
+    explicit Inputs(const schedule::Position& position) : position_(position) {
+        if (const Product* product = PositionProduct(position.product)) {
+            start_ = &schedule::StartItemTexts(*product);
+        }
+    }
+
+    QString Text(std::string_view name) const {
+        const std::string key(name);
+        std::string text;
+        if (const auto given = position_.inputs.find(key); given != position_.inputs.end()) {
+            text = given->second;
+        }
+        if (text.empty() && start_ != nullptr) {
+            text = forms::TextOf(*start_, key);
+        }
+        if (const std::optional<double> number = ReadNumber(text)) {
+            return QString::number(*number, 'g', 12);
+        }
+        return QString::fromStdString(text).trimmed();
+    }
+
+  private:
+    const schedule::Position& position_;
+    const forms::InputTexts* start_ = nullptr;
+};
+
+// "Ø 250", "400 × 200", "L 1000", or together for a product that has more than one of them.
+QString SizeText(const Inputs& inputs) {
+    QStringList parts;
+    if (const QString diameter = inputs.Text("diameter"); !diameter.isEmpty()) {
+        parts.append(QStringLiteral("Ø ") + diameter);
+    }
+    const QString width = inputs.Text("width");
+    const QString height = inputs.Text("height");
+    if (!width.isEmpty() || !height.isEmpty()) {
+        parts.append(width + QStringLiteral(" × ") + height);
+    }
+    if (const QString length = inputs.Text("length"); !length.isEmpty()) {
+        parts.append(QStringLiteral("L ") + length);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QString ScheduleHeading(int column) {
+    return QString::fromUtf8(kColumns.at(static_cast<std::size_t>(column)).heading);
+}
+
+bool IsNumberColumn(int column) {
+    return kColumns.at(static_cast<std::size_t>(column)).numbers;
+}
+
+const Product* PositionProduct(std::string_view word) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!word.empty() && blank(word.front())) {
+        word.remove_prefix(1);
+    }
+    while (!word.empty() && blank(word.back())) {
+        word.remove_suffix(1);
+    }
+    for (const Product& product : Catalogue()) {
+        if (product.IsBuilt() &&
+            std::equal(word.begin(), word.end(), product.word.begin(), product.word.end(),
+                       [](char a, char b) {
+                           return std::tolower(static_cast<unsigned char>(a)) ==
+                                  std::tolower(static_cast<unsigned char>(b));
+                       })) {
+            return &product;
+        }
+    }
+    return nullptr;
+}
+
+QString ProductName(std::string_view word) {
+    const Product* product = PositionProduct(word);
+    if (product == nullptr) {
+        return FromUtf8(word);
+    }
+    QString name = FromUtf8(product->menuText);
+    if (!product->place.submenu.empty()) {
+        name = FromUtf8(product->place.submenu) + QStringLiteral(": ") + name;
+    }
+    return name;
+}
+
+QStringList PositionCells(const schedule::Position& position,
+                          const schedule::PositionResult& result) {
+    const Inputs inputs(position);
+    QStringList cells;
+    for (int column = 0; column < kScheduleColumnCount; ++column) {
+        const ColumnSpec& spec = kColumns[static_cast<std::size_t>(column)];
+        QString text;
+        switch (column) {
+            case kTagColumn:
+                text = QString::fromStdString(position.tag);
+                break;
+            case kProductColumn:
+                text = ProductName(position.product);
+                break;
+            case kSizeColumn:
+                text = SizeText(inputs);
+                break;
+            case kStatusColumn:
+                text = QString::fromLatin1(schedule::StatusWord(result.status));
+                break;
+            case kMessageColumn:
+                text = QString::fromStdString(result.message);
+                break;
+            default: {
+                const std::optional<ShownNumber> number =
+                    result.record && !spec.resultKey.empty()
+                        ? RecordNumber(*result.record, spec.resultKey)
+                        : std::nullopt;
+                if (number) {
+                    text = Shown(*number);
+                } else if (!spec.inputName.empty()) {
+                    text = inputs.Text(spec.inputName);
+                }
+            }
+        }
+        cells.append(text);
+    }
+    return cells;
+}
+
+}  // namespace lorvane::app

@@ -1,0 +1,123 @@
+#include "app/schedule_pdf.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <array>
+#include <memory>
+#include <ostream>
+
+#include "app/data_sheet.h"
+#include "app/position_form.h"
+#include "app/schedule_cells.h"
+#include "app/schedule_files.h"
+#include "app/schedule_model.h"
+#include "forms/qt/form_dialog.h"
+
+namespace lorvane::app {
+namespace {
+
+// A form calculated for a sheet asks nothing of the planner: its questions are answered by the
+// position's flags, and a position it would refuse has no sheet.
+class SilentPrompts : public forms::qt::Prompts {
+  public:
+    void ShowError(QWidget* /*parent*/, const QString& /*caption*/,
+                   const QString& /*text*/) override {}
+    bool AskCorrection(QWidget* /*parent*/, const QString& /*question*/) override { return false; }
+};
+
+// The share of the page's width each column takes, in per cent, left to right.
+constexpr std::array<int, kScheduleColumnCount> kColumnWidths{7, 15, 13, 7, 6, 8, 10, 8, 7, 19};
+
+QString TableHtml(const ScheduleModel& model) {
+    // Numbers, tags and sizes stay on one line; names and messages wrap.
+    const auto cell = [](const QString& tag, int column, const QString& text) {
+        QString html = text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+        if (tag == QStringLiteral("td") &&
+            (IsNumberColumn(column) || column == kTagColumn || column == kSizeColumn)) {
+            html.replace(u' ', QChar(QChar::Nbsp));
+        }
+        const QString name = tag.section(u' ', 0, 0);
+        return QStringLiteral("<%1%2>%3</%4>")
+            .arg(tag, IsNumberColumn(column) ? QStringLiteral(" align='right'") : QString(), html,
+                 name);
+    };
+    // A size smaller than the sheets': the table has many columns.
+    QString html = QStringLiteral(
+        "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
+        " style='border-collapse: collapse; border-color: #999; font-size: 6.5pt'><thead><tr>");
+    for (int column = 0; column < kScheduleColumnCount; ++column) {
+        html += cell(QStringLiteral("th width='%1%'").arg(kColumnWidths[column]), column,
+                     ScheduleHeading(column));
+    }
+    html += QStringLiteral("</tr></thead>");
+    for (int row = 0; row < model.rowCount(); ++row) {
+        html += QStringLiteral("<tr>");
+        for (int column = 0; column < kScheduleColumnCount; ++column) {
+            html += cell(QStringLiteral("td"), column, model.index(row, column).data().toString());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// The data sheet of one calculated position, made on a form that never shows on the screen.
+QString SheetHtml(const Product& product, const schedule::Position& position, int row,
+                  QTextDocument& document) {
+    SharedState state;
+    std::ostream discard(nullptr);
+    SilentPrompts silent;
+    PositionPrompts prompts(silent, product, position);
+    forms::qt::FormDialog dialog(product.makeForm(forms::FormContext{state, discard}), prompts);
+    // Laid out and drawn for the sheet, but neither on the screen nor in the planner's way.
+    dialog.setAttribute(Qt::WA_DontShowOnScreen);
+    dialog.setModal(false);
+    dialog.show();
+    CalculateAsPosition(dialog, prompts, product, position);
+    // The chart lays itself out in the event loop; what the planner does meanwhile waits.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    SheetPlace place;
+    place.chartImage = QUrl(QStringLiteral("lorvane:chart-%1.png").arg(row));
+    place.newPage = true;
+    place.tag = QString::fromStdString(position.tag);
+    return DataSheetHtml(product, dialog, document, place);
+}
+
+}  // namespace
+
+bool ExportSchedulePdf(const QString& path, const QString& title, const ScheduleModel& model,
+                       QString* error) {
+    QTextDocument document;
+    SetUpSheetDocument(document);
+    QString html = QStringLiteral("<h1>Schedule %1</h1>").arg(title.toHtmlEscaped());
+    html += QStringLiteral(
+                "<p class='caption'>Lorvane %1 &middot; calculated %2 &middot; %3 "
+                "positions</p>")
+                .arg(QStringLiteral(LORVANE_VERSION),
+                     QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+                .arg(model.rowCount());
+    html += TableHtml(model);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const schedule::Position& position = model.PositionAt(row);
+        const Product* product = PositionProduct(position.product);
+        if (model.ResultAt(row).status == schedule::PositionStatus::Ok && product != nullptr) {
+            html += SheetHtml(*product, position, row, document);
+        }
+    }
+    document.setHtml(html);
+
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QStringLiteral("Schedule ") + title);
+        writer.setCreator(QStringLiteral("Lorvane " LORVANE_VERSION));
+        SetSheetPageLayout(writer);
+        document.print(&writer);
+    }
+    return WriteWholeFile(path, pdf.data(), error);
+}
+
+}  // namespace lorvane::app

@@ -58,7 +58,7 @@ struct BandRow {
     BandRowSpec spec;
     Reach reach = Reach::Computed;
     std::vector<Number> levels;  // one per band of spec.frequencies
-    Number summation;            // meaningful where the spec names a summation key or field
+    Number summation;            // meaningful where the row names a summation key or field
     std::string caveat;          // what to bear in mind about the row: "estimated values"
 };
 

@@ -8,6 +8,7 @@
 
 #include "schedule/call.h"
 #include "schedule/csv.h"
+#include "schedule/project.h"
 #include "schedule/result_columns.h"
 
 namespace lorvane::schedule {
@@ -16,19 +17,7 @@ namespace {
 constexpr std::size_t kChunkRows = 2048;
 constexpr std::size_t kRowsWorthAWorker = 256;
 
-enum class RowStatus { Ok, Refused, Invalid };
-
-const char* StatusWord(RowStatus status) {
-    switch (status) {
-        case RowStatus::Ok:
-            return "ok";
-        case RowStatus::Refused:
-            return "refused";
-        case RowStatus::Invalid:
-            break;
-    }
-    return "invalid";
-}
+using RowStatus = PositionStatus;
 
 // What each column of the input is.
 struct Header {

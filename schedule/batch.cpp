@@ -1,6 +1,7 @@
 #include "schedule/batch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <map>
 #include <set>
@@ -15,7 +16,8 @@ namespace lorvane::schedule {
 namespace {
 
 constexpr std::size_t kChunkRows = 2048;
-constexpr std::size_t kRowsWorthAWorker = 256;
+// Rows a worker takes at a time; a chunk of no more is calculated without workers.
+constexpr std::size_t kSliceRows = 256;
 
 using RowStatus = PositionStatus;
 
@@ -84,7 +86,8 @@ class RowWriter {
               char separator)
         : header_(header), format_(format), columns_(columns), separator_(separator) {}
 
-    RowStatus Write(Row& row, std::string& line) {
+    // Appends the row's result line to `text`.
+    RowStatus Write(Row& row, std::string& text) {
         row.fields.resize(std::max(row.fields.size(), header_.names.size()));
         std::string problem = ShapeProblem(row, header_.names.size());
         row.fields.resize(header_.names.size());
@@ -98,9 +101,8 @@ class RowWriter {
                 problem = std::move(*why);
             }
         }
-        line.clear();
         if (!problem.empty()) {
-            WriteInvalid(row, problem, line);
+            WriteInvalid(row, problem, text);
             return RowStatus::Invalid;
         }
         forms::InputTexts texts;
@@ -113,19 +115,19 @@ class RowWriter {
                         {"inputs", InputsJson(valid, texts)}};
             object.update(RecordJson(record));
             object["columns"] = PassedThrough(row);
-            line = JsonText(object);
+            text += JsonText(object);
         } else {
-            WriteInputs(row, line);
-            AppendCsvField(line, StatusWord(status), separator_);
-            line += separator_;
-            AppendCsvField(line, record.Refused() ? record.Refused()->message : "", separator_);
-            columns_.Fill(record, cells_);
+            WriteInputs(row, text);
+            AppendCsvField(text, StatusWord(status), separator_);
+            text += separator_;
+            AppendCsvField(text, record.Refused() ? record.Refused()->message : "", separator_);
+            columns_.FillFields(record, separator_, cells_);
             for (const std::string& cell : cells_) {
-                line += separator_;
-                AppendCsvField(line, cell, separator_);
+                text += separator_;
+                text += cell;
             }
         }
-        line += '\n';
+        text += '\n';
         return status;
     }
 
@@ -142,26 +144,26 @@ class RowWriter {
         return columns;
     }
 
-    void WriteInputs(const Row& row, std::string& line) const {
+    void WriteInputs(const Row& row, std::string& text) const {
         for (const std::string& field : row.fields) {
-            AppendCsvField(line, field, separator_);
-            line += separator_;
+            AppendCsvField(text, field, separator_);
+            text += separator_;
         }
     }
 
-    void WriteInvalid(const Row& row, const std::string& problem, std::string& line) const {
+    void WriteInvalid(const Row& row, const std::string& problem, std::string& text) const {
         if (format_ == BatchFormat::JsonLines) {
             Json object{{"status", "invalid"}, {"error", problem}};
             object["columns"] = PassedThrough(row);
-            line = JsonText(object);
+            text += JsonText(object);
         } else {
-            WriteInputs(row, line);
-            AppendCsvField(line, "invalid", separator_);
-            line += separator_;
-            AppendCsvField(line, problem, separator_);
-            line.append(columns_.Names().size(), separator_);
+            WriteInputs(row, text);
+            AppendCsvField(text, "invalid", separator_);
+            text += separator_;
+            AppendCsvField(text, problem, separator_);
+            text.append(columns_.Names().size(), separator_);
         }
-        line += '\n';
+        text += '\n';
     }
 
     const Header& header_;
@@ -172,10 +174,19 @@ class RowWriter {
     std::vector<std::string> cells_;              // the row's result cells
 };
 
+// A run of consecutive rows of a chunk, calculated by one worker into one block of text, so
+// that the output is written a block at a time.
+struct Slice {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::string text;
+    BatchCount count;
+};
+
 struct Chunk {
     std::vector<Row> rows;
-    std::vector<std::string> lines;
-    std::vector<RowStatus> statuses;
+    std::vector<Slice> slices;
+    std::atomic<std::size_t> nextSlice = 0;  // the first slice no worker has taken
 };
 
 // Reads up to kChunkRows rows that are not blank; false when the input is done.
@@ -197,46 +208,64 @@ bool ReadChunk(CsvReader& reader, Chunk& chunk) {
     return count > 0;
 }
 
-// Starts calculating the chunk's rows on every worker, each taking every n-th row.
-// A chunk of a few rows (a small file, a project's export) is calculated at once on this
-// thread: starting workers would cost more than it saves.
+void Count(RowStatus status, BatchCount& count) {
+    switch (status) {
+        case RowStatus::Ok:
+            ++count.ok;
+            break;
+        case RowStatus::Refused:
+            ++count.refused;
+            break;
+        case RowStatus::Invalid:
+            ++count.invalid;
+            break;
+    }
+}
+
+void CalculateSlice(RowWriter& writer, Chunk& chunk, Slice& slice) {
+    slice.text.clear();
+    slice.count = {};
+    for (std::size_t i = slice.begin; i < slice.end; ++i) {
+        Count(writer.Write(chunk.rows[i], slice.text), slice.count);
+    }
+}
+
+// Starts calculating the chunk's rows on every worker, each taking the next slice that is
+// left. A chunk of a few rows (a small file, a project's export) is calculated at once on
+// this thread: starting workers would cost more than it saves.
 std::vector<std::future<void>> StartCalculating(std::vector<RowWriter>& writers, Chunk& chunk) {
     const std::size_t rows = chunk.rows.size();
-    chunk.lines.resize(rows);
-    chunk.statuses.resize(rows);
-    const std::size_t workers = rows < kRowsWorthAWorker ? 1 : writers.size();
+    const std::size_t slices = (rows + kSliceRows - 1) / kSliceRows;
+    chunk.slices.resize(slices);
+    for (std::size_t s = 0; s < slices; ++s) {
+        chunk.slices[s].begin = s * kSliceRows;
+        chunk.slices[s].end = std::min(rows, (s + 1) * kSliceRows);
+    }
     std::vector<std::future<void>> running;
-    if (workers == 1) {
-        for (std::size_t i = 0; i < rows; ++i) {
-            chunk.statuses[i] = writers.front().Write(chunk.rows[i], chunk.lines[i]);
+    if (slices <= 1) {
+        for (Slice& slice : chunk.slices) {
+            CalculateSlice(writers.front(), chunk, slice);
         }
         return running;
     }
+    chunk.nextSlice = 0;
+    const std::size_t workers = std::min(writers.size(), slices);
     for (std::size_t w = 0; w < workers; ++w) {
-        running.push_back(
-            std::async(std::launch::async, [&chunk, &writer = writers[w], w, rows, workers] {
-                for (std::size_t i = w; i < rows; i += workers) {
-                    chunk.statuses[i] = writer.Write(chunk.rows[i], chunk.lines[i]);
-                }
-            }));
+        running.push_back(std::async(std::launch::async, [&chunk, &writer = writers[w]] {
+            for (std::size_t s = chunk.nextSlice++; s < chunk.slices.size(); s = chunk.nextSlice++) {
+                CalculateSlice(writer, chunk, chunk.slices[s]);
+            }
+        }));
     }
     return running;
 }
 
-void WriteLines(const Chunk& chunk, std::ostream& out, BatchCount& count) {
-    for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
-        out << chunk.lines[i];
-        switch (chunk.statuses[i]) {
-            case RowStatus::Ok:
-                ++count.ok;
-                break;
-            case RowStatus::Refused:
-                ++count.refused;
-                break;
-            case RowStatus::Invalid:
-                ++count.invalid;
-                break;
-        }
+void WriteSlices(const Chunk& chunk, std::ostream& out, BatchCount& count) {
+    for (const Slice& slice : chunk.slices) {
+        out.write(slice.text.data(), static_cast<std::streamsize>(slice.text.size()));
+        count.ok += slice.count.ok;
+        count.refused += slice.count.refused;
+        count.invalid += slice.count.invalid;
     }
 }
 
@@ -316,7 +345,7 @@ std::variant<BatchCount, std::string> RunBatch(std::istream& in, std::ostream& o
         Chunk& chunk = chunks[calculating];
         std::vector<std::future<void>> running = StartCalculating(writers, chunk);
         if (done != nullptr) {
-            WriteLines(*done, out, count);
+            WriteSlices(*done, out, count);
         }
         const std::size_t next = (calculating + 1) % 3;
         more = ReadChunk(reader, chunks[next]);
@@ -331,7 +360,7 @@ std::variant<BatchCount, std::string> RunBatch(std::istream& in, std::ostream& o
         calculating = next;
     }
     if (done != nullptr) {
-        WriteLines(*done, out, count);
+        WriteSlices(*done, out, count);
     }
     return count;
 }

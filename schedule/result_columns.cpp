@@ -6,6 +6,7 @@
 #include <map>
 
 #include "schedule/call.h"
+#include "schedule/csv.h"
 
 namespace lorvane::schedule {
 namespace {
@@ -57,7 +58,8 @@ const forms::ResultRecord& StartRecord(const Product& product) {
 
 ResultColumns::ResultColumns(const std::vector<const Product*>& products) {
     for (const Product* product : products) {
-        for (const forms::ResultItem& item : StartRecord(*product).Items()) {
+        const forms::ResultRecord& start = StartRecord(*product);
+        for (const forms::ResultItem& item : start.Items()) {
             if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
                 if (!value->spec.key.empty()) {
                     AddColumn(ColumnName(value->spec.key));
@@ -77,6 +79,7 @@ ResultColumns::ResultColumns(const std::vector<const Product*>& products) {
                 values_.emplace(row.summationKey, Find(columns_, ColumnName(row.summationKey)));
             }
         }
+        AddLayout(start);
     }
     AddColumn("notes");
     notes_ = Find(columns_, "notes");
@@ -88,26 +91,109 @@ void ResultColumns::AddColumn(const std::string& name) {
     }
 }
 
+namespace {
+
+std::string_view KeyOf(const forms::ResultItem& item) {
+    if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
+        return value->spec.key;
+    }
+    return std::get<forms::BandRow>(item).spec.key;
+}
+
+std::string_view SummationKeyOf(const forms::ResultItem& item) {
+    const auto* row = std::get_if<forms::BandRow>(&item);
+    return row == nullptr ? std::string_view() : std::string_view(row->spec.summationKey);
+}
+
+}  // namespace
+
+void ResultColumns::AddLayout(const forms::ResultRecord& start) {
+    Layout layout;
+    for (std::size_t position = 0; position < start.Items().size(); ++position) {
+        const forms::ResultItem& item = start.Items()[position];
+        layout.push_back({.key = std::string(KeyOf(item)),
+                          .summationKey = std::string(SummationKeyOf(item)),
+                          .target = TargetOf(item, position, nullptr)});
+    }
+    if (!layout.empty()) {
+        layouts_.push_back(std::move(layout));
+    }
+}
+
 int ResultColumns::Find(const KeyIndex& index, std::string_view key) {
     const auto found = index.find(key);
     return found == index.end() ? -1 : found->second;
 }
 
+
+const ResultColumns::Layout* ResultColumns::LayoutOf(const forms::ResultRecord& record) const {
+    if (record.Items().empty()) {
+        return nullptr;
+    }
+    const forms::ResultItem& first = record.Items().front();
+    for (const Layout& layout : layouts_) {
+        if (layout.front().key == KeyOf(first) &&
+            layout.front().summationKey == SummationKeyOf(first)) {
+            return &layout;
+        }
+    }
+    return nullptr;
+}
+
+ResultColumns::Target ResultColumns::TargetOf(const forms::ResultItem& item, std::size_t position,
+                                              const Layout* layout) const {
+    const std::string_view key = KeyOf(item);
+    const std::string_view summationKey = SummationKeyOf(item);
+    if (layout != nullptr && position < layout->size()) {
+        const Place& place = (*layout)[position];
+        if (place.key == key && place.summationKey == summationKey) {
+            return place.target;
+        }
+    }
+    if (std::holds_alternative<forms::ResultValue>(item)) {
+        return {.column = Find(values_, key)};
+    }
+    return {.column = Find(bands_, key), .summation = Find(values_, summationKey)};
+}
+
 void ResultColumns::Fill(const forms::ResultRecord& record, std::vector<std::string>& cells) const {
+    FillCells(record, cells, nullptr);
+}
+
+void ResultColumns::FillFields(const forms::ResultRecord& record, char separator,
+                               std::vector<std::string>& fields) const {
+    FillCells(record, fields, &separator);
+}
+
+void ResultColumns::FillCells(const forms::ResultRecord& record, std::vector<std::string>& cells,
+                              const char* separator) const {
+    const auto writeText = [separator](std::string& cell, std::string_view text) {
+        if (separator != nullptr) {
+            AppendCsvField(cell, text, *separator);
+        } else {
+            cell.append(text);
+        }
+    };
     cells.resize(names_.size());
     for (std::string& cell : cells) {
         cell.clear();
     }
-    for (const forms::ResultItem& item : record.Items()) {
+    const Layout* layout = LayoutOf(record);
+    const std::vector<forms::ResultItem>& items = record.Items();
+    for (std::size_t position = 0; position < items.size(); ++position) {
+        const forms::ResultItem& item = items[position];
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-            const int column = Find(values_, value->spec.key);
-            if (column < 0 || value->reach != forms::Reach::Computed) {
+            if (value->reach != forms::Reach::Computed) {
+                continue;
+            }
+            const int column = TargetOf(item, position, layout).column;
+            if (column < 0) {
                 continue;
             }
             if (const forms::Number* number = std::get_if<forms::Number>(&value->value)) {
                 WriteNumber(cells[column], *number);
             } else if (const std::string* text = std::get_if<std::string>(&value->value)) {
-                cells[column] = *text;
+                writeText(cells[column], *text);
             } else {
                 cells[column] = std::get<bool>(value->value) ? "true" : "false";
             }
@@ -117,20 +203,22 @@ void ResultColumns::Fill(const forms::ResultRecord& record, std::vector<std::str
         if (row.reach != forms::Reach::Computed) {
             continue;
         }
-        if (const int first = Find(bands_, row.spec.key); first >= 0) {
+        const Target target = TargetOf(item, position, layout);
+        if (target.column >= 0) {
             for (std::size_t band = 0; band < row.levels.size(); ++band) {
-                WriteNumber(cells[first + band], row.levels[band]);
+                WriteNumber(cells[target.column + band], row.levels[band]);
             }
         }
-        if (const int column = Find(values_, row.spec.summationKey); column >= 0) {
-            WriteNumber(cells[column], row.summation);
+        if (target.summation >= 0) {
+            WriteNumber(cells[target.summation], row.summation);
         }
     }
-    std::string& notes = cells[notes_];
+    std::string notes;
     for (const std::string& note : record.Notes()) {
         notes += notes.empty() ? "" : " ";
         notes += note;
     }
+    writeText(cells[notes_], notes);
 }
 
 }  // namespace lorvane::schedule

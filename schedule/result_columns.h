@@ -24,6 +24,10 @@ class ResultColumns {
     // The cells of a record, one per column; the columns of other products stay empty. The
     // cells' strings are reused, so a caller that keeps them makes no new ones row after row.
     void Fill(const forms::ResultRecord& record, std::vector<std::string>& cells) const;
+    // The cells as the fields of a CSV line with this separator: a text that holds the
+    // separator, a quote or a line break is quoted.
+    void FillFields(const forms::ResultRecord& record, char separator,
+                    std::vector<std::string>& fields) const;
 
   private:
     // Hashes a key as a string view, so that looking one up makes no string.
@@ -35,7 +39,29 @@ class ResultColumns {
     };
     using KeyIndex = std::unordered_map<std::string, int, KeyHash, std::equal_to<>>;
 
+    // Where an item of a record goes: the column of its value or its first band, and of its
+    // summation level (-1: none).
+    struct Target {
+        int column = -1;
+        int summation = -1;
+    };
+    struct Place {
+        std::string key;
+        std::string summationKey;
+        Target target;
+    };
+    // The places of a product's items in the order its records hold them. A record of the
+    // product finds each item's place by its position, and by its key only where the order
+    // differs.
+    using Layout = std::vector<Place>;
+
     void AddColumn(const std::string& name);
+    void AddLayout(const forms::ResultRecord& start);
+    const Layout* LayoutOf(const forms::ResultRecord& record) const;
+    Target TargetOf(const forms::ResultItem& item, std::size_t position,
+                    const Layout* layout) const;
+    void FillCells(const forms::ResultRecord& record, std::vector<std::string>& cells,
+                   const char* separator) const;
     // The column of a JSON path (of the first band, for a band array), or -1.
     static int Find(const KeyIndex& index, std::string_view key);
 
@@ -43,6 +69,7 @@ class ResultColumns {
     KeyIndex columns_;  // by column name
     KeyIndex values_;   // by the JSON path of a value or a summation level
     KeyIndex bands_;    // by the JSON path of a band array: its first band's column
+    std::vector<Layout> layouts_;
     int notes_ = 0;
 };
 

@@ -16,6 +16,22 @@ AttenuatorRow RowBehind(const Octaves& octaveLevels, const Octaves& insertionLos
     return row;
 }
 
+// Whether the A-weighted level behind an attenuator is sure to round above the target from its
+// loudest band alone, so that its summation level need not be formed: a sum of bands is never
+// below the loudest of them. The margin, far above the rounding error of the sum's arithmetic,
+// keeps every length the sum itself might let through.
+bool LoudestBandRoundsAbove(const Octaves& octaveLevels, const Octaves& insertionLoss,
+                            double target) {
+    constexpr double kMargin = 1e-9;  // dB
+    for (int k = 0; k < kOctaveCount; ++k) {
+        const double weighted = (octaveLevels[k] - insertionLoss[k]) + OctaveAWeighting(k);
+        if (weighted - kMargin >= target + 0.5) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<int> FindAttenuatorDiameter(double diameter) {
@@ -43,6 +59,10 @@ AttenuatorSelection SelectAttenuatorLengths(double diameter, const Octaves& octa
     for (int t = 0; t < kInsulationCount; ++t) {
         const auto& losses = InsertionLossTable[*position][t];
         for (int i = 0; i < kAttenuatorLengthCount; ++i) {
+            const bool longest = i + 1 == kAttenuatorLengthCount;
+            if (!longest && LoudestBandRoundsAbove(octaveLevels, losses[i], target)) {
+                continue;  // too short: the next length is tried
+            }
             selection.rows[t] = RowBehind(octaveLevels, losses[i], i);
             selection.rows[t].reachesTarget =
                 target >= RoundWhole(selection.rows[t].summationLevel);

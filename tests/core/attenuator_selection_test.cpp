@@ -3,9 +3,12 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/acoustics.h"
 #include "core/attenuator_selection.h"
+#include "core/number_text.h"
 
 namespace lorvane {
 namespace {
@@ -105,6 +108,57 @@ TEST(AttenuatorSelection, ComparesRoundedLevels) {
         ASSERT_EQ(LevelBehind(levels, halfMetre), c.levelAtHalfMetre);
         const AttenuatorSelection selection = SelectAttenuatorLengths(k250mm, levels, c.target);
         EXPECT_EQ(LengthText(selection.rows[k25mm]), c.chosen);
+    }
+}
+
+// Lengths whose loudest band alone rounds above the target are passed over without their
+// summation level. The choice must be the one that trying every length in turn makes, down to
+// the last bit of the levels, also where one band makes nearly all of the sum and lies within
+// a hair of the rounding boundary.
+TEST(AttenuatorSelection, PassingOverShortLengthsChangesNoChoice) {
+    const auto everyLengthInTurn = [](const Octaves& levels, const Octaves& losses, int length,
+                                      double target) {
+        return RoundWhole(target) >= RoundWhole(LevelBehind(levels, losses)) ||
+               length + 1 == kAttenuatorLengthCount;
+    };
+    std::vector<std::pair<Octaves, double>> cases;  // levels and target
+    for (double level = 20; level <= 110; level += 7.3) {
+        for (double target : {1.0, 25.0, 35.4, 45.5, 60.0}) {
+            cases.push_back({Flat(level), target});
+            cases.push_back({Octaves{level, level - 3, level - 8, level - 12, level - 15,
+                                     level - 20, level - 26, level - 30},
+                             target});
+        }
+    }
+    // One band, the 1 kHz octave (no A-weighting), holding the sum: its level behind 0.75 m of
+    // 250 mm / 25 mm is the target plus a half, give or take a few steps of the last bit.
+    const Octaves& losses = InsertionLossTable[FindAttenuatorDiameter(k250mm).value()][k25mm][1];
+    for (int steps = -4; steps <= 4; ++steps) {
+        Octaves levels = Flat(-200);
+        double loud = 40.5 + losses[4];
+        for (int s = 0; s < std::abs(steps); ++s) {
+            loud = std::nextafter(loud, steps < 0 ? 0.0 : 1000.0);
+        }
+        levels[4] = loud;
+        cases.push_back({levels, 40});
+    }
+    for (const double diameter : AttenuatorDiameters) {
+        const int position = FindAttenuatorDiameter(diameter).value();
+        for (const auto& [levels, target] : cases) {
+            const AttenuatorSelection selection =
+                SelectAttenuatorLengths(diameter, levels, target);
+            for (int t = 0; t < kInsulationCount; ++t) {
+                SCOPED_TRACE(testing::Message() << diameter << " mm, insulation " << t << ", "
+                                                << levels[0] << " dB, target " << target);
+                const auto& rows = InsertionLossTable[position][t];
+                int length = 0;
+                while (!everyLengthInTurn(levels, rows[length], length, target)) {
+                    ++length;
+                }
+                EXPECT_EQ(selection.rows[t].length, length);
+                EXPECT_EQ(selection.rows[t].summationLevel, LevelBehind(levels, rows[length]));
+            }
+        }
     }
 }
 

@@ -52,14 +52,14 @@ std::optional<ShownNumber> RecordNumber(const forms::ResultRecord& record, std::
     for (const forms::ResultItem& item : record.Items()) {
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
             const auto* number = std::get_if<forms::Number>(&value->value);
-            if (value->reach == forms::Reach::Computed && value->spec.key == key) {
+            if (value->reach == forms::Reach::Computed && value->spec->key == key) {
                 found = number && *number
-                            ? std::optional<ShownNumber>({**number, value->spec.format})
+                            ? std::optional<ShownNumber>({**number, value->spec->format})
                             : std::nullopt;
             }
         } else if (const auto& row = std::get<forms::BandRow>(item);
-                   row.reach == forms::Reach::Computed && row.spec.summationKey == key) {
-            found = row.summation ? std::optional<ShownNumber>({*row.summation, row.spec.format})
+                   row.reach == forms::Reach::Computed && row.spec->summationKey == key) {
+            found = row.summation ? std::optional<ShownNumber>({*row.summation, row.spec->format})
                                   : std::nullopt;
         }
     }

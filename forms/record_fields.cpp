@@ -15,7 +15,7 @@ std::string ValueText(const ResultValue& value) {
         return *value.shown;
     }
     if (const Number* number = std::get_if<Number>(&value.value)) {
-        return NumberText(value.spec.format, *number);
+        return NumberText(value.spec->format, *number);
     }
     if (const std::string* text = std::get_if<std::string>(&value.value)) {
         return *text;
@@ -24,26 +24,26 @@ std::string ValueText(const ResultValue& value) {
 }
 
 void ShowValue(FormView& view, const ResultValue& value) {
-    if (value.spec.field != kNoId) {
-        view.SetText(value.spec.field, ValueText(value));
-        view.SetCaveat(value.spec.field, value.caveat);
+    if (value.spec->field != kNoId) {
+        view.SetText(value.spec->field, ValueText(value));
+        view.SetCaveat(value.spec->field, value.caveat);
     }
 }
 
 void ShowBands(FormView& view, const BandRow& row) {
     const bool computed = row.reach == Reach::Computed;
-    if (row.spec.firstField != kNoId) {
-        for (std::size_t k = 0; k < row.spec.frequencies.size(); ++k) {
+    if (row.spec->firstField != kNoId) {
+        for (std::size_t k = 0; k < row.spec->frequencies.size(); ++k) {
             const Number level = computed && k < row.levels.size() ? row.levels[k] : std::nullopt;
-            view.SetText(row.spec.firstField + static_cast<ControlId>(k),
-                         NumberText(row.spec.format, level));
-            view.SetCaveat(row.spec.firstField + static_cast<ControlId>(k), row.caveat);
+            view.SetText(row.spec->firstField + static_cast<ControlId>(k),
+                         NumberText(row.spec->format, level));
+            view.SetCaveat(row.spec->firstField + static_cast<ControlId>(k), row.caveat);
         }
     }
-    if (row.spec.summationField != kNoId) {
-        view.SetText(row.spec.summationField,
-                     NumberText(row.spec.format, computed ? row.summation : std::nullopt));
-        view.SetCaveat(row.spec.summationField, row.caveat);
+    if (row.spec->summationField != kNoId) {
+        view.SetText(row.spec->summationField,
+                     NumberText(row.spec->format, computed ? row.summation : std::nullopt));
+        view.SetCaveat(row.spec->summationField, row.caveat);
     }
 }
 

@@ -3,24 +3,24 @@
 namespace lorvane::forms {
 
 void ResultRecord::Add(const ValueSpec& spec, Number value) {
-    items_.emplace_back(ResultValue{.spec = spec, .value = value});
+    items_.emplace_back(ResultValue{.spec = &spec, .value = value});
 }
 
 void ResultRecord::AddText(const ValueSpec& spec, std::string text) {
-    items_.emplace_back(ResultValue{.spec = spec, .value = std::move(text)});
+    items_.emplace_back(ResultValue{.spec = &spec, .value = std::move(text)});
 }
 
 void ResultRecord::AddFlag(const ValueSpec& spec, bool flag) {
-    items_.emplace_back(ResultValue{.spec = spec, .value = flag});
+    items_.emplace_back(ResultValue{.spec = &spec, .value = flag});
 }
 
 void ResultRecord::AddShownAs(const ValueSpec& spec, Number value, std::string shown) {
-    items_.emplace_back(ResultValue{.spec = spec, .value = value, .shown = std::move(shown)});
+    items_.emplace_back(ResultValue{.spec = &spec, .value = value, .shown = std::move(shown)});
 }
 
 void ResultRecord::AddBands(const BandRowSpec& spec, std::span<const Number> levels,
                             Number summation) {
-    items_.emplace_back(BandRow{.spec = spec,
+    items_.emplace_back(BandRow{.spec = &spec,
                                 .levels = std::vector<Number>(levels.begin(), levels.end()),
                                 .summation = summation});
 }
@@ -29,15 +29,15 @@ void ResultRecord::AddBands(const BandRowSpec& spec, std::span<const double> lev
                             Number summation) {
     std::vector<Number> numbers(levels.begin(), levels.end());
     items_.emplace_back(
-        BandRow{.spec = spec, .levels = std::move(numbers), .summation = summation});
+        BandRow{.spec = &spec, .levels = std::move(numbers), .summation = summation});
 }
 
 void ResultRecord::NotComputed(const ValueSpec& spec) {
-    items_.emplace_back(ResultValue{.spec = spec, .reach = Reach::NotComputed});
+    items_.emplace_back(ResultValue{.spec = &spec, .reach = Reach::NotComputed});
 }
 
 void ResultRecord::NotComputed(const BandRowSpec& spec) {
-    items_.emplace_back(BandRow{.spec = spec, .reach = Reach::NotComputed});
+    items_.emplace_back(BandRow{.spec = &spec, .reach = Reach::NotComputed});
 }
 
 void ResultRecord::AddCaveat(std::string caveat) {
@@ -50,7 +50,7 @@ void ResultRecord::AddCaveat(std::string caveat) {
 const ResultValue* ResultRecord::FindValue(std::string_view key) const {
     for (const ResultItem& item : items_) {
         const auto* value = std::get_if<ResultValue>(&item);
-        if (value && value->reach == Reach::Computed && value->spec.key == key) {
+        if (value && value->reach == Reach::Computed && value->spec->key == key) {
             return value;
         }
     }
@@ -60,7 +60,7 @@ const ResultValue* ResultRecord::FindValue(std::string_view key) const {
 const BandRow* ResultRecord::FindBands(std::string_view key) const {
     for (const ResultItem& item : items_) {
         const auto* row = std::get_if<BandRow>(&item);
-        if (row && row->reach == Reach::Computed && row->spec.key == key) {
+        if (row && row->reach == Reach::Computed && row->spec->key == key) {
             return row;
         }
     }

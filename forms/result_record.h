@@ -44,7 +44,7 @@ using Number = std::optional<double>;
 enum class Reach { Computed, NotComputed };
 
 struct ResultValue {
-    ValueSpec spec;
+    const ValueSpec* spec = nullptr;
     Reach reach = Reach::Computed;
     std::variant<Number, std::string, bool> value;
     // What the form's field shows in place of the formatted number, where the number would
@@ -55,7 +55,7 @@ struct ResultValue {
 };
 
 struct BandRow {
-    BandRowSpec spec;
+    const BandRowSpec* spec = nullptr;
     Reach reach = Reach::Computed;
     std::vector<Number> levels;  // one per band of spec.frequencies
     Number summation;            // meaningful where the row names a summation key or field
@@ -80,6 +80,9 @@ struct Refusal {
 
 // Everything one "calculate" came to, once: the form's fields, lorvane-calc's text and JSON,
 // and every later output are written from it.
+//
+// A record points at the specs of its results instead of copying them: they are the product's
+// own, made once, and outlive every record. A spec made for one calculation cannot be given.
 class ResultRecord {
   public:
     // Room for the items of the largest records, so that filling one moves none of them.
@@ -95,6 +98,15 @@ class ResultRecord {
     // A result this press did not reach: its field is emptied.
     void NotComputed(const ValueSpec& spec);
     void NotComputed(const BandRowSpec& spec);
+
+    void Add(const ValueSpec&&, Number) = delete;
+    void AddText(const ValueSpec&&, std::string) = delete;
+    void AddFlag(const ValueSpec&&, bool) = delete;
+    void AddShownAs(const ValueSpec&&, Number, std::string) = delete;
+    void AddBands(const BandRowSpec&&, std::span<const Number>, Number = {}) = delete;
+    void AddBands(const BandRowSpec&&, std::span<const double>, Number = {}) = delete;
+    void NotComputed(const ValueSpec&&) = delete;
+    void NotComputed(const BandRowSpec&&) = delete;
 
     void AddNote(std::string note) { notes_.push_back(std::move(note)); }
     void AddReference(ReferenceCurve curve) { references_.push_back(std::move(curve)); }

@@ -23,7 +23,7 @@ Json NumberJson(forms::Number number) {
 }
 
 void AddValue(Json& object, const forms::ResultValue& value) {
-    Json& member = At(object, value.spec.key);
+    Json& member = At(object, value.spec->key);
     if (const forms::Number* number = std::get_if<forms::Number>(&value.value)) {
         member = NumberJson(*number);
     } else if (const std::string* text = std::get_if<std::string>(&value.value)) {
@@ -34,15 +34,15 @@ void AddValue(Json& object, const forms::ResultValue& value) {
 }
 
 void AddBands(Json& object, const forms::BandRow& row) {
-    if (!row.spec.key.empty()) {
+    if (!row.spec->key.empty()) {
         Json levels = Json::array();
         for (const forms::Number& level : row.levels) {
             levels.push_back(NumberJson(level));
         }
-        At(object, row.spec.key) = std::move(levels);
+        At(object, row.spec->key) = std::move(levels);
     }
-    if (!row.spec.summationKey.empty()) {
-        At(object, row.spec.summationKey) = NumberJson(row.summation);
+    if (!row.spec->summationKey.empty()) {
+        At(object, row.spec->summationKey) = NumberJson(row.summation);
     }
 }
 
@@ -52,7 +52,7 @@ Json RecordJson(const forms::ResultRecord& record) {
     Json object = Json::object();
     for (const forms::ResultItem& item : record.Items()) {
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-            if (value->reach == forms::Reach::Computed && !value->spec.key.empty()) {
+            if (value->reach == forms::Reach::Computed && !value->spec->key.empty()) {
                 AddValue(object, *value);
             }
         } else if (const auto& row = std::get<forms::BandRow>(item);

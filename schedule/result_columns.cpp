@@ -61,13 +61,13 @@ ResultColumns::ResultColumns(const std::vector<const Product*>& products) {
         const forms::ResultRecord& start = StartRecord(*product);
         for (const forms::ResultItem& item : start.Items()) {
             if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-                if (!value->spec.key.empty()) {
-                    AddColumn(ColumnName(value->spec.key));
-                    values_.emplace(value->spec.key, Find(columns_, ColumnName(value->spec.key)));
+                if (!value->spec->key.empty()) {
+                    AddColumn(ColumnName(value->spec->key));
+                    values_.emplace(value->spec->key, Find(columns_, ColumnName(value->spec->key)));
                 }
                 continue;
             }
-            const forms::BandRowSpec& row = std::get<forms::BandRow>(item).spec;
+            const forms::BandRowSpec& row = *std::get<forms::BandRow>(item).spec;
             if (!row.key.empty() && !row.frequencies.empty()) {
                 for (const double frequency : row.frequencies) {
                     AddColumn(BandName(row.key, frequency));
@@ -95,14 +95,14 @@ namespace {
 
 std::string_view KeyOf(const forms::ResultItem& item) {
     if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-        return value->spec.key;
+        return value->spec->key;
     }
-    return std::get<forms::BandRow>(item).spec.key;
+    return std::get<forms::BandRow>(item).spec->key;
 }
 
 std::string_view SummationKeyOf(const forms::ResultItem& item) {
     const auto* row = std::get_if<forms::BandRow>(&item);
-    return row == nullptr ? std::string_view() : std::string_view(row->spec.summationKey);
+    return row == nullptr ? std::string_view() : std::string_view(row->spec->summationKey);
 }
 
 }  // namespace

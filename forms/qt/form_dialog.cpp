@@ -141,7 +141,7 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
     MarkStaleResults();
     if (chart_ != nullptr) {
         chart_->ShowRecord(form_->LastRecord(), [this](const BandRow& row) {
-            return !IsStale(row.spec.firstField);
+            return !IsStale(row.spec->firstField);
         });
     }
 }

@@ -29,8 +29,8 @@ constexpr std::array<QRgb, 10> kColours{0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 
                                         0x8c564b, 0xe377c2, 0x7f7f7f, 0xbcbd22, 0x17becf};
 
 bool IsOctaveRow(const BandRow& row) {
-    return row.reach == Reach::Computed && row.spec.frequencies.size() == OctaveBands.size() &&
-           row.spec.firstField != kNoId;
+    return row.reach == Reach::Computed && row.spec->frequencies.size() == OctaveBands.size() &&
+           row.spec->firstField != kNoId;
 }
 
 QString Heading(const std::string& group) {
@@ -138,8 +138,8 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
             if (row == nullptr || !IsOctaveRow(*row) || (include && !include(*row))) {
                 continue;
             }
-            if (row->spec.group != group) {
-                group = row->spec.group;
+            if (row->spec->group != group) {
+                group = row->spec->group;
                 AddLegendLine(Heading(group), {}, Qt::NoPen);
             }
             QList<std::pair<int, double>> points;
@@ -149,7 +149,7 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
                 }
             }
             const QColor colour = QColor::fromRgb(kColours[chart->series().size() % kColours.size()]);
-            addLine(QString::fromStdString(row->spec.label), Qt::SolidLine, colour, points);
+            addLine(QString::fromStdString(row->spec->label), Qt::SolidLine, colour, points);
         }
         if (!chart->series().isEmpty()) {
             constexpr Qt::PenStyle kStyles[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine};

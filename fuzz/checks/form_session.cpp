@@ -202,7 +202,7 @@ std::string RecordText(const ResultRecord& record) {
     std::string text;
     for (const forms::ResultItem& item : record.Items()) {
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-            text += "value " + value->spec.key + " " + std::to_string(value->spec.field) +
+            text += "value " + value->spec->key + " " + std::to_string(value->spec->field) +
                     (value->reach == forms::Reach::Computed ? " computed " : " not computed ");
             if (const auto* number = std::get_if<forms::Number>(&value->value)) {
                 text += NumberText(*number);
@@ -215,7 +215,7 @@ std::string RecordText(const ResultRecord& record) {
             text += " caveat " + Quoted(value->caveat);
         } else {
             const auto& row = std::get<forms::BandRow>(item);
-            text += "bands " + row.spec.key + " " + std::to_string(row.spec.firstField) +
+            text += "bands " + row.spec->key + " " + std::to_string(row.spec->firstField) +
                     (row.reach == forms::Reach::Computed ? " computed" : " not computed");
             for (const forms::Number& level : row.levels) {
                 text += " " + NumberText(level);
@@ -389,28 +389,28 @@ void Step::CheckRecord(const ResultRecord& record, const std::string& when) cons
     for (const forms::ResultItem& item : record.Items()) {
         if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
             if (const auto* number = std::get_if<forms::Number>(&value->value)) {
-                check(*number, value->spec.key);
+                check(*number, value->spec->key);
             } else if (const auto* text = std::get_if<std::string>(&value->value)) {
-                checkText(*text, "the text of " + Quoted(value->spec.key));
+                checkText(*text, "the text of " + Quoted(value->spec->key));
             }
             if (value->shown) {
-                checkText(*value->shown, "the shown text of " + Quoted(value->spec.key));
+                checkText(*value->shown, "the shown text of " + Quoted(value->spec->key));
             }
-            checkText(value->caveat, "the caveat of " + Quoted(value->spec.key));
+            checkText(value->caveat, "the caveat of " + Quoted(value->spec->key));
             continue;
         }
         const auto& row = std::get<forms::BandRow>(item);
         if (row.reach == forms::Reach::Computed &&
-            row.levels.size() != row.spec.frequencies.size()) {
-            Report(when, "the band row " + Quoted(row.spec.key) + " has " +
+            row.levels.size() != row.spec->frequencies.size()) {
+            Report(when, "the band row " + Quoted(row.spec->key) + " has " +
                              std::to_string(row.levels.size()) + " levels for " +
-                             std::to_string(row.spec.frequencies.size()) + " bands");
+                             std::to_string(row.spec->frequencies.size()) + " bands");
         }
         for (const forms::Number& level : row.levels) {
-            check(level, row.spec.key);
+            check(level, row.spec->key);
         }
-        check(row.summation, row.spec.summationKey);
-        checkText(row.caveat, "the caveat of " + Quoted(row.spec.key));
+        check(row.summation, row.spec->summationKey);
+        checkText(row.caveat, "the caveat of " + Quoted(row.spec->key));
     }
     for (const forms::ReferenceCurve& curve : record.References()) {
         if (curve.levels.size() != kOctaveCount) {

@@ -10,7 +10,7 @@ using forms::ControlKind;
 
 constexpr int kColumnCount = forms::kFirstBandColumn + kOctaveCount;
 
-forms::BandRowSpec InsertionLossRow(int thickness) {
+forms::BandRowSpec InsertionLossRowOf(int thickness) {
     const double millimetres = InsulationThicknesses[thickness];
     return {.key = "insertionLoss." + forms::InsulationKey(millimetres),
             .label = forms::InsulationLabel(millimetres),
@@ -18,6 +18,17 @@ forms::BandRowSpec InsertionLossRow(int thickness) {
             .format = "%5.0lf",
             .frequencies = OctaveBands,
             .firstField = ids::kInsertionLoss[thickness]};
+}
+
+const forms::BandRowSpec& InsertionLossRow(int thickness) {
+    static const auto rows = [] {
+        std::array<forms::BandRowSpec, kInsulationCount> all;
+        for (int t = 0; t < kInsulationCount; ++t) {
+            all[t] = InsertionLossRowOf(t);
+        }
+        return all;
+    }();
+    return rows[thickness];
 }
 
 forms::FormDescription Describe() {

@@ -152,9 +152,8 @@ forms::FormDescription Describe() {
     return form;
 }
 
-std::vector<ValueSpec> Values(const AcousticsResults& r) {
-    std::vector<ValueSpec> values{r.velocity,   r.area, r.maxZeta,
-                                  r.bladeAngle, r.zeta, r.aeroTorque};
+SpecRefs Values(const AcousticsResults& r) {
+    SpecRefs values{r.velocity, r.area, r.maxZeta, r.bladeAngle, r.zeta, r.aeroTorque};
     for (const BladeColumnResults& column : r.blades) {
         values.insert(values.end(), {column.maxTorque, column.requiredTorque,
                                      column.maxPressureDifference, column.bending});

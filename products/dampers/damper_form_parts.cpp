@@ -41,13 +41,7 @@ forms::Refusal RefusalOf(const DamperRefusal& refusal) {
     return {.input = OptionName(refusal.input), .message = RefusalMessage(refusal)};
 }
 
-void NotComputed(forms::ResultRecord& record, std::initializer_list<forms::ValueSpec> specs) {
-    for (const forms::ValueSpec& spec : specs) {
-        record.NotComputed(spec);
-    }
-}
-
-void NotComputed(forms::ResultRecord& record, const std::vector<forms::ValueSpec>& specs) {
+void NotComputed(forms::ResultRecord& record, const SpecRefs& specs) {
     for (const forms::ValueSpec& spec : specs) {
         record.NotComputed(spec);
     }

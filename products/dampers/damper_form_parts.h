@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -36,8 +38,9 @@ forms::Refusal RefusalOf(const DamperRefusal& refusal);
 
 // A refused press empties every result of the form: none of them belongs to the inputs now on
 // screen.
-void NotComputed(forms::ResultRecord& record, std::initializer_list<forms::ValueSpec> specs);
-void NotComputed(forms::ResultRecord& record, const std::vector<forms::ValueSpec>& specs);
+// The specs are the form's own: the record keeps pointers to them.
+using SpecRefs = std::vector<std::reference_wrapper<const forms::ValueSpec>>;
+void NotComputed(forms::ResultRecord& record, const SpecRefs& specs);
 
 void AddNotes(forms::ResultRecord& record, const std::vector<std::string>& notes);
 

@@ -16,26 +16,42 @@ struct RangeFields {
     std::string caption;
     ValueSpec vmin;
     ValueSpec vmax;
+    // A range the size does not have: its fields without keys, and the range as a whole
+    // under its own key, null in JSON.
+    ValueSpec absentVmin;
+    ValueSpec absentVmax;
+    ValueSpec absent;
 };
 
 RangeFields RangeOf(const std::string& key, std::string caption, forms::ControlId vmin,
                     forms::ControlId vmax) {
-    return {key,
-            std::move(caption),
-            {key + ".vmin", "Vmin [m3/h]", "m3/h", "%5.0lf", vmin},
-            {key + ".vmax", "Vmax [m3/h]", "m3/h", "%5.0lf", vmax}};
+    RangeFields range{.key = key,
+                      .caption = std::move(caption),
+                      .vmin = {key + ".vmin", "Vmin [m3/h]", "m3/h", "%5.0lf", vmin},
+                      .vmax = {key + ".vmax", "Vmax [m3/h]", "m3/h", "%5.0lf", vmax}};
+    range.absentVmin = range.vmin;
+    range.absentVmax = range.vmax;
+    range.absentVmin.key.clear();
+    range.absentVmax.key.clear();
+    range.absent = {.key = range.key, .label = range.caption};
+    return range;
 }
 
-RangeFields Theoretical() {
-    return RangeOf("theoreticalRange", "theoretically", ids::kVmin, ids::kVmax);
+const RangeFields& Theoretical() {
+    static const RangeFields range =
+        RangeOf("theoreticalRange", "theoretically", ids::kVmin, ids::kVmax);
+    return range;
 }
 
-RangeFields ExistingScales() {
-    return RangeOf("scaleRange", "with existing scales", ids::kScaleVmin, ids::kScaleVmax);
+const RangeFields& ExistingScales() {
+    static const RangeFields range =
+        RangeOf("scaleRange", "with existing scales", ids::kScaleVmin, ids::kScaleVmax);
+    return range;
 }
 
-RectResults Results() {
-    return RectResultsOf(ids::kBaskoSummationLevel);
+const RectResults& Results() {
+    static const RectResults results = RectResultsOf(ids::kBaskoSummationLevel);
+    return results;
 }
 
 void AddRangeRow(forms::FormDescription& form, int row, const RangeFields& range) {
@@ -45,7 +61,7 @@ void AddRangeRow(forms::FormDescription& form, int row, const RangeFields& range
 }
 
 forms::FormDescription Describe() {
-    const RectResults r = Results();
+    const RectResults& r = Results();
     forms::FormDescription form = DescribeInputs(
         "Basko", ids::kBaskoTitle,
         "Sound power level of the rectangular constant volume flow controller Basko", r);
@@ -68,13 +84,9 @@ void NotComputedRange(ResultRecord& record, const RangeFields& range) {
 
 // A range the size does not have: empty fields, null in JSON.
 void AddAbsentRange(ResultRecord& record, const RangeFields& range) {
-    ValueSpec vmin = range.vmin;
-    ValueSpec vmax = range.vmax;
-    vmin.key.clear();
-    vmax.key.clear();
-    record.Add(vmin, std::nullopt);
-    record.Add(vmax, std::nullopt);
-    record.Add({.key = range.key, .label = range.caption}, std::nullopt);
+    record.Add(range.absentVmin, std::nullopt);
+    record.Add(range.absentVmax, std::nullopt);
+    record.Add(range.absent, std::nullopt);
 }
 
 void AddRange(ResultRecord& record, const RangeFields& range,
@@ -140,7 +152,7 @@ forms::FormSpec MakeSpec() {
 
 ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry) {
     using enum ResultGroup;
-    const RectResults r = Results();
+    const RectResults& r = Results();
     ResultRecord record;
     if (outcome.emptied.contains(Range)) {
         NotComputedRange(record, Theoretical());

@@ -22,8 +22,8 @@ struct NozzleFields {
 };
 
 // The whole numbers show as "%7d" does.
-NozzleFields Nozzles() {
-    return {
+const NozzleFields& Nozzles() {
+    static const NozzleFields fields{
         .found = {"nozzles.found", "Nozzle arrangement found"},
         .vmin = {"nozzles.vmin", "Vmin [m3/h]", "m3/h", "%7.0lf", ids::kVmin},
         .vmax = {"nozzles.vmax", "Vmax [m3/h]", "m3/h", "%7.0lf", ids::kVmax},
@@ -33,6 +33,7 @@ NozzleFields Nozzles() {
         .cFactor = {"nozzles.cFactor", "C-factor", "", "%7.0lf", ids::kCFactor},
         .sections = {"nozzles.sections", "Sections", "", "%.0lf"},
     };
+    return fields;
 }
 
 struct TorqueFields {
@@ -41,17 +42,19 @@ struct TorqueFields {
     ValueSpec airtight;
 };
 
-TorqueFields Torques() {
-    return {
+const TorqueFields& Torques() {
+    static const TorqueFields fields{
         .standard = {"torque.standard", "Standard", "Nm", "%4.1lf", ids::kTorqueStandard},
         .hollowProfile = {"torque.hollowProfile", "Hollow profile", "Nm", "%4.1lf",
                           ids::kTorqueHollowProfile},
         .airtight = {"torque.airtight", "Airtight", "Nm", "%4.1lf", ids::kTorqueAirtight},
     };
+    return fields;
 }
 
-RectResults Results() {
-    return RectResultsOf(ids::kQuentaSummationLevel);
+const RectResults& Results() {
+    static const RectResults results = RectResultsOf(ids::kQuentaSummationLevel);
+    return results;
 }
 
 constexpr forms::Cell kNozzleField{0, 1, 2};
@@ -84,8 +87,8 @@ void AddTorqueRows(forms::FormDescription& form, int row, const TorqueFields& t)
 }
 
 forms::FormDescription Describe() {
-    const RectResults r = Results();
-    const NozzleFields n = Nozzles();
+    const RectResults& r = Results();
+    const NozzleFields& n = Nozzles();
     forms::FormDescription form = DescribeInputs(
         "Quenta", ids::kQuentaTitle,
         "Sound power level of the rectangular electronically regulated volume flow controller "
@@ -102,7 +105,7 @@ forms::FormDescription Describe() {
 }
 
 void AddNozzles(ResultRecord& record, const NozzleSelection& selection) {
-    const NozzleFields n = Nozzles();
+    const NozzleFields& n = Nozzles();
     record.AddFlag(n.found, selection.found);
     record.Add(n.vmin, selection.vmin);
     record.Add(n.vmax, selection.vmax);
@@ -116,7 +119,7 @@ void AddNozzles(ResultRecord& record, const NozzleSelection& selection) {
 }
 
 void NotComputedNozzles(ResultRecord& record) {
-    const NozzleFields n = Nozzles();
+    const NozzleFields& n = Nozzles();
     for (const ValueSpec* spec :
          {&n.found, &n.vmin, &n.vmax, &n.count, &n.nominalSize, &n.cFactor, &n.sections}) {
         record.NotComputed(*spec);
@@ -124,14 +127,14 @@ void NotComputedNozzles(ResultRecord& record) {
 }
 
 void NotComputedTorques(ResultRecord& record) {
-    const TorqueFields t = Torques();
+    const TorqueFields& t = Torques();
     for (const ValueSpec* spec : {&t.standard, &t.hollowProfile, &t.airtight}) {
         record.NotComputed(*spec);
     }
 }
 
 void AddTorques(ResultRecord& record, const QuentaTorques& torques) {
-    const TorqueFields t = Torques();
+    const TorqueFields& t = Torques();
     record.Add(t.standard, torques.standard);
     record.Add(t.hollowProfile, torques.hollowProfile);
     record.Add(t.airtight, torques.airtight);
@@ -173,7 +176,7 @@ forms::FormSpec MakeSpec() {
 
 ResultRecord QuentaRecord(const QuentaOutcome& outcome) {
     using enum ResultGroup;
-    const RectResults r = Results();
+    const RectResults& r = Results();
     ResultRecord record;
     if (outcome.emptied.contains(Nozzles)) {
         NotComputedNozzles(record);

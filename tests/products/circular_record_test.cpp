@@ -12,7 +12,7 @@ namespace {
 forms::BandRow ThirdOctaves(const forms::ResultRecord& record) {
     for (const forms::ResultItem& item : record.Items()) {
         const auto* row = std::get_if<forms::BandRow>(&item);
-        if (row && row->spec.frequencies.size() == kThirdOctaveCount) {
+        if (row && row->spec->frequencies.size() == kThirdOctaveCount) {
             return *row;
         }
     }

@@ -73,7 +73,8 @@ void BM_TwentyOneSummations(benchmark::State& state) {
 }
 BENCHMARK(BM_TwentyOneSummations);
 
-// A target of 1 dB(A) is never met: every thickness evaluates all seven lengths.
+// A target of 1 dB(A) is never met: every thickness ends at the longest length, the six before
+// it passed over by their loudest band alone.
 void BM_SelectAttenuatorLengthsLongest(benchmark::State& state) {
     Octaves levels{};
     levels.fill(60);

@@ -142,7 +142,8 @@ std::string ColumnKey(std::string_view header) {
 void AppendCsvField(std::string& line, std::string_view field, char separator) {
     bool quote = false;
     for (const char c : field) {
-        quote |= (c == separator) | (c == '"') | (c == '\r') | (c == '\n');
+        quote |=
+            (c == separator) | (c == ',') | (c == ';') | (c == '"') | (c == '\r') | (c == '\n');
     }
     if (!quote) {
         line += field;

@@ -44,8 +44,9 @@ class CsvReader {
 // What a header names, whatever its case and surrounding spaces: " Flow" names "flow".
 std::string ColumnKey(std::string_view header);
 
-// Appends one field to a CSV line, in quotes where it holds the separator, a quote or a line
-// break.
+// Appends one field to a CSV line, in quotes where it holds a quote, a line break or either of
+// the separators a schedule may use: a header written with commas whose names hold semicolons
+// would otherwise read back as separated by semicolons.
 void AppendCsvField(std::string& line, std::string_view field, char separator);
 
 }  // namespace lorvane::schedule

@@ -89,14 +89,39 @@ TEST(CsvReading, AHeaderLongerThanTheBufferIsReadWhole) {
 
 TEST(CsvWriting, QuotesOnlyWhatNeedsIt) {
     std::string line;
-    for (const char* field : {"plain", "a,b", "say \"hi\"", "two\nlines", "a;b"}) {
+    for (const char* field : {"plain", "a,b", "say \"hi\"", "two\nlines", "a;b", "1.5"}) {
         AppendCsvField(line, field, ',');
         line += '|';
     }
-    EXPECT_EQ(line, "plain|\"a,b\"|\"say \"\"hi\"\"\"|\"two\nlines\"|a;b|");
+    EXPECT_EQ(line, "plain|\"a,b\"|\"say \"\"hi\"\"\"|\"two\nlines\"|\"a;b\"|1.5|");
     std::string semicolon;
     AppendCsvField(semicolon, "a;b", ';');
-    EXPECT_EQ(semicolon, "\"a;b\"");
+    semicolon += ';';
+    AppendCsvField(semicolon, "1,5", ';');
+    EXPECT_EQ(semicolon, "\"a;b\";\"1,5\"");
+}
+
+// Names holding the other separator must not make a written header read back as separated by
+// it: "tag;room;floor;zone" in a comma file stays one column.
+TEST(CsvWriting, AHeaderReadsBackWithItsSeparator) {
+    for (const char separator : {',', ';'}) {
+        SCOPED_TRACE(separator);
+        const std::string other = separator == ',' ? ";" : ",";
+        const std::vector<std::string> names{
+            "tag" + other + "room" + other + "floor" + other + "zone", "product", "dp"};
+        std::string line;
+        for (const std::string& name : names) {
+            AppendCsvField(line, name, separator);
+            line += separator;
+        }
+        line.back() = '\n';
+        std::istringstream in(line);
+        CsvReader reader(in);
+        std::vector<std::string> fields;
+        ASSERT_TRUE(reader.Next(fields));
+        EXPECT_EQ(reader.Separator(), separator);
+        EXPECT_EQ(fields, names);
+    }
 }
 
 }  // namespace

@@ -1,19 +1,19 @@
 #include "app/data_sheet.h"
 
 #include <QBuffer>
-#include <QFont>
-#include <algorithm>
 #include <QDateTime>
+#include <QFont>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/option_arguments.h"
+#include "forms/qt/band_chart.h"
 #include "forms/qt/form_dialog.h"
-#include "forms/qt/spectrum_chart.h"
 #include "forms/result_record.h"
 
 namespace lorvane::app {
@@ -103,7 +103,7 @@ QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialo
     html += FormTable(dialog.CurrentGrid());
     // The chart, where the form has one, and beside it where the figures come from.
     QString chartCell;
-    if (forms::qt::SpectrumChart* chart = dialog.Chart()) {
+    if (forms::qt::BandChart* chart = dialog.Chart()) {
         document.addResource(QTextDocument::ImageResource, place.chartImage,
                              chart->grab().toImage());
         chartCell = QStringLiteral("<td width='%1'><img src='%2' width='%1'></td>")
@@ -118,8 +118,9 @@ QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialo
     if (record != nullptr) {
         sources += Paragraphs(record->Sources());
     }
-    html += QStringLiteral("<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
-                           "</tr></table>")
+    html += QStringLiteral(
+                "<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
+                "</tr></table>")
                 .arg(chartCell, sources);
     // On one line, to be copied as it stands.
     html += QStringLiteral("<p>The same figures, on the command line:</p><pre>%1</pre>")

@@ -14,9 +14,9 @@
 
 #include "forms/form_text.h"
 #include "forms/qt/application_icon.h"
+#include "forms/qt/band_chart.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
-#include "forms/qt/spectrum_chart.h"
 #include "forms/result_record.h"
 
 namespace lorvane::forms::qt {
@@ -67,7 +67,7 @@ void FormDialog::Build(const FormDescription& description) {
     auto* grid = new QGridLayout;
     body->addLayout(grid);
     if (description.showsSpectrum) {
-        chart_ = new SpectrumChart(this);
+        chart_ = new BandChart(this);
         body->addWidget(chart_, 0, Qt::AlignTop);
     }
     commands_ = new QHBoxLayout;
@@ -140,9 +140,8 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
     handler();
     MarkStaleResults();
     if (chart_ != nullptr) {
-        chart_->ShowRecord(form_->LastRecord(), [this](const BandRow& row) {
-            return !IsStale(row.spec->firstField);
-        });
+        chart_->ShowRecord(form_->LastRecord(),
+                           [this](const BandRow& row) { return !IsStale(row.spec->firstField); });
     }
 }
 
@@ -169,8 +168,9 @@ void FormDialog::ShowFieldState(ControlId id) {
     font.setItalic(hasCaveat);
     widget->setFont(font);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, IsStale(id) ? palette.color(QPalette::Disabled, QPalette::Text)
-                                                 : QGuiApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, IsStale(id)
+                                         ? palette.color(QPalette::Disabled, QPalette::Text)
+                                         : QGuiApplication::palette().color(QPalette::Text));
     widget->setPalette(palette);
     const Control* control = form_->Description().Find(id);
     const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();

@@ -19,7 +19,7 @@ class QPushButton;
 namespace lorvane::forms::qt {
 
 class Prompts;
-class SpectrumChart;
+class BandChart;
 
 // The one dialog that draws every product form: it builds the form's description into a grid
 // of widgets and lets the form's logic read and write them through the FormView interface.
@@ -43,7 +43,7 @@ class FormDialog : public QDialog, public FormView {
     // The widget of a control, or null when the form has no control with this id.
     QWidget* Widget(ControlId id) const;
     // The chart of the form's spectrum, or null for a form without octave rows.
-    SpectrumChart* Chart() const { return chart_; }
+    BandChart* Chart() const { return chart_; }
 
     // Offers a command of the program on the form: a button in the row under the form, named
     // as the action, an entry of the form's context menu, and the action's shortcut while the
@@ -90,7 +90,7 @@ class FormDialog : public QDialog, public FormView {
     std::map<ControlId, QString> caveats_;
     std::map<std::string, bool> answers_;
     QHBoxLayout* commands_ = nullptr;
-    SpectrumChart* chart_ = nullptr;
+    BandChart* chart_ = nullptr;
     bool centred_ = false;
 };
 

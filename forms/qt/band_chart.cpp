@@ -1,4 +1,4 @@
-#include "forms/qt/spectrum_chart.h"
+#include "forms/qt/band_chart.h"
 
 #include <QGraphicsLayout>
 #include <QGridLayout>
@@ -54,8 +54,10 @@ QPixmap Swatch(const QColor& colour, Qt::PenStyle style) {
 
 }  // namespace
 
-SpectrumChart::SpectrumChart(QWidget* parent)
-    : QWidget(parent), view_(new QChartView(this)), legend_(new QWidget(this)),
+BandChart::BandChart(QWidget* parent)
+    : QWidget(parent),
+      view_(new QChartView(this)),
+      legend_(new QWidget(this)),
       legendGrid_(new QGridLayout(legend_)) {
     setObjectName(QStringLiteral("spectrumChart"));
     auto* layout = new QVBoxLayout(this);
@@ -91,7 +93,7 @@ SpectrumChart::SpectrumChart(QWidget* parent)
     ShowRecord(nullptr, nullptr);
 }
 
-void SpectrumChart::AddLegendLine(const QString& text, const QColor& colour, Qt::PenStyle style) {
+void BandChart::AddLegendLine(const QString& text, const QColor& colour, Qt::PenStyle style) {
     const int row = legendGrid_->rowCount();
     auto* label = new QLabel(text, legend_);
     if (style == Qt::NoPen) {
@@ -107,8 +109,8 @@ void SpectrumChart::AddLegendLine(const QString& text, const QColor& colour, Qt:
     legendGrid_->addWidget(label, row, 1);
 }
 
-void SpectrumChart::ShowRecord(const ResultRecord* record,
-                               const std::function<bool(const BandRow&)>& include) {
+void BandChart::ShowRecord(const ResultRecord* record,
+                           const std::function<bool(const BandRow&)>& include) {
     QChart* chart = view_->chart();
     chart->removeAllSeries();
     while (QLayoutItem* item = legendGrid_->takeAt(0)) {
@@ -148,7 +150,8 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
                     points.append({k, *row->levels[k]});
                 }
             }
-            const QColor colour = QColor::fromRgb(kColours[chart->series().size() % kColours.size()]);
+            const QColor colour =
+                QColor::fromRgb(kColours[chart->series().size() % kColours.size()]);
             addLine(QString::fromStdString(row->spec->label), Qt::SolidLine, colour, points);
         }
         if (!chart->series().isEmpty()) {
@@ -178,7 +181,7 @@ void SpectrumChart::ShowRecord(const ResultRecord* record,
     }
 }
 
-QStringList SpectrumChart::SeriesNames() const {
+QStringList BandChart::SeriesNames() const {
     QStringList names;
     for (const QAbstractSeries* series : view_->chart()->series()) {
         names.append(series->name());
@@ -186,7 +189,7 @@ QStringList SpectrumChart::SeriesNames() const {
     return names;
 }
 
-QList<double> SpectrumChart::SeriesLevels(const QString& name) const {
+QList<double> BandChart::SeriesLevels(const QString& name) const {
     QList<double> levels(static_cast<qsizetype>(OctaveBands.size()),
                          std::numeric_limits<double>::quiet_NaN());
     for (const QAbstractSeries* series : view_->chart()->series()) {
@@ -200,7 +203,7 @@ QList<double> SpectrumChart::SeriesLevels(const QString& name) const {
     return levels;
 }
 
-QStringList SpectrumChart::LegendLines() const {
+QStringList BandChart::LegendLines() const {
     QStringList lines;
     for (int row = 0; row < legendGrid_->rowCount(); ++row) {
         for (int column = 1; column >= 0; --column) {

@@ -15,15 +15,14 @@ namespace lorvane::forms::qt {
 // The octave spectrum of a form's results as a chart: one line per row of octave levels over
 // the bands 63 to 8000 Hz, the record's reference curves dashed, and under it a legend in the
 // form's own row labels, under the form's own headings.
-class SpectrumChart : public QWidget {
+class BandChart : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SpectrumChart(QWidget* parent = nullptr);
+    explicit BandChart(QWidget* parent = nullptr);
 
     // Draws the rows the filter lets through; no record empties the chart.
-    void ShowRecord(const ResultRecord* record,
-                    const std::function<bool(const BandRow&)>& include);
+    void ShowRecord(const ResultRecord* record, const std::function<bool(const BandRow&)>& include);
     // The lines drawn: results first, then references.
     QStringList SeriesNames() const;
     // The points of the named line, band by band; NaN where it has none.

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth imagemagick fonts-dejavu-core locales poppler-utils
     librsvg2-bin desktop-file-utils appstream man-db file dpkg-dev
-    clang libclang-rt-dev
+    clang libclang-rt-dev lld
 )
 
 missing=()

@@ -10,6 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "cli/command_line.h"
+
 extern char** environ;
 
 namespace lorvane::cli::test {
@@ -138,8 +140,23 @@ CalcRun Spawn(const std::vector<std::string>& arguments,
 
 }  // namespace
 
-CalcRun RunCalc(const std::vector<std::string>& arguments,
-                const std::vector<std::string>& environment) {
+CalcRun RunCalc(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv{"lorvane-calc"};
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    argv.push_back(nullptr);
+    std::ostringstream out;
+    std::ostringstream err;
+    CalcRun run;
+    run.status = RunCommandLine(static_cast<int>(arguments.size() + 1), argv.data(), out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+CalcRun RunCalcProcess(const std::vector<std::string>& arguments,
+                       const std::vector<std::string>& environment) {
     return Spawn(arguments, environment, nullptr);
 }
 

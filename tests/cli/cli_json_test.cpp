@@ -18,13 +18,13 @@ using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
 using Json = nlohmann::json;
 
-Json RunJson(const std::vector<std::string>& arguments,
-             const std::vector<std::string>& environment = {}) {
-    const CalcRun run = RunCalc(arguments, environment);
+Json JsonOf(const CalcRun& run) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     return Json::parse(run.out);
 }
+
+Json RunJson(const std::vector<std::string>& arguments) { return JsonOf(RunCalc(arguments)); }
 
 std::vector<std::string> Keys(const Json& object) {
     std::vector<std::string> keys;
@@ -122,12 +122,12 @@ TEST(CliJson, ValuesAreReadAsTheFormReadsItsFields) {
 
 TEST(CliJson, DecimalPointStaysAPointUnderAGermanLocale) {
     const std::vector<std::string> german{"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"};
-    const CalcRun text = RunCalc({"selmon", "--flow", "150.5"}, german);
+    const CalcRun text = RunCalcProcess({"selmon", "--flow", "150.5"}, german);
     EXPECT_EQ(text.status, 0) << text.err;
     EXPECT_THAT(text.out, HasSubstr("150.5"));
     EXPECT_THAT(text.out, HasSubstr("  5.3"));  // 150.5 m3/h through 100 mm
 
-    const Json json = RunJson({"selmon", "--flow", "150.5", "--json"}, german);
+    const Json json = JsonOf(RunCalcProcess({"selmon", "--flow", "150.5", "--json"}, german));
     EXPECT_EQ(json["inputs"]["flow"], 150.5);
     EXPECT_EQ(json["velocity"].get<double>(), circular::CalculateSelmon(100, 150.5, 250).velocity);
 }

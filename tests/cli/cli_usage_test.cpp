@@ -63,6 +63,28 @@ TEST(CliUsage, HelpListsProductsAndOptions) {
     EXPECT_THAT(selmon.out, HasSubstr("(default 250)"));
 }
 
+// The suite runs lorvane-calc's command line in its own process; the program itself must give the
+// same streams and exit status for every kind of call.
+TEST(CliProgram, GivesWhatTheCommandLineGives) {
+    const std::string schedule = LORVANE_TEST_DATA "/schedule_mixed.csv";
+    for (const std::vector<std::string>& call : std::vector<std::vector<std::string>>{
+             {"selmon", "--diameter", "250", "--flow", "1000", "--dp", "250", "--target", "35"},
+             {"basko", "--json"},
+             {"selmon", "--dp", "-1"},
+             {"selmon", "--dp"},
+             {"fan"},
+             {"--help"},
+             {"--version"},
+             {"find", "--flow", "800", "--dp", "150", "--target", "35"},
+             {"batch", schedule, "--json"}}) {
+        const CalcRun inProcess = RunCalc(call);
+        const CalcRun program = RunCalcProcess(call);
+        EXPECT_EQ(program.status, inProcess.status) << call.front();
+        EXPECT_EQ(program.out, inProcess.out) << call.front();
+        EXPECT_EQ(program.err, inProcess.err) << call.front();
+    }
+}
+
 TEST(CliUsage, AFailedWriteIsNoSuccess) {
     for (const std::vector<std::string>& call :
          {std::vector<std::string>{"selmon", "--json"}, std::vector<std::string>{"--help"}}) {

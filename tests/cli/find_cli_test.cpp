@@ -70,7 +70,7 @@ const std::vector<std::string> kRectangularAt2000{
     "400",  "--max-height", "200",  "--max-diameter", "1"};
 
 TEST(FindCli, TextListsTheCandidatesInAColumnTable) {
-    const CalcRun run = RunCalc(kRectangularAt2000, {"LC_ALL=de_DE.UTF-8"});
+    const CalcRun run = RunCalcProcess(kRectangularAt2000, {"LC_ALL=de_DE.UTF-8"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_THAT(run.out, StartsWith("Volume flow [m3/h]: 2000\nDifferential pressure [Pa]: 250\n"

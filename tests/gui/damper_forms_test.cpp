@@ -6,6 +6,7 @@
 #include "forms/product_form.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
 #include "products/dampers/damper_inputs.h"
 
@@ -140,5 +141,5 @@ void DamperFormsTest::torqueLeavesTheColumnWithoutABladeEmptyAndRefusesWithAMess
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::DamperFormsTest)
+LORVANE_GUI_TEST(lorvane::DamperFormsTest, damper_forms);
 #include "damper_forms_test.moc"

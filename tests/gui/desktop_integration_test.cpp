@@ -17,6 +17,7 @@
 #include "forms/qt/application_icon.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 
 namespace lorvane {
 namespace {
@@ -193,5 +194,5 @@ void DesktopIntegrationTest::helpOpensTheUserGuideBesideTheMainWindow() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::DesktopIntegrationTest)
+LORVANE_GUI_TEST(lorvane::DesktopIntegrationTest, desktop_integration);
 #include "desktop_integration_test.moc"

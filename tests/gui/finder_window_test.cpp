@@ -14,6 +14,7 @@
 #include "app/schedule_prompts.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 
 namespace lorvane {
 namespace {
@@ -297,5 +298,5 @@ void FinderWindowTest::doubleClickOpensTheFormCalculated() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::FinderWindowTest)
+LORVANE_GUI_TEST(lorvane::FinderWindowTest, finder_window);
 #include "finder_window_test.moc"

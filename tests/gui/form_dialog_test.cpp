@@ -13,6 +13,7 @@
 #include "forms/qt/dialog1.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/circular/selmon_form.h"
 
 namespace lorvane {
@@ -347,5 +348,5 @@ void FormDialogTest::errorBoxHasTheCaptionTheMessageAndOneOkButton() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::FormDialogTest)
+LORVANE_GUI_TEST(lorvane::FormDialogTest, form_dialog);
 #include "form_dialog_test.moc"

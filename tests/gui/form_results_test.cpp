@@ -15,6 +15,7 @@
 #include "forms/qt/band_chart.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
 
 namespace lorvane {
@@ -237,5 +238,5 @@ void FormResultsTest::sheetOfARefusedInputWritesNothing() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::FormResultsTest)
+LORVANE_GUI_TEST(lorvane::FormResultsTest, form_results);
 #include "form_results_test.moc"

@@ -8,6 +8,7 @@
 #include "forms/product_form.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
 
 namespace lorvane {
@@ -17,7 +18,7 @@ using forms::qt::FormDialog;
 using FieldTexts = QList<QPair<int, QString>>;
 
 constexpr int kLouvreCommand = 32786;
-constexpr int kCalculate = 1181;
+
 constexpr int kSiteList = 1176;
 constexpr int kModelList = 1177;
 constexpr int kNc = 1184;
@@ -134,5 +135,5 @@ void LouvreFormsTest::refusalShowsTheGermanMessageUnderFehler() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::LouvreFormsTest)
+LORVANE_GUI_TEST(lorvane::LouvreFormsTest, louvre_forms);
 #include "louvre_forms_test.moc"

@@ -17,6 +17,7 @@
 #include "app/schedule_prompts.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 
 namespace lorvane {
 namespace {
@@ -248,5 +249,5 @@ void MainWindowTest::closeEndsTheProgram() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::MainWindowTest)
+LORVANE_GUI_TEST(lorvane::MainWindowTest, main_window);
 #include "main_window_test.moc"

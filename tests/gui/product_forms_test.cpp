@@ -6,6 +6,7 @@
 
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
 
 namespace lorvane {
@@ -136,5 +137,5 @@ void ProductFormsTest::attenuatorFormInterpolatesThePickedDiameter() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::ProductFormsTest)
+LORVANE_GUI_TEST(lorvane::ProductFormsTest, product_forms);
 #include "product_forms_test.moc"

@@ -8,6 +8,7 @@
 #include "forms/qt/dialog1.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
 
 namespace lorvane {
@@ -166,5 +167,5 @@ void RectangularFormsTest::quentaSaysWhenNoNozzleArrangementFits() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::RectangularFormsTest)
+LORVANE_GUI_TEST(lorvane::RectangularFormsTest, rectangular_forms);
 #include "rectangular_forms_test.moc"

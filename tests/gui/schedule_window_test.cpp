@@ -25,6 +25,7 @@
 #include "app/schedule_window.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
 
 namespace lorvane {
@@ -642,5 +643,5 @@ void ScheduleWindowTest::mainWindowOpensTheScheduleAndAsksBeforeItEnds() {
 
 }  // namespace lorvane
 
-QTEST_MAIN(lorvane::ScheduleWindowTest)
+LORVANE_GUI_TEST(lorvane::ScheduleWindowTest, schedule_window);
 #include "schedule_window_test.moc"

@@ -5,23 +5,34 @@
 namespace lorvane::room {
 namespace {
 
-std::string SizeText(const Section& section) {
+void AppendSize(std::string& text, const Section& section) {
     if (section.round) {
-        return "d" + PlainNumber(section.width);
+        text += 'd';
+        AppendPlainNumber(text, section.width);
+        return;
     }
-    return PlainNumber(section.width) + "x" + PlainNumber(section.height);
+    AppendPlainNumber(text, section.width);
+    text += 'x';
+    AppendPlainNumber(text, section.height);
 }
 
+// Appends an element's canonical text.
 struct ElementWriter {
-    std::string operator()(const DuctRun& duct) const {
-        std::string text = "duct " + SizeText(duct.section) + " " + PlainNumber(duct.length);
+    std::string& text;
+
+    void operator()(const DuctRun& duct) const {
+        text += "duct ";
+        AppendSize(text, duct.section);
+        text += ' ';
+        AppendPlainNumber(text, duct.length);
         if (duct.lining) {
-            text += " lined " + PlainNumber(*duct.lining);
+            text += " lined ";
+            AppendPlainNumber(text, *duct.lining);
         }
-        return text;
     }
-    std::string operator()(const Elbow& elbow) const {
-        std::string text = "elbow " + SizeText(elbow.section);
+    void operator()(const Elbow& elbow) const {
+        text += "elbow ";
+        AppendSize(text, elbow.section);
         text += elbow.bend == Bend::Square ? " square" : " round";
         if (elbow.vanes) {
             text += " vanes";
@@ -29,30 +40,37 @@ struct ElementWriter {
         if (elbow.lined) {
             text += " lined";
         }
-        return text;
     }
-    std::string operator()(const Branch& branch) const {
-        return "branch " + PlainNumber(branch.share);
+    void operator()(const Branch& branch) const {
+        text += "branch ";
+        AppendPlainNumber(text, branch.share);
     }
-    std::string operator()(const Outlet& outlet) const {
-        return "outlet " + SizeText(outlet.section) +
-               (outlet.mount == OutletMount::Flush ? " flush" : " free");
+    void operator()(const Outlet& outlet) const {
+        text += "outlet ";
+        AppendSize(text, outlet.section);
+        text += outlet.mount == OutletMount::Flush ? " flush" : " free";
     }
 };
+
+// Room for a usual element's text, "duct 1250x1000 12.5 lined 50", so a path seldom grows.
+constexpr std::size_t kUsualElementText = 40;
 
 }  // namespace
 
 std::string WritePathElement(const PathElement& element) {
-    return std::visit(ElementWriter{}, element);
+    std::string text;  // most fit the string's own room
+    std::visit(ElementWriter{text}, element);
+    return text;
 }
 
 std::string WritePath(const Path& path) {
     std::string text;
+    text.reserve(path.size() * kUsualElementText);
     for (const PathElement& element : path) {
         if (!text.empty()) {
             text += "; ";
         }
-        text += WritePathElement(element);
+        std::visit(ElementWriter{text}, element);
     }
     return text;
 }

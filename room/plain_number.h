@@ -10,4 +10,7 @@ namespace lorvane::room {
 // its sign.
 std::string PlainNumber(double value);
 
+// The same text, appended to a text.
+void AppendPlainNumber(std::string& text, double value);
+
 }  // namespace lorvane::room

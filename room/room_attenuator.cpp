@@ -1,46 +1,56 @@
 #include "room/room_attenuator.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/acoustics.h"
 #include "core/attenuator_table.h"
-#include "core/number_text.h"
 
 namespace lorvane::room {
 namespace {
 
-// The levels at the listener with an attenuator's insertion loss taken off the duct-borne path.
-Octaves LevelsBehind(const Octaves& insertionLoss, const Octaves& ductBorneLevels,
-                     const std::optional<Octaves>& casingLevels) {
-    Octaves levels{};
-    for (int k = 0; k < kOctaveCount; ++k) {
-        levels[k] = ductBorneLevels[k] - insertionLoss[k];
-        if (casingLevels) {
-            levels[k] = LevelSum(std::array{levels[k], (*casingLevels)[k]});
-        }
-    }
-    return levels;
-}
+// What the room hears with an attenuator: its duct-borne path less the insertion loss and, when
+// it reaches the room, the casing's path as it is.
+struct PathsBehind {
+    const Octaves& ductBorne;
+    const std::optional<Octaves>& casing;
 
-// Whether an A-weighted level is sure to round above the target from its loudest band alone:
-// a sum of bands is never below the loudest of them, so its summation level need not be formed.
-// The margin, far above the rounding error of the sum, keeps every level the sum might let pass.
-bool LoudestBandMissesTarget(const Octaves& levels, double target) {
-    constexpr double kMargin = 1e-9;  // dB
-    for (int k = 0; k < kOctaveCount; ++k) {
-        if (RoundWhole(levels[k] + OctaveAWeighting(k) - kMargin) > target) {
-            return true;
+    // Per band the louder of the two paths: their energy sum is never below it.
+    Octaves Louder(const Octaves& insertionLoss) const {
+        Octaves levels{};
+        for (int k = 0; k < kOctaveCount; ++k) {
+            levels[k] = ductBorne[k] - insertionLoss[k];
+            if (casing) {
+                levels[k] = std::max(levels[k], (*casing)[k]);
+            }
         }
+        return levels;
     }
-    return false;
-}
 
-bool Meets(const Octaves& levels, const RoomTarget& target) {
-    if (target.rating == RatingKind::SummationLevel &&
-        LoudestBandMissesTarget(levels, target.value)) {
-        return false;
+    Octaves Together(const Octaves& insertionLoss) const {
+        Octaves levels{};
+        for (int k = 0; k < kOctaveCount; ++k) {
+            levels[k] = ductBorne[k] - insertionLoss[k];
+            if (casing) {
+                levels[k] = LevelSum(std::array{levels[k], (*casing)[k]});
+            }
+        }
+        return levels;
     }
-    return MeetsTarget(Rate(levels, target.rating), target);
+};
+
+// A rating that levels at least as loud as these are sure to reach, cheaper to form than the
+// ratings themselves: NR and NC grow with every band, and an A-weighted sum is never below its
+// loudest weighted band.
+double RatingFloor(const Octaves& levels, RatingKind kind) {
+    if (kind != RatingKind::SummationLevel) {
+        return Rate(levels, kind);
+    }
+    double loudest = levels[0] + OctaveAWeighting(0);
+    for (int k = 1; k < kOctaveCount; ++k) {
+        loudest = std::max(loudest, levels[k] + OctaveAWeighting(k));
+    }
+    return loudest;
 }
 
 }  // namespace
@@ -48,11 +58,18 @@ bool Meets(const Octaves& levels, const RoomTarget& target) {
 std::optional<RoomAttenuator> FindRoomAttenuator(int diameter, const Octaves& ductBorneLevels,
                                                  const std::optional<Octaves>& casingLevels,
                                                  const RoomTarget& target) {
+    // Far above the rounding error of the ratings' arithmetic, so that the floor passes every
+    // attenuator the rating itself might let pass.
+    constexpr double kMargin = 1e-9;
+    const PathsBehind paths{ductBorneLevels, casingLevels};
     for (int length = 0; length < kAttenuatorLengthCount; ++length) {
         for (int insulation = 0; insulation < kInsulationCount; ++insulation) {
             const Octaves& loss = InsertionLossTable[diameter][insulation][length];
-            const Octaves levels = LevelsBehind(loss, ductBorneLevels, casingLevels);
-            if (Meets(levels, target)) {
+            if (!MeetsTarget(RatingFloor(paths.Louder(loss), target.rating) - kMargin, target)) {
+                continue;  // too loud whatever the sum of the paths
+            }
+            const Octaves levels = paths.Together(loss);
+            if (MeetsTarget(Rate(levels, target.rating), target)) {
                 return RoomAttenuator{InsulationTexts[insulation], AttenuatorLengths[length].text,
                                       levels, RateRoom(levels)};
             }

@@ -49,7 +49,8 @@ Octaves ElbowAttenuation(double width, Bend bend, bool vanes, bool lined) {
     const ElbowRow& row = ElbowRowFor(bend, vanes, lined);
     Octaves attenuation{};
     for (int k = 0; k < kOctaveCount; ++k) {
-        // In this order the product is exact for whole widths, so an edge is met exactly.
+        // f times w first: exact for whole widths, so that a value on an edge is met exactly
+        // (0.063 kHz is no exact binary number).
         const double fw = OctaveBands[k] * width / 1000;
         const auto column = std::upper_bound(ElbowColumnEdges.begin(), ElbowColumnEdges.end(), fw) -
                             ElbowColumnEdges.begin();

@@ -114,8 +114,7 @@ std::variant<RoomResult, std::string> EvaluateRoom(const RoomSource& source,
             result.notes.push_back(
                 "The Schultz model is made for furnished rooms up to about 420 m3; this room has " +
                 FormatNumber("%.0lf", inputs.size.Volume()) +
-                " m3, so its levels are an "
-                "extrapolation.");
+                " m3, so its levels are an extrapolation.");
         }
     }
 

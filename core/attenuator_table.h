@@ -32,6 +32,9 @@ inline constexpr std::array<AttenuatorLengthEntry, kAttenuatorLengthCount> Atten
 }};
 
 inline constexpr std::array<double, kInsulationCount> InsulationThicknesses{25, 50, 75};
+// The thicknesses as results name them.
+inline constexpr std::array<std::string_view, kInsulationCount> InsulationTexts{"25mm", "50mm",
+                                                                               "75mm"};
 
 // Insertion loss in dB, indexed [diameter][insulation][length][octave band].
 using InsertionLossData =

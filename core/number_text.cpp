@@ -150,6 +150,47 @@ std::optional<double> ReadNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> ReadPlainNumber(std::string_view text) {
+    const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
+    const bool negative = hasSign && text.front() == '-';
+    std::string_view magnitude = text.substr(hasSign ? 1 : 0);
+    std::size_t digits = 0;
+    std::size_t separator = std::string_view::npos;
+    for (std::size_t pos = 0; pos < magnitude.size(); ++pos) {
+        if (IsDigit(magnitude[pos])) {
+            ++digits;
+        } else if ((magnitude[pos] == '.' || magnitude[pos] == ',') &&
+                   separator == std::string_view::npos) {
+            separator = pos;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    std::string withPoint;  // from_chars knows only the decimal point
+    if (separator != std::string_view::npos && magnitude[separator] == ',') {
+        withPoint = magnitude;
+        withPoint[separator] = '.';
+        magnitude = withPoint;
+    }
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(),
+                                           value, std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range) {
+        // Without an exponent, only a whole part with a digit other than 0 is too large.
+        const std::string_view whole = magnitude.substr(0, separator);
+        if (whole.find_first_not_of('0') != std::string_view::npos) {
+            return std::nullopt;
+        }
+        value = 0.0;  // too small for a double, as ReadNumber reads it
+    } else if (ec != std::errc{} || end != magnitude.data() + magnitude.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
 std::string FormatNumber(std::string_view format, double value) {
     const Conversion conversion = ParseConversion(format);
     std::string text = FixedHalfAwayFromZero(value, conversion.precision);

@@ -13,6 +13,14 @@ namespace lorvane {
 // a value too small for a double reads as 0 ("1e-400"), as in "%lf".
 std::optional<double> ReadNumber(std::string_view text);
 
+// Reads a text that is one plain number and nothing else, independent of the process locale: an
+// optional sign, then digits with at most one decimal point or decimal comma ("812.5" and
+// "812,5" are both 812.5, ".5" is 0.5). Anything else in the text makes it no number: blanks,
+// an exponent, a thousands separator ("1,234.5"), a unit ("12a"), "inf" or "nan"; so does an
+// empty text or a value too large for a double. A value too small for a double reads as 0,
+// keeping its sign, as in ReadNumber.
+std::optional<double> ReadPlainNumber(std::string_view text);
+
 // Formats a value with a printf-style conversion "%[-][width][.precision][l]f", independent of
 // the process locale. Unlike glibc's printf, a value exactly halfway between two results is
 // rounded away from zero (7.5 with "%.0lf" is "8"); the decision is made on the exact binary

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "core/acoustics.h"
-#include "products/louvres/nc_rating.h"
+#include "core/nc_rating.h"
 
 namespace lorvane::louvres {
 namespace {

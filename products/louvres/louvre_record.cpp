@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "core/nc_rating.h"
 #include "core/number_text.h"
-#include "products/louvres/nc_rating.h"
 
 namespace lorvane::louvres {
 namespace {

@@ -65,6 +65,43 @@ TEST(ReadNumber, ReadsOnlyTheFirst99Characters) {
     EXPECT_DOUBLE_EQ(*ReadNumber(std::string(98, ' ') + "56"), 5);
 }
 
+class ReadPlainNumberTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadPlainNumberTest, ReadsOnlyATextThatIsOnePlainNumber) {
+    const ReadCase& c = GetParam();
+    const std::optional<double> value = ReadPlainNumber(c.text);
+    ASSERT_EQ(value.has_value(), c.expected.has_value()) << '"' << c.text << '"';
+    if (c.expected) {
+        EXPECT_EQ(*value, *c.expected) << '"' << c.text << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadPlainNumberTest,
+    testing::Values(ReadCase{"812.5", 812.5}, ReadCase{"812,5", 812.5}, ReadCase{"250", 250},
+                    ReadCase{"-0,3", -0.3}, ReadCase{"+7", 7}, ReadCase{".5", 0.5},
+                    ReadCase{",5", 0.5}, ReadCase{"5.", 5}, ReadCase{"007", 7},
+                    ReadCase{"0.1", 0.1},  // the nearest double, as from the point form
+                    ReadCase{"1,234.5", std::nullopt}, ReadCase{"1.2.3", std::nullopt},
+                    ReadCase{"12a", std::nullopt}, ReadCase{"1e3", std::nullopt},
+                    ReadCase{" 5", std::nullopt}, ReadCase{"5 ", std::nullopt},
+                    ReadCase{"", std::nullopt}, ReadCase{"-", std::nullopt},
+                    ReadCase{",", std::nullopt}, ReadCase{"--5", std::nullopt},
+                    ReadCase{"inf", std::nullopt}, ReadCase{"nan", std::nullopt},
+                    ReadCase{"0x10", std::nullopt}, ReadCase{"5\n", std::nullopt}));
+
+TEST(ReadPlainNumber, ReadsTheWholeTextHoweverLong) {
+    // Unlike ReadNumber, no limit of 99 characters: 120 digits are one number.
+    EXPECT_EQ(ReadPlainNumber("1" + std::string(119, '0')), 1e119);
+    EXPECT_EQ(ReadPlainNumber("0," + std::string(150, '0') + "25"), 2.5e-151);
+    // Too large for a double: no number. Too small: 0 with its sign, as ReadNumber has it.
+    EXPECT_FALSE(ReadPlainNumber("1" + std::string(400, '0')).has_value());
+    const std::optional<double> tiny = ReadPlainNumber("-0," + std::string(400, '0') + "1");
+    ASSERT_TRUE(tiny.has_value());
+    EXPECT_EQ(*tiny, 0.0);
+    EXPECT_TRUE(std::signbit(*tiny));
+}
+
 struct FormatCase {
     const char* format;
     double value;
@@ -117,9 +154,11 @@ TEST(NumberText, IgnoresTheProcessLocale) {
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
     }
     const std::optional<double> read = ReadNumber("2.5");
+    const std::optional<double> plain = ReadPlainNumber("2.5");
     const std::string shown = FormatNumber("%5.1lf", 2.25);
     std::setlocale(LC_ALL, "C");
     EXPECT_DOUBLE_EQ(*read, 2.5);
+    EXPECT_EQ(plain, 2.5);
     EXPECT_EQ(shown, "  2.3");
 }
 

@@ -10,6 +10,7 @@
 
 #include "fuzz/checks/form_session.h"
 #include "fuzz/checks/number_checks.h"
+#include "fuzz/checks/room_path_checks.h"
 #include "fuzz/checks/schedule_checks.h"
 
 namespace lorvane::fuzz {
@@ -60,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Targets, ReplayTest,
                          testing::Values(Target{"number_text", &CheckNumberInput},
                                          Target{"product_forms", &RunFormSession},
                                          Target{"schedule_csv", &CheckScheduleInput},
-                                         Target{"project_file", &CheckProjectInput}),
+                                         Target{"project_file", &CheckProjectInput},
+                                         Target{"room_path", &CheckRoomPathInput}),
                          [](const auto& target) { return std::string(target.param.name); });
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "products/louvres/nc_rating.h"
+#include "core/nc_rating.h"
 
 #include <cstddef>
 
-namespace lorvane::louvres {
+namespace lorvane {
 namespace {
 
 // The rating of one band's level, or nothing below the lowest curve.
@@ -34,4 +34,4 @@ std::optional<double> RateNc(const Octaves& octaves) {
     return rating;
 }
 
-}  // namespace lorvane::louvres
+}  // namespace lorvane

@@ -1,4 +1,4 @@
-#include "products/louvres/nc_rating.h"
+#include "core/nc_rating.h"
 
 #include <array>
 #include <optional>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lorvane::louvres {
+namespace lorvane {
 namespace {
 
 struct CurveCase {
@@ -104,4 +104,4 @@ TEST(RateNc, NoRatingWhenNoBandReachesTheLowestCurve) {
 }
 
 }  // namespace
-}  // namespace lorvane::louvres
+}  // namespace lorvane

@@ -6,7 +6,7 @@
 
 #include "core/bands.h"
 
-namespace lorvane::louvres {
+namespace lorvane {
 
 // The noise criterion rates the seven octave bands from 125 Hz to 8 kHz; 63 Hz takes no part.
 inline constexpr std::size_t kNcBandCount = 7;
@@ -42,8 +42,8 @@ inline constexpr std::array<NcCurve, 14> NcCurves{{
 // neighbouring curves rates linearly between their NC values, so a band lying on a curve rates
 // exactly that curve's NC even where neighbouring curves are not 5 dB apart; at or above the
 // NC 75 curve a band rates 75 plus its excess. The rating is that of the highest-rated band.
-// The levels are finite, as every louvre spectrum is.
+// The levels are finite: a louvre spectrum always is, and a room level that is not is refused.
 // Absent when no band reaches the NC 10 curve: there is then no rating, not a rating of 0.
 std::optional<double> RateNc(const Octaves& octaves);
 
-}  // namespace lorvane::louvres
+}  // namespace lorvane

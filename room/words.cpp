@@ -1,0 +1,35 @@
+#include "room/words.h"
+
+namespace lorvane::room {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsWord(std::string_view text, std::string_view lowerCaseWord) {
+    if (text.size() != lowerCaseWord.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c =
+            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+        if (c != lowerCaseWord[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    if (text.size() <= kShown) {
+        return "'" + std::string(text) + "'";
+    }
+    std::size_t end = kShown;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;  // a continuation byte: the character began before it
+    }
+    return "'" + std::string(text.substr(0, end)) + "...'";
+}
+
+}  // namespace lorvane::room

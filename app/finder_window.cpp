@@ -16,17 +16,16 @@
 #include "core/number_text.h"
 #include "finder/candidate_text.h"
 #include "forms/qt/form_dialog.h"
+#include "forms/qt/utf8_text.h"
 #include "products/catalogue.h"
 
 namespace lorvane::app {
 namespace {
 
+using forms::qt::FromUtf8;
+
 // The role that holds what a column sorts by: numbers by value, sizes by cross-section.
 constexpr int kSortRole = Qt::UserRole + 1;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // None needed first, then by length and insulation, then those that cannot help.
 double AttenuatorOrder(const finder::Candidate& candidate) {

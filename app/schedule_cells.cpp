@@ -8,11 +8,14 @@
 #include <stdexcept>
 
 #include "core/number_text.h"
+#include "forms/qt/utf8_text.h"
 #include "products/catalogue.h"
 #include "schedule/fresh_form.h"
 
 namespace lorvane::app {
 namespace {
+
+using forms::qt::FromUtf8;
 
 struct ColumnSpec {
     const char* heading;
@@ -35,10 +38,6 @@ constexpr std::array<ColumnSpec, kScheduleColumnCount> kColumns{{
     {"Message"},
 }};
 // clang-format on
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct ShownNumber {
     double value;

@@ -106,13 +106,11 @@ std::string UnexpectedArgument(const std::string& argument, bool productGiven) {
                         : "unknown product '" + argument + "'";
 }
 
-// A value that is itself an option ("--dp --json") means the value is missing; a number with a
-// minus sign ("--dp -1") is a value.
+}  // namespace
+
 bool IsAnOption(const std::string& value) {
     return value.starts_with("--") || value == "-h";
 }
-
-}  // namespace
 
 Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Acoustics and flow of ventilation components.", "lorvane-calc"};

@@ -25,4 +25,8 @@ using Parsed = std::variant<Call, FindCall, BatchCall, int>;
 
 Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
+// Whether a value given to an option is itself an option ("--dp --json"): the option's value is
+// then missing. A number with a minus sign ("--dp -1") is a value.
+bool IsAnOption(const std::string& value);
+
 }  // namespace lorvane::cli

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cli/arguments.h"
 #include "core/attenuator_table.h"
 #include "finder/candidate_text.h"
 #include "forms/band_layout.h"
@@ -18,10 +19,6 @@ using finder::Candidate;
 
 // A value that is itself an option means the value is missing; a number with a minus sign is
 // a value.
-bool IsAnOption(const std::string& value) {
-    return value.starts_with("--") || value == "-h";
-}
-
 Json NumberJson(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
 }

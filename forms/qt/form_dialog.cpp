@@ -17,16 +17,13 @@
 #include "forms/qt/band_chart.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
+#include "forms/qt/utf8_text.h"
 #include "forms/result_record.h"
 
 namespace lorvane::forms::qt {
 namespace {
 
 const QString kStaleToolTip = QStringLiteral("from an earlier calculation");
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -14,16 +14,17 @@
 #include <string>
 #include <vector>
 
-#include "schedule/record_json.h"
 #include "cli/run.h"
 #include "core/number_text.h"
 #include "core/shared_state.h"
 #include "forms/text_view.h"
 #include "fuzz/checks/byte_reader.h"
+#include "fuzz/checks/findings.h"
 #include "products/catalogue.h"
 #include "products/dampers/damper_evaluation.h"
 #include "products/dampers/damper_inputs.h"
 #include "products/louvres/louvre_evaluation.h"
+#include "schedule/record_json.h"
 
 namespace lorvane::fuzz {
 namespace {
@@ -64,20 +65,6 @@ bool ShowsNonFinite(std::string_view text) {
         }
     }
     return false;
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
-            quoted += c;
-        } else {
-            static constexpr char kHex[] = "0123456789abcdef";
-            const auto byte = static_cast<unsigned char>(c);
-            quoted += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        }
-    }
-    return quoted + "\"";
 }
 
 std::string Exact(double value) {
@@ -163,10 +150,6 @@ std::vector<Slot> Slots(SharedState& state) {
     slots.push_back({"LouvreSelection.model", static_cast<double>(l.model), SlotKind::Selection,
                      louvres::kLouvreModelCount});
     return slots;
-}
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // The values that differ between two states, as "name: before -> after".

@@ -12,16 +12,13 @@
 #include "core/number_text.h"
 #include "fuzz/checks/byte_reader.h"
 #include "fuzz/checks/decimal_reference.h"
+#include "fuzz/checks/findings.h"
 
 namespace lorvane::fuzz {
 namespace {
 
 constexpr int kMaximumWidth = 1000;
 constexpr int kMaximumPrecision = 1000;
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 std::string Shortest(double value) {
     std::array<char, 64> buffer{};
@@ -38,20 +35,6 @@ std::string Describe(double value) {
 
 std::string Describe(const std::optional<double>& value) {
     return value ? Describe(*value) : "no number";
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
-            quoted += c;
-        } else {
-            std::array<char, 8> escape{};
-            std::snprintf(escape.data(), escape.size(), "\\x%02x", static_cast<unsigned char>(c));
-            quoted += escape.data();
-        }
-    }
-    return quoted + "\"";
 }
 
 std::string Format(int width, int precision, bool leftAlign) {

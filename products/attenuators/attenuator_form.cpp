@@ -8,7 +8,7 @@ namespace {
 
 using forms::ControlKind;
 
-constexpr int kColumnCount = forms::kFirstBandColumn + kOctaveCount;
+constexpr int kAttenuatorColumnCount = forms::kFirstBandColumn + kOctaveCount;
 
 forms::BandRowSpec InsertionLossRowOf(int thickness) {
     const double millimetres = InsulationThicknesses[thickness];
@@ -31,7 +31,7 @@ const forms::BandRowSpec& InsertionLossRow(int thickness) {
     return rows[thickness];
 }
 
-forms::FormDescription Describe() {
+forms::FormDescription DescribeAttenuatorForm() {
     forms::FormDescription form;
     form.caption = "Sound attenuators Nerva";
     form.titleLabel = ids::kTitle;
@@ -39,7 +39,7 @@ forms::FormDescription Describe() {
     form.Add({.id = ids::kTitle,
               .kind = ControlKind::Title,
               .text = "Insertion loss of vexa-attenuators Nerva",
-              .cell = {0, 0, kColumnCount}});
+              .cell = {0, 0, kAttenuatorColumnCount}});
 
     std::vector<std::string> diameters;
     for (double diameter : AttenuatorDiameters) {
@@ -101,9 +101,9 @@ forms::ResultRecord AttenuatorRecord(const AttenuatorOutcome& outcome) {
     return record;
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeAttenuatorSpec() {
     return {
-        .description = Describe(),
+        .description = DescribeAttenuatorForm(),
         .options =
             {
                 {.name = "diameter", .help = "duct diameter [mm]", .field = ids::kDiameterList},
@@ -163,7 +163,7 @@ std::string RefusalSentence(AttenuatorInput input) {
 }
 
 const forms::FormSpec& Schalldaempfer::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeAttenuatorSpec();
     return spec;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "forms/band_layout.h"
+#include "forms/input_layout.h"
 #include "products/circular/circular_record.h"
 
 namespace lorvane::circular {
@@ -12,25 +13,6 @@ using forms::ControlKind;
 using forms::FormView;
 
 constexpr int kColumnCount = forms::kSummationColumn + 1;
-constexpr Cell kFieldCell{0, 1, 2};   // column and span of an input field
-constexpr Cell kRightLabel{0, 6, 3};  // the result labels of the input section
-constexpr Cell kRightField{0, 9, 2};
-
-Cell InRow(Cell cell, int row) {
-    cell.row = row;
-    return cell;
-}
-
-void AddInputRow(forms::FormDescription& form, int row, std::string label, forms::ControlId id) {
-    forms::AddLabel(form, {row, 0}, std::move(label));
-    forms::AddField(form, id, ControlKind::Input, InRow(kFieldCell, row));
-}
-
-void AddResultPair(forms::FormDescription& form, int row, const forms::ValueSpec& spec) {
-    forms::AddLabel(form, InRow(kRightLabel, row), spec.label + ":");
-    forms::AddField(form, spec.field, ControlKind::Result, InRow(kRightField, row));
-}
-
 forms::FormDescription Describe(const CircularController& c) {
     const CircularResults& r = ResultsOf(c);
     forms::FormDescription form;
@@ -49,11 +31,11 @@ forms::FormDescription Describe(const CircularController& c) {
     forms::AddLabel(form, {1, 0}, "Diameter [mm]:");
     form.Add({.id = c.diameterListId,
               .kind = ControlKind::ComboBox,
-              .cell = InRow(kFieldCell, 1),
+              .cell = forms::InRow(forms::kInputFieldCell, 1),
               .items = std::move(diameters)});
-    AddInputRow(form, 2, "Volume flow [m3/h]:", ids::kVolumeFlow);
-    AddInputRow(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
-    AddInputRow(form, 4, "Summation level [dB(A)]:", ids::kTargetLevel);
+    forms::AddInputRow(form, 2, "Volume flow [m3/h]:", ids::kVolumeFlow);
+    forms::AddInputRow(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    forms::AddInputRow(form, 4, "Summation level [dB(A)]:", ids::kTargetLevel);
     form.Add({.id = ids::kCalculate,
               .kind = ControlKind::Button,
               .text = "calculate",
@@ -62,10 +44,10 @@ forms::FormDescription Describe(const CircularController& c) {
     if (c.hasHiddenDiameterField) {
         forms::AddField(form, ids::kHiddenDiameter, ControlKind::Hidden, {0, 0});
     }
-    AddResultPair(form, 1, r.vmin);
-    AddResultPair(form, 2, r.vmax);
-    AddResultPair(form, 3, r.velocity);
-    AddResultPair(form, 4, r.minimumPressure);
+    forms::AddResultPair(form, 1, r.vmin);
+    forms::AddResultPair(form, 2, r.vmax);
+    forms::AddResultPair(form, 3, r.velocity);
+    forms::AddResultPair(form, 4, r.minimumPressure);
 
     forms::AddFrequencyRow(form, 7, "Summation level [dB(A)]:");
     forms::AddACorrectionRow(form, 8);

@@ -7,14 +7,14 @@
 namespace lorvane::circular {
 namespace {
 
-constexpr double kDiameterFactor = 35;
-constexpr double kVelocityFactor = 4;
-constexpr double kLevelOffset = 72;
-constexpr double kPressureFactor = 14;
 constexpr double kFrequencySlope = 8.5;
 constexpr double kFrequencyOffset = 3;
 
 double BaseLevel(double d, double v, double differentialPressure) {
+    constexpr double kDiameterFactor = 35;
+    constexpr double kVelocityFactor = 4;
+    constexpr double kLevelOffset = 72;
+    constexpr double kPressureFactor = 14;
     return kDiameterFactor * std::log10(d) + kVelocityFactor * std::log10(v) + kLevelOffset +
            kPressureFactor * std::log10(differentialPressure);
 }

@@ -8,27 +8,26 @@
 namespace lorvane::dampers {
 namespace {
 
-namespace ids = bending_ids;
 using forms::ValueSpec;
 
 // Row labels, then per blade size a field and its unit.
-constexpr int kFieldColumn[] = {1, 3};
-constexpr int kColumnCount = 5;
+constexpr int kBendingFieldColumn[] = {1, 3};
+constexpr int kBendingColumnCount = 5;
 
 struct BendingResults {
     std::array<ValueSpec, 2> standard;
     std::array<ValueSpec, 2> reinforced;
 };
 
-const BendingResults& Results() {
+const BendingResults& BendingResultSpecs() {
     static const BendingResults results = [] {
         BendingResults r;
         for (std::size_t blade = 0; blade < 2; ++blade) {
             const std::string key = BladeKey(BladePitches[blade]) + ".";
             r.standard[blade] = TableValue(key + "standard", "Bending of a standard version", "mm",
-                                           ids::kStandard[blade]);
+                                           bending_ids::kStandard[blade]);
             r.reinforced[blade] = TableValue(key + "reinforced", "Bending of a reinforced version",
-                                             "mm", ids::kReinforced[blade]);
+                                             "mm", bending_ids::kReinforced[blade]);
         }
         return r;
     }();
@@ -40,26 +39,27 @@ void AddBendingRow(forms::FormDescription& form, int row, std::string label,
     forms::AddLabel(form, {row, 0}, std::move(label));
     for (std::size_t blade = 0; blade < 2; ++blade) {
         forms::AddField(form, specs[blade].field, forms::ControlKind::Result,
-                        {row, kFieldColumn[blade]}, kTableFieldWidth);
-        forms::AddLabel(form, {row, kFieldColumn[blade] + 1}, "mm");
+                        {row, kBendingFieldColumn[blade]}, kTableFieldWidth);
+        forms::AddLabel(form, {row, kBendingFieldColumn[blade] + 1}, "mm");
     }
 }
 
-forms::FormDescription Describe() {
-    const BendingResults& r = Results();
+forms::FormDescription DescribeBendingForm() {
+    const BendingResults& r = BendingResultSpecs();
     forms::FormDescription form;
     form.caption = "";  // the bending form has no caption
     form.defaultButton = kCalculate;
-    AddTitle(form, ids::kTitle, "Bending of blades from a multi-leaf damper", kColumnCount);
-    AddInput(form, 1, "Length of blade [mm]:", ids::kLength);
-    AddInput(form, 2, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    AddTitle(form, bending_ids::kTitle, "Bending of blades from a multi-leaf damper",
+             kBendingColumnCount);
+    AddInput(form, 1, "Length of blade [mm]:", bending_ids::kLength);
+    AddInput(form, 2, "Differential pressure [Pa]:", bending_ids::kDifferentialPressure);
     form.Add({.id = kCalculate,
               .kind = forms::ControlKind::Button,
               .text = "calculate",
-              .cell = {1, kFieldColumn[1], 2}});
+              .cell = {1, kBendingFieldColumn[1], 2}});
 
-    forms::AddLabel(form, {4, kFieldColumn[0]}, "Blade 100 mm");
-    forms::AddLabel(form, {4, kFieldColumn[1]}, "Blade 165 mm");
+    forms::AddLabel(form, {4, kBendingFieldColumn[0]}, "Blade 100 mm");
+    forms::AddLabel(form, {4, kBendingFieldColumn[1]}, "Blade 165 mm");
     // The blank before the colon is the form's own.
     AddBendingRow(form, 5, "Bending of a standard version :", r.standard);
     AddBendingRow(form, 6, "Bending of a reinforced version:", r.reinforced);
@@ -67,7 +67,7 @@ forms::FormDescription Describe() {
 }
 
 forms::ResultRecord BendingRecord(const BladeBendingOutcome& outcome) {
-    const BendingResults& r = Results();
+    const BendingResults& r = BendingResultSpecs();
     forms::ResultRecord record;
     if (outcome.refused) {
         NotComputed(record, {r.standard[0], r.standard[1], r.reinforced[0], r.reinforced[1]});
@@ -84,22 +84,24 @@ forms::ResultRecord BendingRecord(const BladeBendingOutcome& outcome) {
     return record;
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeBendingSpec() {
     return {
-        .description = Describe(),
+        .description = DescribeBendingForm(),
         .options =
             {
-                {.name = "length", .help = "blade length [mm], 100 to 2000", .field = ids::kLength},
+                {.name = "length",
+                 .help = "blade length [mm], 100 to 2000",
+                 .field = bending_ids::kLength},
                 {.name = "dp",
                  .help = "differential pressure [Pa], 0.1 to 10000",
-                 .field = ids::kDifferentialPressure},
+                 .field = bending_ids::kDifferentialPressure},
             },
         .initialTexts =
             [](SharedState& state) {
                 const BladeBendingEntry entry = BladeBendingStartEntry(state);
                 return std::vector<forms::FieldText>{
-                    {ids::kLength, entry.length},
-                    {ids::kDifferentialPressure, entry.differentialPressure},
+                    {bending_ids::kLength, entry.length},
+                    {bending_ids::kDifferentialPressure, entry.differentialPressure},
                 };
             },
         .evaluate =
@@ -114,7 +116,7 @@ forms::FormSpec MakeSpec() {
 }  // namespace
 
 const forms::FormSpec& JKDurch::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeBendingSpec();
     return spec;
 }
 

@@ -8,9 +8,6 @@
 namespace lorvane::dampers {
 namespace {
 
-// A remainder of the height that leaves at most this gap (mm) to the next full blade counts as
-// one more blade.
-constexpr double kCountedGap = 20;
 // The torque model is not evaluated beyond this many blades.
 constexpr int kMaxBlades = 20;
 constexpr double kReferenceWidth = 200;   // mm
@@ -46,7 +43,7 @@ std::optional<int> BladeCount(int pitch, double height) {
     const double p = pitch;
     const double r = std::fmod(h, p);
     const double q = (h - r) / p;
-    const double count = p - r <= kCountedGap ? q + 1 : q;
+    const double count = p - r <= kCountedBladeGap ? q + 1 : q;
     if (count < 1 || count > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }

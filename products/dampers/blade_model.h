@@ -57,6 +57,10 @@ constexpr double BladeInertia(int pitch) {
 // With BladeInertia, the divisor of the bending formula (dp in Pa, lengths in mm, I in cm4).
 inline constexpr double kBendingStiffnessFactor = 1.617e11;
 
+// A remainder of a frame's height that leaves at most this gap (mm) to the next full blade
+// counts as one more blade.
+inline constexpr double kCountedBladeGap = 20;
+
 // The number of blades of the given pitch (mm) in a frame of the given height (mm). The height
 // is cut to whole millimetres; a remainder that leaves a gap of at most 20 mm to the next full
 // blade counts as one more blade (pitch 100: 279 mm holds 2, 280 mm holds 3). Absent when no

@@ -13,12 +13,11 @@
 namespace lorvane::dampers {
 namespace {
 
-namespace ids = acoustics_ids;
 using forms::Cell;
 using forms::ControlKind;
 using forms::ValueSpec;
 
-constexpr int kColumnCount = forms::kSummationColumn + 1;
+constexpr int kAcousticsColumnCount = forms::kSummationColumn + 1;
 constexpr int kFirstInputRow = 2;
 constexpr Cell kResultLabel{0, 6, 3};  // the flow results beside the inputs
 constexpr Cell kResultField{0, 9, 2};
@@ -45,7 +44,7 @@ struct AcousticsResults {
 
 BladeColumnResults BladeColumnOf(std::size_t blade) {
     const std::string key = "blades." + BladeKey(BladePitches[blade]) + ".";
-    const ids::BladeColumnIds& field = ids::kBlades[blade];
+    const acoustics_ids::BladeColumnIds& field = acoustics_ids::kBlades[blade];
     return {
         TableValue(key + "maxTorque", "Maximum torque [Nm]", "Nm", field.maxTorque),
         TableValue(key + "requiredTorque", "Required torque [Nm]", "Nm", field.requiredTorque),
@@ -55,22 +54,23 @@ BladeColumnResults BladeColumnOf(std::size_t blade) {
     };
 }
 
-const AcousticsResults& Results() {
+const AcousticsResults& AcousticsResultSpecs() {
     static const AcousticsResults results{
-        .area = {"area", "Area [m ² ]", "m2", "%5.3lf", ids::kArea},
-        .velocity = TableValue("velocity", "Velocity [m/s]", "m/s", ids::kVelocity),
-        .bladeAngle = TableValue("bladeAngle", "Blade angle [°]", "°", ids::kBladeAngle),
-        .zeta = TableValue("zeta", "Resistance Zeta", "", ids::kZeta),
-        .maxZeta = TableValue("maxZeta", "Maximum Zeta", "", ids::kMaxZeta),
-        .aeroTorque = TableValue("aeroTorque", "aerodynamic torque [Ncm]", "Ncm", ids::kAeroTorque),
+        .area = {"area", "Area [m ² ]", "m2", "%5.3lf", acoustics_ids::kArea},
+        .velocity = TableValue("velocity", "Velocity [m/s]", "m/s", acoustics_ids::kVelocity),
+        .bladeAngle = TableValue("bladeAngle", "Blade angle [°]", "°", acoustics_ids::kBladeAngle),
+        .zeta = TableValue("zeta", "Resistance Zeta", "", acoustics_ids::kZeta),
+        .maxZeta = TableValue("maxZeta", "Maximum Zeta", "", acoustics_ids::kMaxZeta),
+        .aeroTorque =
+            TableValue("aeroTorque", "aerodynamic torque [Ncm]", "Ncm", acoustics_ids::kAeroTorque),
         .octave = {.key = "octave",
                    .summationKey = "summationLevel",
                    .label = "Air-regenerated noise [dB]",
                    .unit = "dB",
                    .format = "%5.0lf",
                    .frequencies = OctaveBands,
-                   .firstField = ids::kOctave,
-                   .summationField = ids::kSummationLevel},
+                   .firstField = acoustics_ids::kOctave,
+                   .summationField = acoustics_ids::kSummationLevel},
         .blades = {BladeColumnOf(0), BladeColumnOf(1)},
     };
     return results;
@@ -88,7 +88,7 @@ void AddFlowResult(forms::FormDescription& form, int row, const ValueSpec& spec,
 }
 
 void AddBladeRow(forms::FormDescription& form, int row, ValueSpec BladeColumnResults::*result) {
-    const AcousticsResults& r = Results();
+    const AcousticsResults& r = AcousticsResultSpecs();
     forms::AddLabel(form, {row, 0}, (r.blades[0].*result).label + ":");
     for (std::size_t blade = 0; blade < 2; ++blade) {
         forms::AddField(form, (r.blades[blade].*result).field, ControlKind::Result,
@@ -100,41 +100,41 @@ std::vector<std::string> Entries(std::span<const std::string_view> entries) {
     return {entries.begin(), entries.end()};
 }
 
-forms::FormDescription Describe() {
-    const AcousticsResults& r = Results();
+forms::FormDescription DescribeAcousticsForm() {
+    const AcousticsResults& r = AcousticsResultSpecs();
     forms::FormDescription form;
     form.caption = "Acoustics of Multi-leaf dampers";
     form.defaultButton = kCalculate;
-    AddTitle(form, ids::kTitle, "Flow technical and acoustic data of multi-leaf dampers",
-             kColumnCount);
-    forms::AddLabel(form, {1, 0, kColumnCount}, "damper is integrated in the duct");
+    AddTitle(form, acoustics_ids::kTitle, "Flow technical and acoustic data of multi-leaf dampers",
+             kAcousticsColumnCount);
+    forms::AddLabel(form, {1, 0, kAcousticsColumnCount}, "damper is integrated in the duct");
 
     int row = kFirstInputRow;
-    AddInput(form, row++, "Width [mm]:", ids::kWidth);
-    AddInput(form, row++, "Height [mm]:", ids::kHeight);
-    AddInput(form, row++, "Volume flow [m3/h]:", ids::kVolumeFlow);
+    AddInput(form, row++, "Width [mm]:", acoustics_ids::kWidth);
+    AddInput(form, row++, "Height [mm]:", acoustics_ids::kHeight);
+    AddInput(form, row++, "Volume flow [m3/h]:", acoustics_ids::kVolumeFlow);
     forms::AddLabel(form, {row, 0}, "Blade Linkage:");
-    form.Add({.id = ids::kLinkageList,
+    form.Add({.id = acoustics_ids::kLinkageList,
               .kind = ControlKind::List,
               .cell = {row++, 1},
               .items = Entries(LinkageEntries)});
     forms::AddLabel(form, {row, 0}, "Sealing:");
-    form.Add({.id = ids::kSealingList,
+    form.Add({.id = acoustics_ids::kSealingList,
               .kind = ControlKind::List,
               .cell = {row++, 1},
               .items = Entries(SealingEntries)});
-    AddInput(form, row++, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    AddInput(form, row++, "Differential pressure [Pa]:", acoustics_ids::kDifferentialPressure);
     form.Add({.id = kCalculate,
               .kind = ControlKind::Button,
               .text = "calculate",
               .cell = {kFirstInputRow, 3, 2}});
 
     row = kFirstInputRow;
-    AddFlowResult(form, row++, r.area, ids::kAreaLabel);
+    AddFlowResult(form, row++, r.area, acoustics_ids::kAreaLabel);
     AddFlowResult(form, row++, r.velocity);
     AddFlowResult(form, row++, r.bladeAngle);
-    AddFlowResult(form, row++, r.zeta, ids::kZetaLabel);
-    AddFlowResult(form, row++, r.maxZeta, ids::kMaxZetaLabel);
+    AddFlowResult(form, row++, r.zeta, acoustics_ids::kZetaLabel);
+    AddFlowResult(form, row++, r.maxZeta, acoustics_ids::kMaxZetaLabel);
     AddFlowResult(form, row++, r.aeroTorque);
 
     forms::AddFrequencyRow(form, 9, "Summation Level    [dB(A)]");
@@ -164,8 +164,8 @@ SpecRefs Values(const AcousticsResults& r) {
 // A refused input empties every result.
 forms::ResultRecord RefusedRecord(forms::Refusal refusal) {
     forms::ResultRecord record;
-    NotComputed(record, Values(Results()));
-    record.NotComputed(Results().octave);
+    NotComputed(record, Values(AcousticsResultSpecs()));
+    record.NotComputed(AcousticsResultSpecs().octave);
     record.Refuse(std::move(refusal));
     return record;
 }
@@ -174,7 +174,7 @@ forms::ResultRecord AcousticsRecord(const DamperAcousticsOutcome& outcome) {
     if (outcome.refused) {
         return RefusedRecord(RefusalOf(*outcome.refused));
     }
-    const AcousticsResults& r = Results();
+    const AcousticsResults& r = AcousticsResultSpecs();
     const DamperAcousticsResult& result = *outcome.result;
     forms::ResultRecord record;
     record.Add(r.velocity, result.velocity);
@@ -238,54 +238,58 @@ forms::ResultRecord Evaluate(SharedState& state, const forms::InputTexts& texts)
     return AcousticsRecord(EvaluateDamperAcoustics(state, entry));
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeAcousticsSpec() {
     return {
-        .description = Describe(),
+        .description = DescribeAcousticsForm(),
         .options =
             {
-                {.name = "width", .help = "width [mm], 100 to 2000", .field = ids::kWidth},
-                {.name = "height", .help = "height [mm], 100 to 2000", .field = ids::kHeight},
+                {.name = "width",
+                 .help = "width [mm], 100 to 2000",
+                 .field = acoustics_ids::kWidth},
+                {.name = "height",
+                 .help = "height [mm], 100 to 2000",
+                 .field = acoustics_ids::kHeight},
                 {.name = "flow",
                  .help = "volume flow [m3/h], 0.1 to 175000",
-                 .field = ids::kVolumeFlow},
+                 .field = acoustics_ids::kVolumeFlow},
                 {.name = "linkage",
                  .help = "blade linkage",
-                 .field = ids::kLinkageList,
+                 .field = acoustics_ids::kLinkageList,
                  .choices = {{"opposite", "opposite direction"}, {"same", "same direction"}}},
                 {.name = "sealing",
                  .help = "sealing",
-                 .field = ids::kSealingList,
+                 .field = acoustics_ids::kSealingList,
                  .choices = {{"standard", "standard"},
                              {"hollow-profile", "hollow profile"},
                              {"airtight", "airtight"}}},
                 {.name = "dp",
                  .help = "differential pressure [Pa], 0.1 to 5000",
-                 .field = ids::kDifferentialPressure},
+                 .field = acoustics_ids::kDifferentialPressure},
             },
         .initialTexts =
             [](SharedState& state) {
                 const DamperAcousticsEntry entry = DamperAcousticsStartEntry(state);
                 const DamperInputs& inputs = state.Of<DamperInputs>();
                 return std::vector<forms::FieldText>{
-                    {ids::kWidth, entry.width},
-                    {ids::kHeight, entry.height},
-                    {ids::kVolumeFlow, entry.volumeFlow},
-                    {ids::kLinkageList,
+                    {acoustics_ids::kWidth, entry.width},
+                    {acoustics_ids::kHeight, entry.height},
+                    {acoustics_ids::kVolumeFlow, entry.volumeFlow},
+                    {acoustics_ids::kLinkageList,
                      std::string(
                          LinkageEntries[static_cast<std::size_t>(inputs.linkageSelection)])},
-                    {ids::kSealingList,
+                    {acoustics_ids::kSealingList,
                      std::string(
                          SealingEntries[static_cast<std::size_t>(inputs.sealingSelection)])},
-                    {ids::kDifferentialPressure, entry.differentialPressure},
+                    {acoustics_ids::kDifferentialPressure, entry.differentialPressure},
                 };
             },
         .evaluate = [](SharedState& state, const forms::InputTexts& texts,
                        const forms::Ask& /*ask*/) { return Evaluate(state, texts); },
         .onSelection =
             [](forms::FormView& /*view*/, SharedState& state, forms::ControlId list, int index) {
-                if (list == ids::kLinkageList) {
+                if (list == acoustics_ids::kLinkageList) {
                     SelectDamperLinkage(state, index);
-                } else if (list == ids::kSealingList) {
+                } else if (list == acoustics_ids::kSealingList) {
                     SelectDamperSealing(state, index);
                 }
             },
@@ -295,7 +299,7 @@ forms::FormSpec MakeSpec() {
 }  // namespace
 
 const forms::FormSpec& JKLorvane::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeAcousticsSpec();
     return spec;
 }
 

@@ -8,15 +8,15 @@
 namespace lorvane::dampers {
 namespace {
 
-namespace ids = leakage_ids;
 using forms::ValueSpec;
 
-constexpr SizeFields kSizeFields{ids::kWidth, ids::kHeight, ids::kDifferentialPressure};
+constexpr SizeFields kLeakageSizeFields{leakage_ids::kWidth, leakage_ids::kHeight,
+                                        leakage_ids::kDifferentialPressure};
 
 // Row labels, then per blade size: leakage, "m3/h", "Pmax:", Pmax, "Pa".
 constexpr int kFirstColumn[] = {1, 6};
-constexpr int kColumnCount = 11;
-constexpr int kFirstTableRow = 6;
+constexpr int kLeakageColumnCount = 11;
+constexpr int kLeakageFirstTableRow = 6;
 
 struct Construction {
     LeakageConstruction construction;
@@ -47,7 +47,7 @@ struct CellResults {
 // By construction, then by blade size.
 using LeakageResults = std::array<std::array<CellResults, 2>, kLeakageConstructionCount>;
 
-const LeakageResults& Results() {
+const LeakageResults& LeakageResultSpecs() {
     static const LeakageResults results = [] {
         LeakageResults r;
         for (std::size_t row = 0; row < r.size(); ++row) {
@@ -56,8 +56,9 @@ const LeakageResults& Results() {
                 const std::string key =
                     std::string(c.key) + "." + BladeKey(BladePitches[blade]) + ".";
                 r[row][blade] = {
-                    TableValue(key + "leakage", c.label, "m3/h", ids::kRows[row].leakage[blade]),
-                    TableValue(key + "pmax", "Pmax", "Pa", ids::kRows[row].pmax[blade]),
+                    TableValue(key + "leakage", c.label, "m3/h",
+                               leakage_ids::kRows[row].leakage[blade]),
+                    TableValue(key + "pmax", "Pmax", "Pa", leakage_ids::kRows[row].pmax[blade]),
                 };
             }
         }
@@ -66,24 +67,25 @@ const LeakageResults& Results() {
     return results;
 }
 
-forms::FormDescription Describe() {
-    const LeakageResults& r = Results();
+forms::FormDescription DescribeLeakageForm() {
+    const LeakageResults& r = LeakageResultSpecs();
     forms::FormDescription form;
     form.caption = "Leakage of multi-leaf dampers";
     form.defaultButton = kCalculate;
-    AddTitle(form, ids::kTitle, "Leakage calculation of multi-leaf dampers", kColumnCount);
-    AddInput(form, 1, "Width [mm]:", ids::kWidth);
-    AddInput(form, 2, "Height [mm]:", ids::kHeight);
-    AddInput(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    AddTitle(form, leakage_ids::kTitle, "Leakage calculation of multi-leaf dampers",
+             kLeakageColumnCount);
+    AddInput(form, 1, "Width [mm]:", leakage_ids::kWidth);
+    AddInput(form, 2, "Height [mm]:", leakage_ids::kHeight);
+    AddInput(form, 3, "Differential pressure [Pa]:", leakage_ids::kDifferentialPressure);
     form.Add({.id = kCalculate,
               .kind = forms::ControlKind::Button,
               .text = "calculate",
               .cell = {1, 3, 2}});
 
-    forms::AddLabel(form, {kFirstTableRow - 1, kFirstColumn[0]}, "Blade 100 mm");
-    forms::AddLabel(form, {kFirstTableRow - 1, kFirstColumn[1]}, "Blade 165 mm");
+    forms::AddLabel(form, {kLeakageFirstTableRow - 1, kFirstColumn[0]}, "Blade 100 mm");
+    forms::AddLabel(form, {kLeakageFirstTableRow - 1, kFirstColumn[1]}, "Blade 165 mm");
     for (std::size_t row = 0; row < r.size(); ++row) {
-        const int gridRow = kFirstTableRow + static_cast<int>(row);
+        const int gridRow = kLeakageFirstTableRow + static_cast<int>(row);
         forms::AddLabel(form, {gridRow, 0}, std::string(kConstructions[row].label) + ":");
         for (std::size_t blade = 0; blade < 2; ++blade) {
             const int column = kFirstColumn[blade];
@@ -96,13 +98,14 @@ forms::FormDescription Describe() {
             forms::AddLabel(form, {gridRow, column + 4}, "Pa");
         }
     }
-    forms::AddLabel(form, {kFirstTableRow + kLeakageConstructionCount, 0, kColumnCount},
+    forms::AddLabel(form,
+                    {kLeakageFirstTableRow + kLeakageConstructionCount, 0, kLeakageColumnCount},
                     std::string(kLeakagePmaxNote));
     return form;
 }
 
 forms::ResultRecord LeakageRecord(const DamperLeakageOutcome& outcome) {
-    const LeakageResults& r = Results();
+    const LeakageResults& r = LeakageResultSpecs();
     forms::ResultRecord record;
     if (outcome.refused) {
         for (const auto& row : r) {
@@ -126,11 +129,12 @@ forms::ResultRecord LeakageRecord(const DamperLeakageOutcome& outcome) {
     return record;
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeLeakageSpec() {
     return {
-        .description = Describe(),
-        .options = SizeOptions(kSizeFields),
-        .initialTexts = [](SharedState& state) { return SizeStartTexts(state, kSizeFields); },
+        .description = DescribeLeakageForm(),
+        .options = SizeOptions(kLeakageSizeFields),
+        .initialTexts =
+            [](SharedState& state) { return SizeStartTexts(state, kLeakageSizeFields); },
         .evaluate =
             [](SharedState& state, const forms::InputTexts& texts, const forms::Ask& /*ask*/) {
                 return LeakageRecord(EvaluateDamperLeakage(state, SizeEntryOf(texts)));
@@ -141,7 +145,7 @@ forms::FormSpec MakeSpec() {
 }  // namespace
 
 const forms::FormSpec& JKLeck::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeLeakageSpec();
     return spec;
 }
 

@@ -5,9 +5,6 @@
 namespace lorvane::dampers {
 namespace {
 
-// A remainder of the height that leaves at most this gap (mm) to the next blade gets one more.
-constexpr double kCountedGap = 20;
-
 // The developed width of a profile: its segments less a bend allowance of 2 t per bend.
 double DevelopedWidth(const FrameProfile& profile, double thickness) {
     double sum = 0;
@@ -31,12 +28,12 @@ std::optional<double> DamperWeight(const DamperModelRecord& record, double width
     const double q = (h - r) / std::trunc(e);
     double blades = q;
     double uncovered = r;
-    if (e - r <= kCountedGap) {
+    if (e - r <= kCountedBladeGap) {
         blades = q + 1;
         uncovered = blades * e - height;
     }
     const double halfUncovered = uncovered / 2;
-    if (blades < 1 || !(halfUncovered < (e - kCountedGap) / 2)) {
+    if (blades < 1 || !(halfUncovered < (e - kCountedBladeGap) / 2)) {
         return std::nullopt;
     }
 

@@ -8,15 +8,15 @@
 namespace lorvane::dampers {
 namespace {
 
-namespace ids = torque_ids;
 using forms::ValueSpec;
 
-constexpr SizeFields kSizeFields{ids::kWidth, ids::kHeight, ids::kDifferentialPressure};
+constexpr SizeFields kTorqueSizeFields{torque_ids::kWidth, torque_ids::kHeight,
+                                       torque_ids::kDifferentialPressure};
 
 // Row labels, then per blade size a field and its unit.
-constexpr int kFieldColumn[] = {1, 3};
-constexpr int kColumnCount = 5;
-constexpr int kFirstTableRow = 6;
+constexpr int kTorqueFieldColumn[] = {1, 3};
+constexpr int kTorqueColumnCount = 5;
+constexpr int kTorqueFirstTableRow = 6;
 
 struct TorqueColumnResults {
     ValueSpec standard;
@@ -28,7 +28,7 @@ struct TorqueColumnResults {
 
 TorqueColumnResults ColumnOf(std::size_t blade) {
     const std::string key = BladeKey(BladePitches[blade]) + ".";
-    const ids::TorqueColumnIds& field = ids::kBlades[blade];
+    const torque_ids::TorqueColumnIds& field = torque_ids::kBlades[blade];
     return {
         TableValue(key + "standard", "Torque of multi-leaf dampers standard version", "Nm",
                    field.standard),
@@ -42,37 +42,39 @@ TorqueColumnResults ColumnOf(std::size_t blade) {
     };
 }
 
-const std::array<TorqueColumnResults, 2>& Results() {
+const std::array<TorqueColumnResults, 2>& TorqueResultSpecs() {
     static const std::array<TorqueColumnResults, 2> results{ColumnOf(0), ColumnOf(1)};
     return results;
 }
 
 void AddTorqueRow(forms::FormDescription& form, int row, ValueSpec TorqueColumnResults::*result) {
-    const auto& r = Results();
+    const auto& r = TorqueResultSpecs();
     forms::AddLabel(form, {row, 0}, (r[0].*result).label + ":");
     for (std::size_t blade = 0; blade < 2; ++blade) {
         const ValueSpec& spec = r[blade].*result;
-        forms::AddField(form, spec.field, forms::ControlKind::Result, {row, kFieldColumn[blade]}, kTableFieldWidth);
-        forms::AddLabel(form, {row, kFieldColumn[blade] + 1}, spec.unit);
+        forms::AddField(form, spec.field, forms::ControlKind::Result,
+                        {row, kTorqueFieldColumn[blade]}, kTableFieldWidth);
+        forms::AddLabel(form, {row, kTorqueFieldColumn[blade] + 1}, spec.unit);
     }
 }
 
-forms::FormDescription Describe() {
+forms::FormDescription DescribeTorqueForm() {
     forms::FormDescription form;
     form.caption = "Torque of multi-leaf dampers";
     form.defaultButton = kCalculate;
-    AddTitle(form, ids::kTitle, "Torque calculation of multi-leaf dampers", kColumnCount);
-    AddInput(form, 1, "Width[mm]:", ids::kWidth);
-    AddInput(form, 2, "Height [mm]:", ids::kHeight);
-    AddInput(form, 3, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    AddTitle(form, torque_ids::kTitle, "Torque calculation of multi-leaf dampers",
+             kTorqueColumnCount);
+    AddInput(form, 1, "Width[mm]:", torque_ids::kWidth);
+    AddInput(form, 2, "Height [mm]:", torque_ids::kHeight);
+    AddInput(form, 3, "Differential pressure [Pa]:", torque_ids::kDifferentialPressure);
     form.Add({.id = kCalculate,
               .kind = forms::ControlKind::Button,
               .text = "calculate",
-              .cell = {1, kFieldColumn[1], 2}});
+              .cell = {1, kTorqueFieldColumn[1], 2}});
 
-    forms::AddLabel(form, {kFirstTableRow - 1, kFieldColumn[0]}, "Blade 100 mm");
-    forms::AddLabel(form, {kFirstTableRow - 1, kFieldColumn[1]}, "Blade165 mm");
-    int row = kFirstTableRow;
+    forms::AddLabel(form, {kTorqueFirstTableRow - 1, kTorqueFieldColumn[0]}, "Blade 100 mm");
+    forms::AddLabel(form, {kTorqueFirstTableRow - 1, kTorqueFieldColumn[1]}, "Blade165 mm");
+    int row = kTorqueFirstTableRow;
     AddTorqueRow(form, row++, &TorqueColumnResults::standard);
     AddTorqueRow(form, row++, &TorqueColumnResults::hollowProfile);
     AddTorqueRow(form, row++, &TorqueColumnResults::classTwo);
@@ -82,7 +84,7 @@ forms::FormDescription Describe() {
 }
 
 forms::ResultRecord TorqueRecord(const DamperTorqueOutcome& outcome) {
-    const auto& r = Results();
+    const auto& r = TorqueResultSpecs();
     forms::ResultRecord record;
     if (outcome.refused) {
         for (const TorqueColumnResults& column : r) {
@@ -107,11 +109,11 @@ forms::ResultRecord TorqueRecord(const DamperTorqueOutcome& outcome) {
     return record;
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeTorqueSpec() {
     return {
-        .description = Describe(),
-        .options = SizeOptions(kSizeFields),
-        .initialTexts = [](SharedState& state) { return SizeStartTexts(state, kSizeFields); },
+        .description = DescribeTorqueForm(),
+        .options = SizeOptions(kTorqueSizeFields),
+        .initialTexts = [](SharedState& state) { return SizeStartTexts(state, kTorqueSizeFields); },
         .evaluate =
             [](SharedState& state, const forms::InputTexts& texts, const forms::Ask& /*ask*/) {
                 return TorqueRecord(EvaluateDamperTorque(state, SizeEntryOf(texts)));
@@ -122,7 +124,7 @@ forms::FormSpec MakeSpec() {
 }  // namespace
 
 const forms::FormSpec& JKMoment::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeTorqueSpec();
     return spec;
 }
 

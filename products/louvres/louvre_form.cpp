@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/band_layout.h"
+#include "forms/input_layout.h"
 #include "products/louvres/louvre_evaluation.h"
 #include "products/louvres/louvre_record.h"
 
@@ -18,36 +19,19 @@ using forms::Cell;
 using forms::ControlKind;
 
 constexpr int kNcColumn = forms::kSummationColumn + 1;
-constexpr int kColumnCount = kNcColumn + 1;
-constexpr Cell kFieldCell{0, 1, 2};   // an input field
-constexpr Cell kSiteCell{0, 1, 4};    // the sites' list, wider for its long entries
-constexpr Cell kRightLabel{0, 5, 4};  // the results beside the inputs
-constexpr Cell kRightField{0, 9, 2};
+constexpr int kLouvreColumnCount = kNcColumn + 1;
+constexpr Cell kSiteCell{0, 1, 4};     // the sites' list, wider for its long entries
+constexpr Cell kResultLabel{0, 5, 4};  // the results' labels beside the inputs, wider than usual
 
 constexpr const char* kNcToolTip =
     "NC rating of the louvre's sound power level, not of a sound pressure level in a room: "
     "do not compare it with a room's NC target.";
 
-Cell InRow(Cell cell, int row) {
-    cell.row = row;
-    return cell;
-}
-
 std::vector<std::string> Entries(std::span<const std::string_view> names) {
     return {names.begin(), names.end()};
 }
 
-void AddInputRow(forms::FormDescription& form, int row, std::string label, forms::ControlId id) {
-    forms::AddLabel(form, {row, 0}, std::move(label));
-    forms::AddField(form, id, ControlKind::Input, InRow(kFieldCell, row));
-}
-
-void AddResultPair(forms::FormDescription& form, int row, const forms::ValueSpec& spec) {
-    forms::AddLabel(form, InRow(kRightLabel, row), spec.label + ":");
-    forms::AddField(form, spec.field, ControlKind::Result, InRow(kRightField, row));
-}
-
-forms::FormDescription Describe() {
+forms::FormDescription DescribeLouvreForm() {
     const LouvreResults& r = LouvreResultSpecs();
     forms::FormDescription form;
     form.caption = "External weather louvres";
@@ -57,31 +41,31 @@ forms::FormDescription Describe() {
     form.Add({.id = ids::kTitle,
               .kind = ControlKind::Title,
               .text = "Flow technical and acoustic data of external weather louvre",
-              .cell = {0, 0, kColumnCount}});
+              .cell = {0, 0, kLouvreColumnCount}});
 
-    AddInputRow(form, 1, "Width [mm]:", ids::kWidth);
-    AddInputRow(form, 2, "Height [mm]:", ids::kHeight);
-    AddInputRow(form, 3, "Volume flow [m3/h]:", ids::kVolumeFlow);
+    forms::AddInputRow(form, 1, "Width [mm]:", ids::kWidth);
+    forms::AddInputRow(form, 2, "Height [mm]:", ids::kHeight);
+    forms::AddInputRow(form, 3, "Volume flow [m3/h]:", ids::kVolumeFlow);
     forms::AddLabel(form, {4, 0}, "Installation site:");
     form.Add({.id = ids::kSiteList,
               .kind = ControlKind::List,
-              .cell = InRow(kSiteCell, 4),
+              .cell = forms::InRow(kSiteCell, 4),
               .items = Entries(LouvreSiteNames)});
     forms::AddLabel(form, {5, 0}, "Model:");
     form.Add({.id = ids::kModelList,
               .kind = ControlKind::List,
-              .cell = InRow(kFieldCell, 5),
+              .cell = forms::InRow(forms::kInputFieldCell, 5),
               .items = Entries(LouvreModelNames)});
     form.Add({.id = ids::kCalculate,
               .kind = ControlKind::Button,
               .text = "Calculate",
               .cell = {1, 3, 2}});
 
-    AddResultPair(form, 1, r.faceArea);
-    AddResultPair(form, 2, r.velocity);
-    AddResultPair(form, 3, r.pressureLoss);
-    AddResultPair(form, 4, r.zeta);
-    AddResultPair(form, 5, r.waterSeparation);
+    forms::AddResultPair(form, 1, r.faceArea, kResultLabel);
+    forms::AddResultPair(form, 2, r.velocity, kResultLabel);
+    forms::AddResultPair(form, 3, r.pressureLoss, kResultLabel);
+    forms::AddResultPair(form, 4, r.zeta, kResultLabel);
+    forms::AddResultPair(form, 5, r.waterSeparation, kResultLabel);
 
     forms::AddFrequencyRow(form, 7, r.summationLevel.label);
     // The head says it too: a field may use its tip for the state of its value.
@@ -158,9 +142,9 @@ void RecordSelection(forms::FormView& /*view*/, SharedState& state, forms::Contr
     }
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeLouvreSpec() {
     return {
-        .description = Describe(),
+        .description = DescribeLouvreForm(),
         .options = Options(),
         .initialTexts =
             [](SharedState& state) {
@@ -186,7 +170,7 @@ forms::FormSpec MakeSpec() {
 }  // namespace
 
 const forms::FormSpec& WSG::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeLouvreSpec();
     return spec;
 }
 

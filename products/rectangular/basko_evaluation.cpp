@@ -7,13 +7,9 @@
 namespace lorvane::rectangular {
 namespace {
 
-constexpr double kMinimumSide = 100;  // mm
-constexpr double kMaximumSide = 600;  // mm
+constexpr double kSmallestBaskoSide = 100;  // mm
+constexpr double kLargestBaskoSide = 600;   // mm
 constexpr double kFlowTolerance = 1;  // m3/h on each side of the theoretical range
-
-bool InRange(const std::optional<double>& value, double low, double high) {
-    return value && low <= *value && *value <= high;
-}
 
 BaskoOutcome Refuse(BaskoOutcome outcome, BaskoInput input, std::string_view message,
                     const ResultGroups& emptied) {
@@ -38,14 +34,14 @@ BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
     ProductInputs& inputs = state.productInputs;
 
     const std::optional<double> width = ReadNumber(texts.width);
-    if (!InRange(width, kMinimumSide, kMaximumSide)) {
+    if (!InRange(width, kSmallestBaskoSide, kLargestBaskoSide)) {
         return Refuse(outcome, BaskoInput::Width, "Please correct the width",
                       {Acoustic, Flow, Range});
     }
     inputs.width = *width;
 
     const std::optional<double> height = ReadNumber(texts.height);
-    if (!InRange(height, kMinimumSide, kMaximumSide)) {
+    if (!InRange(height, kSmallestBaskoSide, kLargestBaskoSide)) {
         return Refuse(outcome, BaskoInput::Height, "Please correct the height",
                       {Acoustic, Flow, Range});
     }

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "forms/band_layout.h"
+#include "forms/input_layout.h"
 #include "products/rectangular/rectangular_form.h"
 
 namespace lorvane::rectangular {
@@ -49,19 +50,19 @@ const RangeFields& ExistingScales() {
     return range;
 }
 
-const RectResults& Results() {
+const RectResults& BaskoResultSpecs() {
     static const RectResults results = RectResultsOf(ids::kBaskoSummationLevel);
     return results;
 }
 
 void AddRangeRow(forms::FormDescription& form, int row, const RangeFields& range) {
-    AddResultField(form, {row, 0}, range.vmin.label + ":", range.vmin.field, {row, 1, 2});
-    AddResultField(form, {row, 3, 2}, range.vmax.label + ":", range.vmax.field, {row, 5});
+    forms::AddResultField(form, {row, 0}, range.vmin.label + ":", range.vmin.field, {row, 1, 2});
+    forms::AddResultField(form, {row, 3, 2}, range.vmax.label + ":", range.vmax.field, {row, 5});
     forms::AddLabel(form, {row, 6, kRectColumnCount - 6}, range.caption);
 }
 
-forms::FormDescription Describe() {
-    const RectResults& r = Results();
+forms::FormDescription DescribeBaskoForm() {
+    const RectResults& r = BaskoResultSpecs();
     forms::FormDescription form = DescribeInputs(
         "Basko", ids::kBaskoTitle,
         "Sound power level of the rectangular constant volume flow controller Basko", r);
@@ -127,7 +128,7 @@ forms::Refusal RefusalOf(const BaskoOutcome& outcome, const BaskoEntry& entry) {
             .shownOnForm = false};
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeBaskoSpec() {
     std::vector<forms::Option> options = SizeAndFlowOptions("100 to 600");
     options.push_back({.name = "keep-flow",
                        .help = "go on with a volume flow outside the size's range, as answering "
@@ -135,7 +136,7 @@ forms::FormSpec MakeSpec() {
                        .question = std::string(kBaskoCorrectionQuestion),
                        .answerWhenGiven = false});
     return {
-        .description = Describe(),
+        .description = DescribeBaskoForm(),
         .options = std::move(options),
         .initialTexts = [](SharedState& state) { return InitialInputTexts(state); },
         .evaluate =
@@ -152,7 +153,7 @@ forms::FormSpec MakeSpec() {
 
 ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry) {
     using enum ResultGroup;
-    const RectResults& r = Results();
+    const RectResults& r = BaskoResultSpecs();
     ResultRecord record;
     if (outcome.emptied.contains(Range)) {
         NotComputedRange(record, Theoretical());
@@ -191,7 +192,7 @@ ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry) {
 }
 
 const forms::FormSpec& Basko::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeBaskoSpec();
     return spec;
 }
 

@@ -7,12 +7,8 @@
 namespace lorvane::rectangular {
 namespace {
 
-constexpr double kMinimumSide = 100;   // mm
-constexpr double kMaximumSide = 1200;  // mm
-
-bool InRange(const std::optional<double>& value, double low, double high) {
-    return value && low <= *value && *value <= high;
-}
+constexpr double kSmallestQuentaSide = 100;  // mm
+constexpr double kLargestQuentaSide = 1200;  // mm
 
 QuentaOutcome Refuse(QuentaOutcome outcome, QuentaInput input, std::string_view message,
                      const ResultGroups& emptied) {
@@ -31,13 +27,13 @@ QuentaOutcome EvaluateQuenta(SharedState& state, const QuentaEntry& texts) {
     const ResultGroups everything{Acoustic, Flow, Nozzles, Torque};
 
     const std::optional<double> width = ReadNumber(texts.width);
-    if (!InRange(width, kMinimumSide, kMaximumSide)) {
+    if (!InRange(width, kSmallestQuentaSide, kLargestQuentaSide)) {
         return Refuse(outcome, QuentaInput::Width, "Please correct the width", everything);
     }
     inputs.width = *width;
 
     const std::optional<double> height = ReadNumber(texts.height);
-    if (!InRange(height, kMinimumSide, kMaximumSide)) {
+    if (!InRange(height, kSmallestQuentaSide, kLargestQuentaSide)) {
         return Refuse(outcome, QuentaInput::Height, "Please correct the height", everything);
     }
     if (*height > inputs.width) {

@@ -1,6 +1,7 @@
 #include "products/rectangular/quenta_form.h"
 
 #include "forms/band_layout.h"
+#include "forms/input_layout.h"
 #include "products/dampers/blade_model.h"
 #include "products/dampers/damper_evaluation.h"
 #include "products/rectangular/rectangular_form.h"
@@ -52,7 +53,7 @@ const TorqueFields& Torques() {
     return fields;
 }
 
-const RectResults& Results() {
+const RectResults& QuentaResultSpecs() {
     static const RectResults results = RectResultsOf(ids::kQuentaSummationLevel);
     return results;
 }
@@ -61,18 +62,15 @@ constexpr forms::Cell kNozzleField{0, 1, 2};
 constexpr forms::Cell kRangeLabel{0, 6, 3};
 constexpr forms::Cell kRangeField{0, 9, 2};
 
-forms::Cell InRow(forms::Cell cell, int row) {
-    cell.row = row;
-    return cell;
-}
-
 void AddNozzleRow(forms::FormDescription& form, int row, const ValueSpec& spec) {
-    AddResultField(form, {row, 0}, spec.label + ":", spec.field, InRow(kNozzleField, row));
+    forms::AddResultField(form, {row, 0}, spec.label + ":", spec.field,
+                          forms::InRow(kNozzleField, row));
 }
 
 void AddRangeField(forms::FormDescription& form, int row, const ValueSpec& spec) {
     // These two labels have no colon.
-    AddResultField(form, InRow(kRangeLabel, row), spec.label, spec.field, InRow(kRangeField, row));
+    forms::AddResultField(form, forms::InRow(kRangeLabel, row), spec.label, spec.field,
+                          forms::InRow(kRangeField, row));
 }
 
 // The heads "Standard", "Hollow profile" and "Airtight" over their torque fields.
@@ -86,8 +84,8 @@ void AddTorqueRows(forms::FormDescription& form, int row, const TorqueFields& t)
     }
 }
 
-forms::FormDescription Describe() {
-    const RectResults& r = Results();
+forms::FormDescription DescribeQuentaForm() {
+    const RectResults& r = QuentaResultSpecs();
     const NozzleFields& n = Nozzles();
     forms::FormDescription form = DescribeInputs(
         "Quenta", ids::kQuentaTitle,
@@ -157,9 +155,9 @@ const char* InputName(QuentaInput input) {
     return "";
 }
 
-forms::FormSpec MakeSpec() {
+forms::FormSpec MakeQuentaSpec() {
     return {
-        .description = Describe(),
+        .description = DescribeQuentaForm(),
         .options = SizeAndFlowOptions("100 to 1200"),
         .initialTexts = [](SharedState& state) { return InitialInputTexts(state); },
         .evaluate =
@@ -176,7 +174,7 @@ forms::FormSpec MakeSpec() {
 
 ResultRecord QuentaRecord(const QuentaOutcome& outcome) {
     using enum ResultGroup;
-    const RectResults& r = Results();
+    const RectResults& r = QuentaResultSpecs();
     ResultRecord record;
     if (outcome.emptied.contains(Nozzles)) {
         NotComputedNozzles(record);
@@ -210,7 +208,7 @@ ResultRecord QuentaRecord(const QuentaOutcome& outcome) {
 }
 
 const forms::FormSpec& Quenta::Spec() {
-    static const forms::FormSpec spec = MakeSpec();
+    static const forms::FormSpec spec = MakeQuentaSpec();
     return spec;
 }
 

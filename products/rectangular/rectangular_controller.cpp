@@ -55,4 +55,8 @@ std::optional<RectSpectrum> SpectrumFromThirds(const ThirdOctaves& thirds, doubl
     return spectrum;
 }
 
+bool InRange(const std::optional<double>& value, double low, double high) {
+    return value && low <= *value && *value <= high;
+}
+
 }  // namespace lorvane::rectangular

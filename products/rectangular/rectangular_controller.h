@@ -26,6 +26,9 @@ double CapMinimumPressure(double minimumPressure);
 // Whether dp is enough: a pressure up to 1 Pa below the minimum is still accepted.
 bool AcceptsPressure(double differentialPressure, double minimumPressure);
 
+// Whether an input read as a number lies within [low, high].
+bool InRange(const std::optional<double>& value, double low, double high);
+
 // The noise one casing variant radiates: the air-regenerated octave levels less its losses.
 struct CaseRadiated {
     Octaves levels{};           // dB

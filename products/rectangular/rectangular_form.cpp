@@ -3,6 +3,7 @@
 #include "core/bands.h"
 #include "core/number_text.h"
 #include "forms/band_layout.h"
+#include "forms/input_layout.h"
 #include "products/rectangular/casing_classes.h"
 
 namespace lorvane::rectangular {
@@ -11,15 +12,6 @@ namespace {
 using forms::BandRowSpec;
 using forms::Cell;
 using forms::ControlKind;
-
-constexpr Cell kInputField{0, 1, 2};
-constexpr Cell kRightLabel{0, 6, 3};
-constexpr Cell kRightField{0, 9, 2};
-
-Cell InRow(Cell cell, int row) {
-    cell.row = row;
-    return cell;
-}
 
 BandRowSpec OctaveRow(std::string key, std::string summationKey, std::string label,
                       forms::ControlId first, forms::ControlId summation) {
@@ -31,16 +23,6 @@ BandRowSpec OctaveRow(std::string key, std::string summationKey, std::string lab
             .frequencies = OctaveBands,
             .firstField = first,
             .summationField = summation};
-}
-
-void AddInputRow(forms::FormDescription& form, int row, std::string label, forms::ControlId id) {
-    forms::AddLabel(form, {row, 0}, std::move(label));
-    forms::AddField(form, id, ControlKind::Input, InRow(kInputField, row));
-}
-
-void AddRightResult(forms::FormDescription& form, int row, const forms::ValueSpec& spec) {
-    AddResultField(form, InRow(kRightLabel, row), spec.label + ":", spec.field,
-                   InRow(kRightField, row));
 }
 
 // A row the model cannot give: every band and the summation level are absent.
@@ -83,23 +65,17 @@ forms::FormDescription DescribeInputs(std::string caption, forms::ControlId titl
               .kind = ControlKind::Title,
               .text = std::move(heading),
               .cell = {0, 0, kRectColumnCount}});
-    AddInputRow(form, 1, "Width [mm]:", ids::kWidth);
+    forms::AddInputRow(form, 1, "Width [mm]:", ids::kWidth);
     form.Add({.id = ids::kCalculate,
               .kind = ControlKind::Button,
               .text = "calculate",
               .cell = {1, 3, 2}});
-    AddInputRow(form, 2, "Height [mm]:", ids::kHeight);
-    AddInputRow(form, 3, "Volume flow [m3/h]:", ids::kVolumeFlow);
-    AddInputRow(form, 4, "Differential pressure [Pa]:", ids::kDifferentialPressure);
-    AddRightResult(form, 1, results.velocity);
-    AddRightResult(form, 2, results.minimumPressure);
+    forms::AddInputRow(form, 2, "Height [mm]:", ids::kHeight);
+    forms::AddInputRow(form, 3, "Volume flow [m3/h]:", ids::kVolumeFlow);
+    forms::AddInputRow(form, 4, "Differential pressure [Pa]:", ids::kDifferentialPressure);
+    forms::AddResultPair(form, 1, results.velocity);
+    forms::AddResultPair(form, 2, results.minimumPressure);
     return form;
-}
-
-void AddResultField(forms::FormDescription& form, Cell labelCell, std::string label,
-                    forms::ControlId field, Cell fieldCell) {
-    forms::AddLabel(form, labelCell, std::move(label));
-    forms::AddField(form, field, ControlKind::Result, fieldCell);
 }
 
 void AddBandTable(forms::FormDescription& form, int firstRow, const RectResults& results) {

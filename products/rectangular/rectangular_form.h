@@ -51,10 +51,6 @@ inline constexpr int kRectColumnCount = 11;
 forms::FormDescription DescribeInputs(std::string caption, forms::ControlId titleId,
                                       std::string heading, const RectResults& results);
 
-// A labelled read-only field in the grid.
-void AddResultField(forms::FormDescription& form, forms::Cell labelCell, std::string label,
-                    forms::ControlId field, forms::Cell fieldCell);
-
 // Frequency and A-correction heads, the air-regenerated row and the two case-radiated rows,
 // from the given row down.
 void AddBandTable(forms::FormDescription& form, int firstRow, const RectResults& results);

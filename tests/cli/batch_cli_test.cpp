@@ -13,6 +13,7 @@
 #include "schedule/csv.h"
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
@@ -20,7 +21,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-using Json = nlohmann::json;
 namespace fs = std::filesystem;
 
 const std::string kData = LORVANE_TEST_DATA;

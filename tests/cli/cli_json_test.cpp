@@ -9,6 +9,7 @@
 #include "products/circular/selmon.h"
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
@@ -16,31 +17,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
-using Json = nlohmann::json;
-
-Json JsonOf(const CalcRun& run) {
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return Json::parse(run.out);
-}
-
-Json RunJson(const std::vector<std::string>& arguments) { return JsonOf(RunCalc(arguments)); }
-
-std::vector<std::string> Keys(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : object.items()) {
-        keys.push_back(key);
-    }
-    return keys;
-}
-
-std::vector<double> Rounded(const Json& levels) {
-    std::vector<double> rounded;
-    for (const Json& level : levels) {
-        rounded.push_back(RoundWhole(level.get<double>()));
-    }
-    return rounded;
-}
 
 TEST(CliJson, StartValuesGiveTheWorkedOperatingPoint) {
     const Json json = RunJson({"selmon", "--json"});

@@ -6,12 +6,12 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
 
 using ::testing::HasSubstr;
-using Json = nlohmann::json;
 
 Json Parse(const CalcRun& run) {
     return Json::parse(run.out);
@@ -62,15 +62,15 @@ TEST(CliProducts, DaxelDiameterWithoutAttenuatorValues) {
     EXPECT_EQ(run.err, "");  // the diagnostic trace stays out of both streams
 }
 
-struct Refused {
+struct ProductRefusal {
     std::vector<std::string> arguments;
     std::string message;
 };
 
-class CliProductRefusal : public ::testing::TestWithParam<Refused> {};
+class CliProductRefusal : public ::testing::TestWithParam<ProductRefusal> {};
 
 TEST_P(CliProductRefusal, ExitsWithTheMessage) {
-    const Refused& c = GetParam();
+    const ProductRefusal& c = GetParam();
     const CalcRun run = RunCalc(c.arguments);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, c.message + "\n");
@@ -79,15 +79,16 @@ TEST_P(CliProductRefusal, ExitsWithTheMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Products, CliProductRefusal,
     ::testing::Values(
-        Refused{{"tolmar", "--flow", "200"}, "Please correct volume flow"},
-        Refused{{"tolmar", "--diameter", "160", "--flow", "350", "--dp", "20"},
-                "Please increase differential pressure"},
-        Refused{{"daxel", "--diameter", "90"}, "Please correct diameter"},
-        Refused{{"mirolt", "--diameter", "90"}, "Pease correct diameter"},
-        Refused{{"attenuator", "--length", "499"}, "The length must be from 500 to 2000 mm"},
-        Refused{{"attenuator", "--diameter", "450", "--json"},
-                "The diameter must be one of 80, 100, 125, 140, 150, 160, 180, 200, 224, 250, "
-                "280, 300, 315, 355, 400 mm"}));
+        ProductRefusal{{"tolmar", "--flow", "200"}, "Please correct volume flow"},
+        ProductRefusal{{"tolmar", "--diameter", "160", "--flow", "350", "--dp", "20"},
+                       "Please increase differential pressure"},
+        ProductRefusal{{"daxel", "--diameter", "90"}, "Please correct diameter"},
+        ProductRefusal{{"mirolt", "--diameter", "90"}, "Pease correct diameter"},
+        ProductRefusal{{"attenuator", "--length", "499"}, "The length must be from 500 to 2000 mm"},
+        ProductRefusal{
+            {"attenuator", "--diameter", "450", "--json"},
+            "The diameter must be one of 80, 100, 125, 140, 150, 160, 180, 200, 224, 250, "
+            "280, 300, 315, 355, 400 mm"}));
 
 TEST(CliProducts, AttenuatorInterpolatesBetweenLengths) {
     const CalcRun json = RunCalc({"attenuator", "--diameter", "80", "--length", "600", "--json"});

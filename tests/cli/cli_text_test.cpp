@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
@@ -57,10 +58,6 @@ std::string LineWith(const std::string& text, const std::string& label) {
     }
     ADD_FAILURE() << "no line with \"" << label << "\" in\n" << text;
     return {};
-}
-
-std::vector<std::string> FieldsOf(const std::string& text, const std::string& label) {
-    return Texts(WordsAfter(LineWith(text, label), label));
 }
 
 TEST(CliText, StartValuesShowTheWorkedOperatingPoint) {

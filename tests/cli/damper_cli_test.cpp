@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
@@ -15,23 +16,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
-using Json = nlohmann::json;
 using Words = std::vector<std::string>;
-
-Json RunJson(const std::vector<std::string>& arguments) {
-    const CalcRun run = RunCalc(arguments);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return Json::parse(run.out);
-}
-
-std::vector<std::string> Keys(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : object.items()) {
-        keys.push_back(key);
-    }
-    return keys;
-}
 
 // The words of the text's line that begins with the label, after the label.
 Words RowAfter(const std::string& text, const std::string& label) {
@@ -211,20 +196,20 @@ TEST(CliDampers, LevelsBeyondTheSoundModelAreNull) {
 
 // --- Refusals ---
 
-struct Refused {
+struct DamperRefusal {
     const char* name;
     std::vector<std::string> arguments;
     std::string message;
 };
 
-void PrintTo(const Refused& refused, std::ostream* out) {
+void PrintTo(const DamperRefusal& refused, std::ostream* out) {
     *out << refused.name;
 }
 
-class CliDamperRefusal : public ::testing::TestWithParam<Refused> {};
+class CliDamperRefusal : public ::testing::TestWithParam<DamperRefusal> {};
 
 TEST_P(CliDamperRefusal, ExitsWithTheMessageAndNoResults) {
-    const Refused& c = GetParam();
+    const DamperRefusal& c = GetParam();
     const CalcRun run = RunCalc(c.arguments);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, c.message + "\n");
@@ -240,19 +225,19 @@ TEST_P(CliDamperRefusal, ExitsWithTheMessageAndNoResults) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Products, CliDamperRefusal, ::testing::Values(
-    Refused{"DamperWidth",     {"damper", "--width", "99.9"},
+    DamperRefusal{"DamperWidth",     {"damper", "--width", "99.9"},
             "Please correct the width (100 to 2000 mm)"},
-    Refused{"DamperPressure",  {"damper", "--dp", "5000.1"},
+    DamperRefusal{"DamperPressure",  {"damper", "--dp", "5000.1"},
             "Please correct the differential pressure (0.1 to 5000 Pa)"},
-    Refused{"DamperFlow",      {"damper", "--flow", "-1"},
+    DamperRefusal{"DamperFlow",      {"damper", "--flow", "-1"},
             "Please correct the volume flow (0.1 to 175000 m3/h)"},
-    Refused{"BendingLength",   {"bending", "--length", "2000.5"},
+    DamperRefusal{"BendingLength",   {"bending", "--length", "2000.5"},
             "Please correct the blade length (100 to 2000 mm)"},
-    Refused{"LeakagePressure", {"leakage", "--dp", "10000.1"},
+    DamperRefusal{"LeakagePressure", {"leakage", "--dp", "10000.1"},
             "Please correct the differential pressure (0.1 to 10000 Pa)"},
-    Refused{"TorqueHeight",    {"torque", "--height", "abc"},
+    DamperRefusal{"TorqueHeight",    {"torque", "--height", "abc"},
             "Please correct the height (100 to 2000 mm)"}),
-    [](const ::testing::TestParamInfo<Refused>& r) { return r.param.name; });
+    [](const ::testing::TestParamInfo<DamperRefusal>& r) { return r.param.name; });
 // clang-format on
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
@@ -22,7 +23,6 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
-using Json = nlohmann::json;
 
 // The words of a line, split at runs of blanks.
 std::vector<std::string> Cells(const std::string& line) {

@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
@@ -16,23 +17,6 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
-using Json = nlohmann::json;
-
-std::vector<std::string> Keys(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : object.items()) {
-        keys.push_back(key);
-    }
-    return keys;
-}
-
-std::vector<double> Rounded(const Json& levels) {
-    std::vector<double> rounded;
-    for (const Json& level : levels) {
-        rounded.push_back(RoundWhole(level.get<double>()));
-    }
-    return rounded;
-}
 
 const std::vector<std::string> kWorkedExample = {"louvre", "--width", "1000", "--height",
                                                  "1000",   "--flow",  "10000"};
@@ -99,15 +83,15 @@ TEST(CliLouvre, BelowEveryCurveIsFlaggedAndNoted) {
     EXPECT_THAT(json["notes"][0].get<std::string>(), HasSubstr("NC 10"));
 }
 
-struct Refused {
+struct LouvreRefusal {
     std::vector<std::string> options;
     std::string message;
 };
 
-class CliLouvreRefusal : public ::testing::TestWithParam<Refused> {};
+class CliLouvreRefusal : public ::testing::TestWithParam<LouvreRefusal> {};
 
 TEST_P(CliLouvreRefusal, ExitsWithTheGermanMessageAndNoResults) {
-    const Refused& c = GetParam();
+    const LouvreRefusal& c = GetParam();
     const CalcRun text = RunCalc(With({"louvre"}, c.options));
     EXPECT_EQ(text.status, 1);
     EXPECT_EQ(text.err, c.message + "\n");
@@ -123,11 +107,11 @@ TEST_P(CliLouvreRefusal, ExitsWithTheGermanMessageAndNoResults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CliLouvreRefusal,
-    ::testing::Values(Refused{{"--width", "299.9"}, "Bitte Breite korrigieren"},
-                      Refused{{"--height", "344"}, "Bitte Höhe korrigieren"},
-                      Refused{{"--flow", "372"}, "Bitte Volumenstrom korrigieren"},
-                      Refused{{"--width", "1000.9", "--height", "1000", "--flow", "3600"},
-                              "Bitte Volumenstrom korrigieren"}));
+    ::testing::Values(LouvreRefusal{{"--width", "299.9"}, "Bitte Breite korrigieren"},
+                      LouvreRefusal{{"--height", "344"}, "Bitte Höhe korrigieren"},
+                      LouvreRefusal{{"--flow", "372"}, "Bitte Volumenstrom korrigieren"},
+                      LouvreRefusal{{"--width", "1000.9", "--height", "1000", "--flow", "3600"},
+                                    "Bitte Volumenstrom korrigieren"}));
 
 TEST(CliLouvre, AnUnknownSiteIsAUsageError) {
     const CalcRun run = RunCalc({"louvre", "--site", "E"});

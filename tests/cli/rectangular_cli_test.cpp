@@ -10,56 +10,16 @@
 #include "core/number_text.h"
 
 #include "tests/cli/calc_process.h"
+#include "tests/cli/cli_output.h"
 
 namespace lorvane::cli::test {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
-using Json = nlohmann::json;
-
-std::vector<std::string> Keys(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : object.items()) {
-        keys.push_back(key);
-    }
-    return keys;
-}
-
-std::vector<double> Rounded(const Json& levels) {
-    std::vector<double> rounded;
-    for (const Json& level : levels) {
-        rounded.push_back(RoundWhole(level.get<double>()));
-    }
-    return rounded;
-}
 
 std::string Tenths(const Json& value) {
     return FormatNumber("%.1lf", value.get<double>());
-}
-
-// The words after the label on the first line that holds it.
-std::vector<std::string> FieldsOf(const std::string& text, const std::string& label) {
-    for (const std::string& line : Lines(text)) {
-        const std::size_t at = line.find(label);
-        if (at == std::string::npos) {
-            continue;
-        }
-        std::vector<std::string> words;
-        std::istringstream rest(line.substr(at + label.size()));
-        for (std::string word; rest >> word;) {
-            words.push_back(word);
-        }
-        return words;
-    }
-    ADD_FAILURE() << "no line with \"" << label << "\" in\n" << text;
-    return {};
-}
-
-Json RunJson(const std::vector<std::string>& arguments, int status = 0) {
-    const CalcRun run = RunCalc(arguments);
-    EXPECT_EQ(run.status, status) << run.err;
-    return Json::parse(run.out);
 }
 
 TEST(CliBasko, TextOfTheCatalogueExample) {
@@ -201,21 +161,21 @@ TEST(CliQuenta, NoNozzleArrangementKeepsTheZerosAndSaysSo) {
     EXPECT_THAT(Lines(text.out), ::testing::Contains("No nozzle arrangement fits this size"));
 }
 
-struct Refused {
+struct RectangularRefusal {
     std::string name;
     std::vector<std::string> arguments;
     std::string message;
     std::vector<std::string> keys;  // what the form still shows, besides product and inputs
 };
 
-void PrintTo(const Refused& r, std::ostream* out) {
+void PrintTo(const RectangularRefusal& r, std::ostream* out) {
     *out << r.name;
 }
 
-class CliRectangularRefusal : public ::testing::TestWithParam<Refused> {};
+class CliRectangularRefusal : public ::testing::TestWithParam<RectangularRefusal> {};
 
 TEST_P(CliRectangularRefusal, ExitsWithTheMessageAndWhatTheFormStillShows) {
-    const Refused& r = GetParam();
+    const RectangularRefusal& r = GetParam();
     std::vector<std::string> arguments = r.arguments;
     arguments.push_back("--json");
     const CalcRun run = RunCalc(arguments);
@@ -231,36 +191,41 @@ TEST_P(CliRectangularRefusal, ExitsWithTheMessageAndWhatTheFormStillShows) {
 INSTANTIATE_TEST_SUITE_P(
     Products, CliRectangularRefusal,
     ::testing::Values(
-        Refused{"BaskoWidth", {"basko", "--width", "601"}, "Please correct the width", {}},
-        Refused{"BaskoDimensions",
-                {"basko", "--width", "200", "--height", "300"},
-                "Please correct dimensions",
-                {"theoreticalRange", "scaleRange"}},
-        Refused{"BaskoPressure",
-                {"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "0.05"},
-                "Please correct differential pressure",
-                {"theoreticalRange", "scaleRange"}},
-        Refused{"BaskoIncreasePressure",
-                {"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "100"},
-                "Please increase differential pressure",
-                {"theoreticalRange", "scaleRange", "velocity", "minimumPressure", "accepted"}},
-        Refused{"QuentaHeight",
-                {"quenta", "--width", "300", "--height", "400"},
-                "Please correct the height: it may not exceed the width",
-                {}},
-        Refused{"QuentaFlow",
-                {"quenta", "--width", "600", "--height", "300", "--flow", "7001"},
-                "Please correct volume flow",
-                {"nozzles"}},
-        Refused{"QuentaPressure",
-                {"quenta", "--width", "600", "--height", "300", "--flow", "5000", "--dp", "10001"},
-                "Please correct differential pressure",
-                {"nozzles"}},
-        Refused{"QuentaIncreasePressure",
-                {"quenta", "--width", "600", "--height", "300", "--flow", "7000", "--dp", "100"},
-                "Please increase differential pressure",
-                {"nozzles", "velocity", "minimumPressure", "accepted"}}),
-    [](const ::testing::TestParamInfo<Refused>& r) { return r.param.name; });
+        RectangularRefusal{
+            "BaskoWidth", {"basko", "--width", "601"}, "Please correct the width", {}},
+        RectangularRefusal{"BaskoDimensions",
+                           {"basko", "--width", "200", "--height", "300"},
+                           "Please correct dimensions",
+                           {"theoreticalRange", "scaleRange"}},
+        RectangularRefusal{
+            "BaskoPressure",
+            {"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "0.05"},
+            "Please correct differential pressure",
+            {"theoreticalRange", "scaleRange"}},
+        RectangularRefusal{
+            "BaskoIncreasePressure",
+            {"basko", "--width", "400", "--height", "200", "--flow", "2000", "--dp", "100"},
+            "Please increase differential pressure",
+            {"theoreticalRange", "scaleRange", "velocity", "minimumPressure", "accepted"}},
+        RectangularRefusal{"QuentaHeight",
+                           {"quenta", "--width", "300", "--height", "400"},
+                           "Please correct the height: it may not exceed the width",
+                           {}},
+        RectangularRefusal{"QuentaFlow",
+                           {"quenta", "--width", "600", "--height", "300", "--flow", "7001"},
+                           "Please correct volume flow",
+                           {"nozzles"}},
+        RectangularRefusal{
+            "QuentaPressure",
+            {"quenta", "--width", "600", "--height", "300", "--flow", "5000", "--dp", "10001"},
+            "Please correct differential pressure",
+            {"nozzles"}},
+        RectangularRefusal{
+            "QuentaIncreasePressure",
+            {"quenta", "--width", "600", "--height", "300", "--flow", "7000", "--dp", "100"},
+            "Please increase differential pressure",
+            {"nozzles", "velocity", "minimumPressure", "accepted"}}),
+    [](const ::testing::TestParamInfo<RectangularRefusal>& r) { return r.param.name; });
 
 }  // namespace
 }  // namespace lorvane::cli::test

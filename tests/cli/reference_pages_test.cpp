@@ -92,7 +92,7 @@ class Completion {
     PrintedFile file_{"--bash-completion"};
 };
 
-std::vector<std::string> Words(const std::vector<std::string>& offers) {
+std::vector<std::string> OfferedWords(const std::vector<std::string>& offers) {
     std::vector<std::string> words;
     for (const std::string& offer : offers) {
         if (!offer.starts_with('-')) {
@@ -111,7 +111,7 @@ TEST(Completion, OffersEveryProductAfterTheProgram) {
     const std::vector<std::string> offers = completion.Offers({""});
     EXPECT_THAT(offers, ::testing::IsSupersetOf({"--help", "--version", "--json"}));
     // The products, and the commands beside them.
-    EXPECT_THAT(Words(offers), ::testing::IsSupersetOf(products));
+    EXPECT_THAT(OfferedWords(offers), ::testing::IsSupersetOf(products));
     EXPECT_THAT(offers, ::testing::Contains("find"));
     EXPECT_THAT(completion.Offers({"da"}), ElementsAre("daxel", "damper"));
 }

@@ -9,12 +9,13 @@
 #include "core/acoustics.h"
 #include "core/attenuator_selection.h"
 #include "core/number_text.h"
+#include "tests/core/insulation_columns.h"
 
 namespace lorvane {
 namespace {
 
 constexpr double k250mm = 250;
-constexpr int k25mm = 0;
+using test::k25mm;
 
 Octaves Flat(double level) {
     Octaves levels;

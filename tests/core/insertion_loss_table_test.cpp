@@ -4,12 +4,13 @@
 #include <cmath>
 
 #include "core/attenuator_table.h"
+#include "tests/core/insulation_columns.h"
 
 namespace lorvane {
 namespace {
 
-constexpr int k25mm = 0;
-constexpr int k50mm = 1;
+using test::k25mm;
+using test::k50mm;
 
 int DiameterPosition(double diameter) {
     return FindAttenuatorDiameter(diameter).value();

@@ -18,6 +18,7 @@
 #include "products/rectangular/basko_evaluation.h"
 #include "products/rectangular/basko_tables.h"
 #include "products/rectangular/quenta_evaluation.h"
+#include "tests/finder/duty.h"
 
 namespace lorvane::finder {
 
@@ -39,8 +40,8 @@ constexpr std::array<double, 11> kDuctSeries{
     100, 150, 200, 250, 300, 400, 500, 600, 800, 1000, 1200};
 // clang-format on
 
-const Candidate* Listed(const std::vector<Candidate>& candidates, std::string_view product,
-                        const Size& size) {
+const Candidate* ListedCandidate(const std::vector<Candidate>& candidates, std::string_view product,
+                                 const Size& size) {
     const auto it = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate& c) {
         return c.product == product && c.size.diameter == size.diameter &&
                c.size.width == size.width && c.size.height == size.height;
@@ -82,7 +83,7 @@ class FinderAgreesWithTheForms : public testing::TestWithParam<DutyPoint> {
 
     // Checks one size: listed exactly when the form calculated, and with its numbers.
     const Candidate* Check(std::string_view product, const Size& size, const FormResult& form) {
-        const Candidate* candidate = Listed(candidates_, product, size);
+        const Candidate* candidate = ListedCandidate(candidates_, product, size);
         SCOPED_TRACE(std::string(product) + " " + SizeText(size));
         EXPECT_EQ(candidate != nullptr, form.calculated);
         if (candidate != nullptr && form.calculated) {
@@ -193,9 +194,7 @@ TEST_P(FinderAgreesWithTheForms, Quenta) {
     }
 }
 
-DutyPoint Duty(double flow, double dp, std::optional<double> target = std::nullopt) {
-    return {.volumeFlow = flow, .differentialPressure = dp, .target = target};
-}
+using test::Duty;
 
 // Common duty points, the flow-range edges, pressures near the minimum, targets that need an
 // attenuator, that none reaches, and flows with many decimals.

@@ -11,17 +11,15 @@
 #include <gtest/gtest.h>
 
 #include "core/number_text.h"
+#include "tests/finder/duty.h"
 
 namespace lorvane::finder {
 namespace {
 
+using test::Duty;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::Optional;
-
-DutyPoint Duty(double flow, double dp, std::optional<double> target = std::nullopt) {
-    return {.volumeFlow = flow, .differentialPressure = dp, .target = target};
-}
 
 Size Round(double diameter) {
     return {.diameter = diameter};

@@ -2,11 +2,12 @@
 
 #include "forms/form.h"
 #include "forms/text_view.h"
+#include "tests/forms/no_controls.h"
 
 namespace lorvane::forms {
 namespace {
 
-const FormDescription kNoControls;
+using test::kNoControls;
 
 TEST(AskCorrection, KeepsTheQuestionAndReturnsTheAnswer) {
     SharedState state;

@@ -9,6 +9,7 @@
 #include "core/bands.h"
 #include "forms/record_fields.h"
 #include "forms/text_view.h"
+#include "tests/forms/no_controls.h"
 
 namespace lorvane::forms {
 namespace {
@@ -27,7 +28,7 @@ const BandRowSpec kOctave{.key = "octave",
                           .firstField = 100,
                           .summationField = 108};
 
-const FormDescription kNoControls;
+using test::kNoControls;
 
 TEST(ShowRecord, WritesComputedValuesAndEmptiesWhatTheModelCannotGive) {
     TextView view(kNoControls);

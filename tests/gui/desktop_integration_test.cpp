@@ -22,7 +22,7 @@
 namespace lorvane {
 namespace {
 
-constexpr int kSelmon = 32771;
+using test::kSelmon;
 constexpr int kDaxel = 32772;
 
 QImage Drawn(const QIcon& icon) {

@@ -20,6 +20,7 @@ namespace lorvane {
 namespace {
 
 using forms::qt::FormDialog;
+using test::ButtonWithText;
 
 enum class Answer { Yes, No, Escape, CloseBox };
 enum class Trigger { Click, Enter, EnterInList };
@@ -45,15 +46,6 @@ class ListForm : public forms::Form {
   private:
     forms::FormDescription description_;
 };
-
-QPushButton* ButtonWithText(QWidget* parent, const QString& text) {
-    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
-}
 
 }  // namespace
 

@@ -23,7 +23,7 @@ namespace {
 
 using forms::qt::FormDialog;
 
-constexpr int kSelmon = 32771;
+using test::kSelmon;
 
 QList<double> Rounded(const QList<double>& levels) {
     QList<double> rounded;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QWidget>
 #include <QtTest>
@@ -72,6 +73,15 @@ void TypeInto(QWidget* field, const QString& text) {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
+}
+
+QPushButton* ButtonWithText(QWidget* parent, const QString& text) {
+    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
 }
 
 bool ProcessLocaleHasDecimalComma() {

@@ -17,7 +17,12 @@
 #include "forms/qt/form_dialog.h"
 #include "forms/qt/prompts.h"
 
+class QPushButton;
+
 namespace lorvane::test {
+
+// The menu command of the Selmon form.
+inline constexpr int kSelmon = 32771;
 
 // Prompts that note what a form would have shown and answer questions from a queue (NO when
 // it is empty).
@@ -80,6 +85,9 @@ bool ProcessLocaleHasDecimalComma();
 // Types into a field as a user does: focus, select all, keys. For an editable list the keys go
 // into its edit line.
 void TypeInto(QWidget* field, const QString& text);
+
+// The push button among the children of `parent` that shows `text`, or null.
+QPushButton* ButtonWithText(QWidget* parent, const QString& text);
 
 // What a widget test of product forms shares: temporary settings, a shared state of start
 // values, recording prompts and a watchdog made afresh for every test function, and one form

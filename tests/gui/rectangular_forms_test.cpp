@@ -15,21 +15,13 @@ namespace lorvane {
 namespace {
 
 using forms::qt::FormDialog;
+using test::ButtonWithText;
 using FieldTexts = QList<QPair<int, QString>>;
 
-enum class Answer { Yes, No, Escape };
+enum class CorrectionAnswer { Yes, No, Escape };
 
 constexpr int kBasko = 32774;
 constexpr int kQuenta = 32773;
-
-QPushButton* ButtonWithText(QWidget* parent, const QString& text) {
-    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
-}
 
 }  // namespace
 
@@ -106,16 +98,16 @@ void RectangularFormsTest::typedCalculation() {
 }
 
 void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox_data() {
-    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<CorrectionAnswer>("answer");
     QTest::addColumn<bool>("calculated");
-    QTest::newRow("YES") << Answer::Yes << false;
-    QTest::newRow("NO") << Answer::No << true;
-    QTest::newRow("Escape") << Answer::Escape << true;
+    QTest::newRow("YES") << CorrectionAnswer::Yes << false;
+    QTest::newRow("NO") << CorrectionAnswer::No << true;
+    QTest::newRow("Escape") << CorrectionAnswer::Escape << true;
 }
 
 // The start values, 200 x 100 mm, with 80 m3/h: below 200 m3/h and below every scale.
 void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
-    QFETCH(Answer, answer);
+    QFETCH(CorrectionAnswer, answer);
     QFETCH(bool, calculated);
     forms::qt::DialogPrompts prompts;
     Open(kBasko, nullptr, &prompts);
@@ -129,13 +121,13 @@ void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
         QCOMPARE(box->findChild<QLabel*>()->text(),
                  QStringLiteral("Would you like to correct the volume flow?"));
         switch (answer) {
-            case Answer::Yes:
+            case CorrectionAnswer::Yes:
                 QTest::mouseClick(ButtonWithText(box, QStringLiteral("YES")), Qt::LeftButton);
                 break;
-            case Answer::No:
+            case CorrectionAnswer::No:
                 QTest::mouseClick(ButtonWithText(box, QStringLiteral("NO")), Qt::LeftButton);
                 break;
-            case Answer::Escape:
+            case CorrectionAnswer::Escape:
                 QTest::keyClick(box, Qt::Key_Escape);
                 break;
         }

@@ -33,9 +33,9 @@ namespace {
 
 using app::SchedulePrompts;
 using Unsaved = SchedulePrompts::Unsaved;
-using Typed = QList<QPair<int, QString>>;  // control id, text
+using TypedFields = QList<QPair<int, QString>>;  // control id, text
 
-constexpr int kSelmon = 32771;
+using test::kSelmon;
 constexpr int kDamper = 32776;
 
 // The schedule window's boxes, answered from queues: a path (empty: cancelled), a tag (the
@@ -134,7 +134,7 @@ class ScheduleWindowTest : public QObject {
     }
     // Opens a product's form, types and picks its inputs, calculates and adds it to the
     // schedule. The form's texts of `read` are returned, trimmed.
-    QStringList AddFromForm(int menuCommand, const Typed& typed, const QList<int>& read = {});
+    QStringList AddFromForm(int menuCommand, const TypedFields& typed, const QList<int>& read = {});
     // Every row of the table, cells joined by '|'.
     QStringList Rows(const app::ScheduleWindow& window) const;
     QString Cell(int row, int column) const {
@@ -182,7 +182,7 @@ void ScheduleWindowTest::cleanup() {
     QCOMPARE(schedulePrompts_.asked, QStringList());
 }
 
-QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const Typed& typed,
+QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const TypedFields& typed,
                                             const QList<int>& read) {
     const Product* product = FindProduct(menuCommand);
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),

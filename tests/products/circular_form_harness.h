@@ -41,8 +41,14 @@ inline const std::set<int> kAcousticFields =
 // Length texts, levels and summation levels behind the attenuator.
 inline const std::set<int> kAttenuatorFields = Union({{1006}, FieldRange(1052, 1080)});
 inline const std::set<int> kVelocityFields = {1004, 1005};
+inline const std::set<int> kAcousticAndAttenuator = Union({kAcousticFields, kAttenuatorFields});
 
 using Texts = std::vector<std::string>;
+
+// A value to two decimals, as the catalogue prints it.
+inline std::string Hundredths(double value) {
+    return FormatNumber("%.2lf", value);
+}
 
 // Each level as the format shows it: "%.0lf" for whole decibels, "%.2lf" for values printed to
 // two decimals.

@@ -9,7 +9,7 @@ namespace lorvane::circular {
 namespace {
 
 // The third-octave row: the only row of the record with 24 bands.
-forms::BandRow ThirdOctaves(const forms::ResultRecord& record) {
+forms::BandRow ThirdOctaveRow(const forms::ResultRecord& record) {
     for (const forms::ResultItem& item : record.Items()) {
         const auto* row = std::get_if<forms::BandRow>(&item);
         if (row && row->spec->frequencies.size() == kThirdOctaveCount) {
@@ -25,14 +25,14 @@ CircularOutcome Accepted(const CircularController& controller, double diameter) 
 }
 
 TEST(CircularRecord, TheRegulatedModelGivesNo10kHzBand) {
-    const forms::BandRow daxel = ThirdOctaves(CircularRecord(DaxelController(),
-                                                              Accepted(DaxelController(), 200)));
+    const forms::BandRow daxel =
+        ThirdOctaveRow(CircularRecord(DaxelController(), Accepted(DaxelController(), 200)));
     ASSERT_EQ(daxel.levels.size(), 24u);
     EXPECT_TRUE(daxel.levels[22].has_value());   // 8 kHz
     EXPECT_FALSE(daxel.levels[23].has_value());  // 10 kHz: not modelled, not 0 dB
 
-    const forms::BandRow selmon = ThirdOctaves(CircularRecord(SelmonController(),
-                                                               Accepted(SelmonController(), 200)));
+    const forms::BandRow selmon =
+        ThirdOctaveRow(CircularRecord(SelmonController(), Accepted(SelmonController(), 200)));
     EXPECT_TRUE(selmon.levels[23].has_value());
 }
 

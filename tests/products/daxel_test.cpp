@@ -13,10 +13,6 @@ namespace {
 
 using namespace harness;
 
-std::string Hundredths(double value) {
-    return FormatNumber("%.2lf", value);
-}
-
 TEST(CalculateDaxel, GivesTheCatalogueExampleToTwoDecimals) {
     const CircularResult r = CalculateDaxel(200, 500, 250);
     EXPECT_EQ(Hundredths(r.velocity), "4.42");
@@ -150,8 +146,6 @@ TEST_P(DaxelRefusalTest, EmptiesExactlyItsFieldsAndKeepsWhatWasAccepted) {
         daxel, Union({kAcousticFields, kAttenuatorFields, kVelocityFields, kRangeFields}),
         GetParam());
 }
-
-const std::set<int> kAcousticAndAttenuator = Union({kAcousticFields, kAttenuatorFields});
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(

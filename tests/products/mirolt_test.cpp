@@ -13,10 +13,6 @@ namespace {
 
 using namespace harness;
 
-std::string Hundredths(double value) {
-    return FormatNumber("%.2lf", value);
-}
-
 struct MiroltCase {
     double diameter, volumeFlow, pressure;
     const char* velocity;

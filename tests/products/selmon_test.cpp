@@ -86,6 +86,7 @@ TEST(CalculateSelmon, APressureUpTo1PaBelowTheMinimumIsAccepted) {
     EXPECT_FALSE(CalculateSelmon(100, 100, std::nextafter(minimum - 1, 0.0)).accepted);
 }
 
+using harness::kAcousticAndAttenuator;
 using harness::kAcousticFields;
 using harness::kAttenuatorFields;
 using harness::kVelocityFields;
@@ -123,8 +124,6 @@ class SelmonRefusalTest : public SelmonFormTest, public testing::WithParamInterf
 TEST_P(SelmonRefusalTest, EmptiesExactlyItsFieldsAndKeepsWhatWasAccepted) {
     harness::ExpectRefusal(*this, kResults, GetParam());
 }
-
-const std::set<int> kAcousticAndAttenuator = Union({kAcousticFields, kAttenuatorFields});
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(

@@ -8,6 +8,7 @@
 
 #include "core/shared_state.h"
 #include "products/dampers/damper_inputs.h"
+#include "tests/products/dampers/damper_test_values.h"
 
 namespace lorvane::dampers {
 namespace {
@@ -29,8 +30,8 @@ TEST_P(BladeCountTest, CountsTheBladesThatFitTheHeight) {
     EXPECT_EQ(BladeCount(c.pitch, c.height), c.blades);
 }
 
+using test::kInf;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Examples, BladeCountTest, testing::Values(
@@ -53,21 +54,21 @@ INSTANTIATE_TEST_SUITE_P(Examples, BladeCountTest, testing::Values(
     CountCase{100, kInf,   std::nullopt}));
 // clang-format on
 
-struct TorqueCase {
+struct RequiredTorqueCase {
     int sealingType, pitch;
     double width, height, pressure;
     std::optional<double> torque;  // Nm
 };
 
-void PrintTo(const TorqueCase& c, std::ostream* out) {
+void PrintTo(const RequiredTorqueCase& c, std::ostream* out) {
     *out << "type " << c.sealingType << ", pitch " << c.pitch << ", " << c.width << " x "
          << c.height << " mm, " << c.pressure << " Pa";
 }
 
-class RequiredTorqueTest : public testing::TestWithParam<TorqueCase> {};
+class RequiredTorqueTest : public testing::TestWithParam<RequiredTorqueCase> {};
 
 TEST_P(RequiredTorqueTest, GivesTheTorqueOrNothing) {
-    const TorqueCase& c = GetParam();
+    const RequiredTorqueCase& c = GetParam();
     const std::optional<double> torque =
         RequiredTorque(c.sealingType, c.pitch, c.width, c.height, c.pressure);
     ASSERT_EQ(torque.has_value(), c.torque.has_value());
@@ -79,26 +80,26 @@ TEST_P(RequiredTorqueTest, GivesTheTorqueOrNothing) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Examples, RequiredTorqueTest, testing::Values(
     // 2 blades at 0.4 Nm; P0 = 2560 Pa doubles it
-    TorqueCase{1, 100,  200,  200,    0, 0.8},
-    TorqueCase{1, 100,  200,  200, 2560, 1.6},
+    RequiredTorqueCase{1, 100,  200,  200,    0, 0.8},
+    RequiredTorqueCase{1, 100,  200,  200, 2560, 1.6},
     // 12 blades of 165 mm at the reference width 2000 mm
-    TorqueCase{1, 165, 2000, 2000,    0, 8.58},
+    RequiredTorqueCase{1, 165, 2000, 2000,    0, 8.58},
     // airtight, 1 blade, halfway between 200 and Wref = 1000 mm
-    TorqueCase{3, 100,  600,  100,    0, (0.259467 + 1.31486 + 0.92566 + 1.907433) / 2},
+    RequiredTorqueCase{3, 100,  600,  100,    0, (0.259467 + 1.31486 + 0.92566 + 1.907433) / 2},
     // below 200 mm the line extrapolates: 2 blades, B = (1.28 - 0.8) / 1400
-    TorqueCase{1, 100,  100,  200,    0, 0.8 - 0.48 / 14},
+    RequiredTorqueCase{1, 100,  100,  200,    0, 0.8 - 0.48 / 14},
     // a pitch of 150 counts 2 blades but takes the 165 mm row
-    TorqueCase{1, 150,  200,  300,    0, 0.8},
+    RequiredTorqueCase{1, 150,  200,  300,    0, 0.8},
     // no 165 mm blade below 145 mm, for every sealing type
-    TorqueCase{1, 165,  200,  144,    0, std::nullopt},
-    TorqueCase{2, 165,  200,  144,    0, std::nullopt},
-    TorqueCase{3, 165,  200,  144,    0, std::nullopt},
+    RequiredTorqueCase{1, 165,  200,  144,    0, std::nullopt},
+    RequiredTorqueCase{2, 165,  200,  144,    0, std::nullopt},
+    RequiredTorqueCase{3, 165,  200,  144,    0, std::nullopt},
     // 21 blades are beyond the model
-    TorqueCase{1, 100,  200, 2080,    0, std::nullopt},
-    TorqueCase{1, 100,  200, 2000,    0, 8.0},
+    RequiredTorqueCase{1, 100,  200, 2080,    0, std::nullopt},
+    RequiredTorqueCase{1, 100,  200, 2000,    0, 8.0},
     // there are three sealing types only
-    TorqueCase{0, 100,  200,  200,    0, std::nullopt},
-    TorqueCase{4, 100,  200,  200,    0, std::nullopt}));
+    RequiredTorqueCase{0, 100,  200,  200,    0, std::nullopt},
+    RequiredTorqueCase{4, 100,  200,  200,    0, std::nullopt}));
 // clang-format on
 
 TEST(BladeBending, GrowsWithTheFourthPowerOfTheLengthAndUsesTheBladeInertia) {

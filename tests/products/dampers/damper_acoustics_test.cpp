@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/number_text.h"
+#include "tests/products/dampers/damper_test_values.h"
 
 namespace lorvane::dampers {
 namespace {
@@ -183,7 +184,7 @@ TEST_P(RoundLevelTest, AddsAHalfAndCutsTowardZero) {
     EXPECT_EQ(Shown("%5.0lf", RoundLevel(GetParam().level)), GetParam().shown);
 }
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Examples, RoundLevelTest, testing::Values(

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
+#include "tests/products/dampers/damper_test_values.h"
 
 namespace lorvane::dampers {
 namespace {
@@ -89,8 +90,8 @@ TEST_P(DamperFormFlowTest, StoresEachAcceptedValueInItsRecordAndNamesTheRefusedI
     EXPECT_EQ(StoredIn(state), c.stored);
 }
 
-const std::string kWidth = "Please correct the width (100 to 2000 mm)";
-const std::string kHeight = "Please correct the height (100 to 2000 mm)";
+using test::kHeight;
+using test::kWidth;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(FailureTable, DamperFormFlowTest, testing::Values(

@@ -17,6 +17,7 @@
 #include "products/dampers/damper_inputs.h"
 #include "products/dampers/damper_leakage_form.h"
 #include "products/dampers/damper_torque_form.h"
+#include "tests/products/dampers/damper_test_values.h"
 
 namespace lorvane::dampers {
 namespace {
@@ -233,8 +234,8 @@ TEST_P(DamperRefusalTest, ShowsTheMessageAndEmptiesEveryResult) {
     }
 }
 
-const std::string kWidth = "Please correct the width (100 to 2000 mm)";
-const std::string kHeight = "Please correct the height (100 to 2000 mm)";
+using test::kHeight;
+using test::kWidth;
 const std::string kPressure5000 = "Please correct the differential pressure (0.1 to 5000 Pa)";
 const std::string kPressure10000 = "Please correct the differential pressure (0.1 to 10000 Pa)";
 

@@ -23,19 +23,19 @@ Texts Shown(const TorqueColumn& column) {
     return texts;
 }
 
-struct TorqueCase {
+struct DamperTorqueCase {
     double width, height, pressure;
     Texts blade100, blade165;
 };
 
-void PrintTo(const TorqueCase& c, std::ostream* out) {
+void PrintTo(const DamperTorqueCase& c, std::ostream* out) {
     *out << c.width << " x " << c.height << " mm, " << c.pressure << " Pa";
 }
 
-class DamperTorqueTest : public testing::TestWithParam<TorqueCase> {};
+class DamperTorqueTest : public testing::TestWithParam<DamperTorqueCase> {};
 
 TEST_P(DamperTorqueTest, GivesTheCatalogueValues) {
-    const TorqueCase& c = GetParam();
+    const DamperTorqueCase& c = GetParam();
     const DamperTorqueResult r = CalculateDamperTorque(c.width, c.height, c.pressure);
     EXPECT_EQ(Shown(r.blades[0]), c.blade100);
     EXPECT_EQ(Shown(r.blades[1]), c.blade165);
@@ -46,10 +46,10 @@ const Texts kNoBlade{"", "", "", "", ""};
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Examples, DamperTorqueTest, testing::Values(
     // the start values: a height of 100 mm holds no 165 mm blade
-    TorqueCase{200, 100, 250,
+    DamperTorqueCase{200, 100, 250,
                {"  0.4", "  0.5", "  1.1", "  1.6", "  1.6"}, kNoBlade},
     // 6 blades of 165 mm leave 10 mm uncovered: the top and bottom profiles slant
-    TorqueCase{1000, 1000, 1000,
+    DamperTorqueCase{1000, 1000, 1000,
                {"  7.5", " 14.1", " 18.6", " 23.0", " 22.1"},
                {"  6.4", "  9.0", " 12.3", " 15.6", " 25.6"}}));
 // clang-format on

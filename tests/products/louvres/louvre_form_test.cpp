@@ -95,7 +95,7 @@ TEST_F(LouvreFormTest, OpensWithTheFixedTextsAndTheFirstEntries) {
     }
 }
 
-struct Example {
+struct FormExample {
     std::string name;
     std::string site, model;
     std::string zeta, pressureLoss, waterSeparation;
@@ -103,14 +103,15 @@ struct Example {
     std::string summation, nc;
 };
 
-void PrintTo(const Example& e, std::ostream* out) {
+void PrintTo(const FormExample& e, std::ostream* out) {
     *out << e.name;
 }
 
-class LouvreFormExampleTest : public LouvreFormTest, public testing::WithParamInterface<Example> {};
+class LouvreFormExampleTest : public LouvreFormTest,
+                              public testing::WithParamInterface<FormExample> {};
 
 TEST_P(LouvreFormExampleTest, ShowsTheWorkedExampleInTheFormsFormats) {
-    const Example& e = GetParam();
+    const FormExample& e = GetParam();
     Calculate("1000", "1000", "10000", e.site, e.model);
     EXPECT_TRUE(view->Errors().empty());
     EXPECT_EQ(Text(ids::kFaceArea), "1.000");
@@ -128,13 +129,13 @@ TEST_P(LouvreFormExampleTest, ShowsTheWorkedExampleInTheFormsFormats) {
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, LouvreFormExampleTest,
     testing::Values(
-        Example{"Zarn1SiteA", kSiteA, "Zarn1", "  3.2", " 17.7", " 89.8",
-                {"   44", "   44", "   44", "   42", "   39", "   35", "   31", "   26"},
-                "   44", "   38"},
-        Example{"Zarn2SiteB", kSiteB, "Zarn2", "  6.3", " 34.9", " 92.3",
-                {"   49", "   54", "   56", "   57", "   55", "   52", "   49", "   45"},
-                "   60", "   54"}),
-    [](const testing::TestParamInfo<Example>& e) { return e.param.name; });
+        FormExample{"Zarn1SiteA", kSiteA, "Zarn1", "  3.2", " 17.7", " 89.8",
+                    {"   44", "   44", "   44", "   42", "   39", "   35", "   31", "   26"},
+                    "   44", "   38"},
+        FormExample{"Zarn2SiteB", kSiteB, "Zarn2", "  6.3", " 34.9", " 92.3",
+                    {"   49", "   54", "   56", "   57", "   55", "   52", "   49", "   45"},
+                    "   60", "   54"}),
+    [](const testing::TestParamInfo<FormExample>& e) { return e.param.name; });
 // clang-format on
 
 TEST_F(LouvreFormTest, BelowEveryCurveTheNcFieldSaysSoAndTheRecordKeepsZero) {
@@ -174,23 +175,24 @@ TEST_F(LouvreFormTest, TheRecordBringsTheCurvesThatBracketTheRating) {
     EXPECT_EQ(labels(), std::vector<std::string>{"NC 10"});
 }
 
-struct Refusal {
+struct FormRefusal {
     std::string name;
     std::string width, height, flow;
     std::string message;
 };
 
-void PrintTo(const Refusal& r, std::ostream* out) {
+void PrintTo(const FormRefusal& r, std::ostream* out) {
     *out << r.name;
 }
 
-class LouvreFormRefusalTest : public LouvreFormTest, public testing::WithParamInterface<Refusal> {};
+class LouvreFormRefusalTest : public LouvreFormTest,
+                              public testing::WithParamInterface<FormRefusal> {};
 
 // A refused input empties every result field (the notes line with them) and shows its message
 // once; the inputs keep what was typed, and a list entry that was typed but never picked is not
 // kept for the run.
 TEST_P(LouvreFormRefusalTest, EmptiesEveryResultField) {
-    const Refusal& r = GetParam();
+    const FormRefusal& r = GetParam();
     form->OnButton(*view, ids::kCalculate);  // every field filled, the note shown
     ASSERT_TRUE(view->Errors().empty());
 
@@ -212,14 +214,14 @@ TEST_P(LouvreFormRefusalTest, EmptiesEveryResultField) {
 INSTANTIATE_TEST_SUITE_P(
     FailureTable, LouvreFormRefusalTest,
     testing::Values(
-        //      name                  width     height  flow    message
-        Refusal{"WidthBelow",         "299.9",  "345",  "373",  "Bitte Breite korrigieren"},
-        Refusal{"HeightBelow",        "300",    "344",  "373",  "Bitte Höhe korrigieren"},
-        Refusal{"HeightEmpty",        "300",    "",     "373",  "Bitte Höhe korrigieren"},
-        Refusal{"FaceVelocityBelow",  "300",    "345",  "372",  "Bitte Volumenstrom korrigieren"},
+        //          name                 width     height  flow    message
+        FormRefusal{"WidthBelow",        "299.9",  "345",  "373",  "Bitte Breite korrigieren"},
+        FormRefusal{"HeightBelow",       "300",    "344",  "373",  "Bitte Höhe korrigieren"},
+        FormRefusal{"HeightEmpty",       "300",    "",     "373",  "Bitte Höhe korrigieren"},
+        FormRefusal{"FaceVelocityBelow", "300",    "345",  "372",  "Bitte Volumenstrom korrigieren"},
         // 1000 x 1000 mm would pass at 3600 m3/h; the check takes the width as typed.
-        Refusal{"CheckedAsTyped",     "1000.9", "1000", "3600", "Bitte Volumenstrom korrigieren"}),
-    [](const testing::TestParamInfo<Refusal>& r) { return r.param.name; });
+        FormRefusal{"CheckedAsTyped",    "1000.9", "1000", "3600", "Bitte Volumenstrom korrigieren"}),
+    [](const testing::TestParamInfo<FormRefusal>& r) { return r.param.name; });
 // clang-format on
 
 TEST_F(LouvreFormTest, APickIsKeptAtOnceWithoutCalculating) {

@@ -12,13 +12,14 @@ namespace {
 using harness::AcousticFields;
 using harness::FieldRange;
 using harness::kFlowFields;
+using harness::kNotAsked;
+using harness::kNotes;
 using harness::Texts;
 using harness::Union;
 
-constexpr forms::ControlId kNotes = forms::kNotesField;
-const std::set<int> kAcoustic = AcousticFields(1024);
+const std::set<int> kBaskoAcoustic = AcousticFields(1024);
 const std::set<int> kRange = FieldRange(1017, 1020);
-const std::set<int> kResults = Union({kAcoustic, kFlowFields, kRange});
+const std::set<int> kBaskoResults = Union({kBaskoAcoustic, kFlowFields, kRange});
 
 class BaskoFormTest : public testing::Test {
   protected:
@@ -63,7 +64,7 @@ TEST_F(BaskoFormTest, StartValuesPutTheFlowToTheCorrectionQuestion) {
     EXPECT_EQ(form.state.productInputs.volumeFlow, 100);
 }
 
-struct RangeCase {
+struct BaskoRangeCase {
     const char* name;
     const char* width;
     const char* height;
@@ -73,14 +74,14 @@ struct RangeCase {
     std::string note;
 };
 
-void PrintTo(const RangeCase& c, std::ostream* out) {
+void PrintTo(const BaskoRangeCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class BaskoRangeTest : public BaskoFormTest, public testing::WithParamInterface<RangeCase> {};
+class BaskoRangeTest : public BaskoFormTest, public testing::WithParamInterface<BaskoRangeCase> {};
 
 TEST_P(BaskoRangeTest, ShowsBothRangesOfTheSize) {
-    const RangeCase& c = GetParam();
+    const BaskoRangeCase& c = GetParam();
     form.Open();
     form.Calculate(c.width, c.height, c.flow, "250");
     EXPECT_EQ(form.TextsOf({1017, 1018, 1019, 1020}), c.ranges);
@@ -93,21 +94,21 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, BaskoRangeTest,
     testing::Values(
         // 299.52 to 1100.16 m3/h by its own velocity limits; scales 300-600 and 500-1100.
-        RangeCase{"SpecialSize", "400", "100", "600",
-                  {"  300", " 1100", "  300", " 1100"}, false, ""},
+        BaskoRangeCase{"SpecialSize", "400", "100", "600",
+                       {"  300", " 1100", "  300", " 1100"}, false, ""},
         // Below 432 - 1 m3/h, but inside the scale 400-650.
-        RangeCase{"InsideAScale", "200", "200", "410",
-                  {"  432", " 1440", "  400", " 1000"}, false, ""},
-        RangeCase{"NoScales", "220", "200", "500",
-                  {"  475", " 1584", "", ""}, false, "This size has no existing scales"}),
-    [](const testing::TestParamInfo<RangeCase>& c) { return c.param.name; });
+        BaskoRangeCase{"InsideAScale", "200", "200", "410",
+                       {"  432", " 1440", "  400", " 1000"}, false, ""},
+        BaskoRangeCase{"NoScales", "220", "200", "500",
+                       {"  475", " 1584", "", ""}, false, "This size has no existing scales"}),
+    [](const testing::TestParamInfo<BaskoRangeCase>& c) { return c.param.name; });
 // clang-format on
 
 // One refused press after an accepted one at 400 x 200 mm, 2000 m3/h and 250 Pa: what is
 // typed, the answer to the correction question (none: it must not be asked), the error box,
 // the fields emptied and those showing new values (all others keep their text), and what the
 // shared state holds afterwards.
-struct Refusal {
+struct BaskoFormRefusal {
     const char* name;
     const char* width;
     const char* height;
@@ -120,14 +121,15 @@ struct Refusal {
     double width_, height_, flow_, dp_;
 };
 
-void PrintTo(const Refusal& r, std::ostream* out) {
+void PrintTo(const BaskoFormRefusal& r, std::ostream* out) {
     *out << r.name;
 }
 
-class BaskoRefusalFormTest : public BaskoFormTest, public testing::WithParamInterface<Refusal> {};
+class BaskoRefusalFormTest : public BaskoFormTest,
+                             public testing::WithParamInterface<BaskoFormRefusal> {};
 
 TEST_P(BaskoRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
-    const Refusal& r = GetParam();
+    const BaskoFormRefusal& r = GetParam();
     form.Open();
     form.Calculate("400", "200", "2000", "250");
     ASSERT_TRUE(form.view.Errors().empty());
@@ -140,7 +142,7 @@ TEST_P(BaskoRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
 
     EXPECT_EQ(form.view.Questions().size(), r.answer ? 1U : 0U);
     EXPECT_EQ(form.view.Errors(), std::string(r.message).empty() ? Texts{} : Texts{r.message});
-    harness::ExpectFields(before, form.view, kResults, r.emptied, r.updated);
+    harness::ExpectFields(before, form.view, kBaskoResults, r.emptied, r.updated);
     EXPECT_EQ(form.view.Text(1001), r.flow);  // the inputs keep what the user typed
     const ProductInputs& stored = form.state.productInputs;
     EXPECT_EQ(stored.width, r.width_);
@@ -149,45 +151,44 @@ TEST_P(BaskoRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
     EXPECT_EQ(stored.differentialPressure, r.dp_);
 }
 
-constexpr std::optional<bool> kNotAsked;
-const std::set<int> kAll = Union({kAcoustic, kFlowFields, kRange});
-const std::set<int> kAcousticAndFlow = Union({kAcoustic, kFlowFields});
+const std::set<int> kAllBaskoFields = Union({kBaskoAcoustic, kFlowFields, kRange});
+const std::set<int> kAcousticAndFlow = Union({kBaskoAcoustic, kFlowFields});
 
 // 300 x 200 mm serves 648 to 2160 m3/h, by its scales 500 to 2000 m3/h.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     FailureTable, BaskoRefusalFormTest,
     testing::Values(
-        //      name               W      H      V       dp       answer
-        //      message                                 emptied          updated
-        //      stored: W, H, V, dp
-        Refusal{"WidthEmpty",      "",    "250", "3000", "300",   kNotAsked,
-                "Please correct the width",             kAll,            {},
-                400, 200, 2000, 250},
-        Refusal{"HeightAbove",     "300", "601", "3000", "300",   kNotAsked,
-                "Please correct the height",            kAll,            {},
-                300, 200, 2000, 250},
-        Refusal{"WidthBelowHeight", "200", "300", "3000", "300",  kNotAsked,
-                "Please correct dimensions",            kAll,            {},
-                200, 300, 2000, 250},
-        Refusal{"FlowYes",         "300", "200", "5000", "300",   true,
-                "",                                     kAcousticAndFlow, kRange,
-                300, 200, 2000, 250},
+        //               name                W      H      V       dp      answer
+        //               message                                   emptied
+        //               updated                        stored: W, H, V, dp
+        BaskoFormRefusal{"WidthEmpty",       "",    "250", "3000", "300",  kNotAsked,
+                         "Please correct the width",               kAllBaskoFields,
+                         {},                            400, 200, 2000, 250},
+        BaskoFormRefusal{"HeightAbove",      "300", "601", "3000", "300",  kNotAsked,
+                         "Please correct the height",              kAllBaskoFields,
+                         {},                            300, 200, 2000, 250},
+        BaskoFormRefusal{"WidthBelowHeight", "200", "300", "3000", "300",  kNotAsked,
+                         "Please correct dimensions",              kAllBaskoFields,
+                         {},                            200, 300, 2000, 250},
+        BaskoFormRefusal{"FlowYes",          "300", "200", "5000", "300",  true,
+                         "",                                       kAcousticAndFlow,
+                         kRange,                        300, 200, 2000, 250},
         // NO goes on with 5000 m3/h, which needs about 1022 Pa.
-        Refusal{"FlowNo",          "300", "200", "5000", "300",   false,
-                "Please increase differential pressure", kAcoustic,      Union({kFlowFields, kRange}),
-                300, 200, 5000, 300},
+        BaskoFormRefusal{"FlowNo",           "300", "200", "5000", "300",  false,
+                         "Please increase differential pressure",  kBaskoAcoustic,
+                         Union({kFlowFields, kRange}),  300, 200, 5000, 300},
         // A text without a number ends the press as YES does, whatever the answer.
-        Refusal{"FlowTextNo",      "300", "200", "abc",  "300",   false,
-                "",                                     kAcousticAndFlow, kRange,
-                300, 200, 2000, 250},
-        Refusal{"PressureBelow",   "300", "200", "1500", "0.05",  kNotAsked,
-                "Please correct differential pressure", kAcoustic,       kRange,
-                300, 200, 1500, 250},
-        Refusal{"IncreasePressure", "300", "200", "2000", "100",  kNotAsked,
-                "Please increase differential pressure", kAcoustic,      Union({kFlowFields, kRange}),
-                300, 200, 2000, 100}),
-    [](const testing::TestParamInfo<Refusal>& r) { return r.param.name; });
+        BaskoFormRefusal{"FlowTextNo",       "300", "200", "abc",  "300",  false,
+                         "",                                       kAcousticAndFlow,
+                         kRange,                        300, 200, 2000, 250},
+        BaskoFormRefusal{"PressureBelow",    "300", "200", "1500", "0.05", kNotAsked,
+                         "Please correct differential pressure",   kBaskoAcoustic,
+                         kRange,                        300, 200, 1500, 250},
+        BaskoFormRefusal{"IncreasePressure", "300", "200", "2000", "100",  kNotAsked,
+                         "Please increase differential pressure",  kBaskoAcoustic,
+                         Union({kFlowFields, kRange}),  300, 200, 2000, 100}),
+    [](const testing::TestParamInfo<BaskoFormRefusal>& r) { return r.param.name; });
 // clang-format on
 
 TEST(BaskoRecord, NamesTheRefusalAfterTheQuestion) {

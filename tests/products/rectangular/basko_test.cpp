@@ -11,23 +11,14 @@
 #include "core/number_text.h"
 #include "products/rectangular/basko_evaluation.h"
 #include "products/rectangular/casing_classes.h"
+#include "tests/products/rectangular/rect_form_harness.h"
 
 namespace lorvane::rectangular {
 namespace {
 
-using Texts = std::vector<std::string>;
-
-Texts Whole(const Octaves& levels) {
-    Texts texts;
-    for (double level : levels) {
-        texts.push_back(FormatNumber("%.0lf", level));
-    }
-    return texts;
-}
-
-std::string Whole(double value) {
-    return FormatNumber("%.0lf", value);
-}
+using harness::kNotAsked;
+using harness::Texts;
+using harness::Whole;
 
 TEST(CalculateBasko, GivesTheCatalogueExample) {
     const BaskoResult r = CalculateBasko(400, 200, 2000, 250);
@@ -154,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ClassCase{1201, 100, std::nullopt}));
 
 // One "calculate" of the form, answering the correction question, if it comes, with `answer`.
-struct Press {
+struct BaskoPress {
     SharedState state;
     std::vector<std::string> questions;
 
@@ -167,7 +158,7 @@ struct Press {
 };
 
 TEST(EvaluateBasko, TheStartValuesAskTheCorrectionQuestion) {
-    Press press;
+    BaskoPress press;
     const BaskoOutcome outcome = press.Calculate({"200", "100", "100", "250"});
     EXPECT_EQ(press.questions, Texts{"Would you like to correct the volume flow?"});
     EXPECT_EQ(outcome.refused, BaskoInput::VolumeFlow);
@@ -180,7 +171,7 @@ TEST(EvaluateBasko, TheStartValuesAskTheCorrectionQuestion) {
 }
 
 TEST(EvaluateBasko, CalculatesTheCatalogueExampleAndStoresIt) {
-    Press press;
+    BaskoPress press;
     const BaskoOutcome outcome = press.Calculate({"400", "200", "2000", "250"});
     EXPECT_TRUE(press.questions.empty());
     EXPECT_FALSE(outcome.refused);
@@ -193,7 +184,7 @@ TEST(EvaluateBasko, CalculatesTheCatalogueExampleAndStoresIt) {
 }
 
 TEST(EvaluateBasko, ARefusedPressureStillStoresVelocityAndSpectrum) {
-    Press press;
+    BaskoPress press;
     const BaskoOutcome outcome = press.Calculate({"400", "200", "2000", "112"});
     EXPECT_EQ(outcome.message, "Please increase differential pressure");
     EXPECT_EQ(FormatNumber("%5.1lf", press.state.productInputs.velocity), "  6.9");
@@ -217,7 +208,7 @@ class BaskoFlowTest : public testing::TestWithParam<FlowCase> {};
 
 TEST_P(BaskoFlowTest, AsksOnlyOutsideTheToleranceAndEveryScale) {
     const FlowCase& c = GetParam();
-    Press press;
+    BaskoPress press;
     press.Calculate({c.width, c.height, c.flow, "10000"});
     EXPECT_EQ(press.questions.size(), c.asked ? 1U : 0U);
 }
@@ -238,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 TEST(EvaluateBasko, ASizeWithoutScalesShowsNoScaleRange) {
-    Press press;
+    BaskoPress press;
     const BaskoOutcome outcome = press.Calculate({"220", "200", "400", "250"});
     EXPECT_TRUE(outcome.ranges->theoretical);
     EXPECT_FALSE(outcome.ranges->existingScales);
@@ -246,7 +237,7 @@ TEST(EvaluateBasko, ASizeWithoutScalesShowsNoScaleRange) {
 }
 
 TEST(EvaluateBasko, AcceptsTheLimitsOfTheDifferentialPressure) {
-    Press press;
+    BaskoPress press;
     EXPECT_TRUE(press.Calculate({"400", "200", "2000", "10000"}).pressureAccepted);
     const BaskoOutcome lowest = press.Calculate({"400", "200", "2000", "0.1"});
     EXPECT_FALSE(lowest.refused);
@@ -275,7 +266,7 @@ class BaskoRefusalTest : public testing::TestWithParam<Refusal> {};
 
 TEST_P(BaskoRefusalTest, NamesTheInputEmptiesItsGroupsAndKeepsWhatWasAccepted) {
     const Refusal& r = GetParam();
-    Press press;
+    BaskoPress press;
     const BaskoOutcome outcome = press.Calculate(r.entry, r.answer.value_or(true));
     EXPECT_EQ(press.questions.size(), r.answer ? 1U : 0U);
     EXPECT_EQ(outcome.correctionAsked, r.answer.has_value());
@@ -292,10 +283,9 @@ TEST_P(BaskoRefusalTest, NamesTheInputEmptiesItsGroupsAndKeepsWhatWasAccepted) {
 
 using enum ResultGroup;
 using enum BaskoInput;
-constexpr std::optional<bool> kNotAsked;
 constexpr std::optional<bool> kYes = true;
 constexpr std::optional<bool> kNo = false;
-const ResultGroups kAll{Acoustic, Flow, Range};
+const ResultGroups kAllBaskoGroups{Acoustic, Flow, Range};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
@@ -305,28 +295,28 @@ INSTANTIATE_TEST_SUITE_P(
         //     message                                  emptied
         //     stored: W, H, V, dp
         Refusal{"WidthBelow",   {"99",   "100", "300",  "250"},    kNotAsked, Width,
-                "Please correct the width",             kAll,
+                "Please correct the width",             kAllBaskoGroups,
                 200, 100, 100, 250},
         Refusal{"WidthAbove",   {"600.5", "100", "300", "250"},    kNotAsked, Width,
-                "Please correct the width",             kAll,
+                "Please correct the width",             kAllBaskoGroups,
                 200, 100, 100, 250},
         Refusal{"WidthEmpty",   {"",     "100", "300",  "250"},    kNotAsked, Width,
-                "Please correct the width",             kAll,
+                "Please correct the width",             kAllBaskoGroups,
                 200, 100, 100, 250},
         Refusal{"HeightAbove",  {"400",  "601", "300",  "250"},    kNotAsked, Height,
-                "Please correct the height",            kAll,
+                "Please correct the height",            kAllBaskoGroups,
                 400, 100, 100, 250},
         Refusal{"HeightText",   {"400",  "abc", "300",  "250"},    kNotAsked, Height,
-                "Please correct the height",            kAll,
+                "Please correct the height",            kAllBaskoGroups,
                 400, 100, 100, 250},
         Refusal{"WidthBelowHeight", {"200", "300", "300", "250"},  kNotAsked, Dimensions,
-                "Please correct dimensions",            kAll,
+                "Please correct dimensions",            kAllBaskoGroups,
                 200, 300, 100, 250},
         Refusal{"NoRangeRow",   {"150",  "100", "300",  "250"},    kNotAsked, Dimensions,
-                "Please correct dimensions",            kAll,
+                "Please correct dimensions",            kAllBaskoGroups,
                 150, 100, 100, 250},
         Refusal{"BetweenRows",  {"200.5", "200", "300", "250"},    kNotAsked, Dimensions,
-                "Please correct dimensions",            kAll,
+                "Please correct dimensions",            kAllBaskoGroups,
                 200.5, 200, 100, 250},
         Refusal{"FlowYes",      {"400",  "200", "5000", "250"},    kYes,      VolumeFlow,
                 "",                                     (ResultGroups{Acoustic, Flow}),

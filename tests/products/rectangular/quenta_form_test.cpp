@@ -10,10 +10,10 @@ namespace {
 
 using harness::AcousticFields;
 using harness::kFlowFields;
+using harness::kNotes;
 using harness::Texts;
 using harness::Union;
 
-constexpr forms::ControlId kNotes = forms::kNotesField;
 const std::set<int> kAcoustic = AcousticFields(1121);
 const std::set<int> kNozzles{1000, 1017, 1018, 1020, 1021};
 const std::set<int> kTorques{1006, 1015, 1016};
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 // One refused press after an accepted one at 600 x 300 mm, 5000 m3/h and 250 Pa: what is
 // typed, the error box, the fields emptied and those showing new values (all others keep their
 // text), and what the shared state holds afterwards.
-struct Refusal {
+struct QuentaFormRefusal {
     const char* name;
     const char* width;
     const char* height;
@@ -101,14 +101,15 @@ struct Refusal {
     double width_, height_, flow_, dp_;
 };
 
-void PrintTo(const Refusal& r, std::ostream* out) {
+void PrintTo(const QuentaFormRefusal& r, std::ostream* out) {
     *out << r.name;
 }
 
-class QuentaRefusalFormTest : public QuentaFormTest, public testing::WithParamInterface<Refusal> {};
+class QuentaRefusalFormTest : public QuentaFormTest,
+                              public testing::WithParamInterface<QuentaFormRefusal> {};
 
 TEST_P(QuentaRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
-    const Refusal& r = GetParam();
+    const QuentaFormRefusal& r = GetParam();
     form.Open();
     form.Calculate("600", "300", "5000", "250");
     ASSERT_TRUE(form.view.Errors().empty());
@@ -134,34 +135,34 @@ const std::set<int> kBehindTheNozzles = Union({kAcoustic, kFlowFields, kTorques}
 INSTANTIATE_TEST_SUITE_P(
     FailureTable, QuentaRefusalFormTest,
     testing::Values(
-        //      name                W       H      V       dp
-        //      message                                   emptied            updated
-        //      stored: W, H, V, dp
-        Refusal{"WidthAbove",       "1201", "200", "3000", "100",
-                "Please correct the width",               kAll,              {},
-                600, 300, 5000, 250},
-        Refusal{"HeightAboveWidth", "300",  "400", "3000", "100",
-                "Please correct the height: it may not exceed the width", kAll, {},
-                300, 300, 5000, 250},
-        Refusal{"FlowBelow",        "1000", "200", "824",  "100",
-                "Please correct volume flow",             kBehindTheNozzles, kNozzles,
-                1000, 200, 5000, 250},
-        Refusal{"FlowAbove",        "1000", "200", "5501", "100",
-                "Please correct volume flow",             kBehindTheNozzles, kNozzles,
-                1000, 200, 5000, 250},
+        //                name                W       H      V       dp
+        //                message                                   emptied            updated
+        //                stored: W, H, V, dp
+        QuentaFormRefusal{"WidthAbove",       "1201", "200", "3000", "100",
+                          "Please correct the width",               kAll,              {},
+                          600, 300, 5000, 250},
+        QuentaFormRefusal{"HeightAboveWidth", "300",  "400", "3000", "100",
+                          "Please correct the height: it may not exceed the width", kAll, {},
+                          300, 300, 5000, 250},
+        QuentaFormRefusal{"FlowBelow",        "1000", "200", "824",  "100",
+                          "Please correct volume flow",             kBehindTheNozzles, kNozzles,
+                          1000, 200, 5000, 250},
+        QuentaFormRefusal{"FlowAbove",        "1000", "200", "5501", "100",
+                          "Please correct volume flow",             kBehindTheNozzles, kNozzles,
+                          1000, 200, 5000, 250},
         // No arrangement: the zeros and the note are shown, but the text holds no flow.
-        Refusal{"NoFlowWithoutNozzles", "500", "403", "abc", "100",
-                "Please correct volume flow",             kBehindTheNozzles, kNozzles,
-                500, 403, 5000, 250},
-        Refusal{"PressureBelow",    "1000", "200", "825",  "0.05",
-                "Please correct differential pressure",   kBehindTheNozzles, kNozzles,
-                1000, 200, 825, 250},
+        QuentaFormRefusal{"NoFlowWithoutNozzles", "500", "403", "abc", "100",
+                          "Please correct volume flow",             kBehindTheNozzles, kNozzles,
+                          500, 403, 5000, 250},
+        QuentaFormRefusal{"PressureBelow",    "1000", "200", "825",  "0.05",
+                          "Please correct differential pressure",   kBehindTheNozzles, kNozzles,
+                          1000, 200, 825, 250},
         // 5500 m3/h needs 99 Pa; velocity and minimum pressure stay, the torques go.
-        Refusal{"IncreasePressure", "1000", "200", "5500", "40",
-                "Please increase differential pressure",  Union({kAcoustic, kTorques}),
-                Union({kNozzles, kFlowFields}),
-                1000, 200, 5500, 40}),
-    [](const testing::TestParamInfo<Refusal>& r) { return r.param.name; });
+        QuentaFormRefusal{"IncreasePressure", "1000", "200", "5500", "40",
+                          "Please increase differential pressure",  Union({kAcoustic, kTorques}),
+                          Union({kNozzles, kFlowFields}),
+                          1000, 200, 5500, 40}),
+    [](const testing::TestParamInfo<QuentaFormRefusal>& r) { return r.param.name; });
 // clang-format on
 
 TEST(QuentaRecord, TorqueAndCasingBeyondTheModelAreNullWithNotes) {

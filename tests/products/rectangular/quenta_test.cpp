@@ -9,23 +9,13 @@
 
 #include "core/number_text.h"
 #include "products/rectangular/quenta_evaluation.h"
+#include "tests/products/rectangular/rect_form_harness.h"
 
 namespace lorvane::rectangular {
 namespace {
 
-using Texts = std::vector<std::string>;
-
-Texts Whole(const Octaves& levels) {
-    Texts texts;
-    for (double level : levels) {
-        texts.push_back(FormatNumber("%.0lf", level));
-    }
-    return texts;
-}
-
-std::string Whole(double value) {
-    return FormatNumber("%.0lf", value);
-}
+using harness::Texts;
+using harness::Whole;
 
 TEST(CalculateQuenta, GivesTheCatalogueExample) {
     const QuentaResult r = CalculateQuenta(600, 300, 5000, 250);
@@ -85,19 +75,19 @@ TEST(CalculateQuenta, ARefusedPressureStopsBeforeTheSpectrum) {
     EXPECT_EQ(FormatNumber("%5.0lf", r.minimumPressure), "  145");
 }
 
-struct NozzleCase {
+struct NozzleSelectionCase {
     double width, height;
     NozzleSelection selection;
 };
 
-void PrintTo(const NozzleCase& c, std::ostream* out) {
+void PrintTo(const NozzleSelectionCase& c, std::ostream* out) {
     *out << c.width << " x " << c.height << " mm";
 }
 
-class SelectNozzlesTest : public testing::TestWithParam<NozzleCase> {};
+class SelectNozzlesTest : public testing::TestWithParam<NozzleSelectionCase> {};
 
 TEST_P(SelectNozzlesTest, TakesTheRowWithTheLargestFlow) {
-    const NozzleCase& c = GetParam();
+    const NozzleSelectionCase& c = GetParam();
     const NozzleSelection s = SelectNozzles(c.width, c.height);
     const NozzleSelection& e = c.selection;
     EXPECT_EQ(s.found, e.found);
@@ -109,29 +99,29 @@ TEST_P(SelectNozzlesTest, TakesTheRowWithTheLargestFlow) {
     EXPECT_EQ(s.sections, e.sections);
 }
 
-const NozzleSelection kNone{};
+const NozzleSelection kNoArrangement{};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Sizes, SelectNozzlesTest,
     testing::Values(
-        //          W       H       found  Vmin   Vmax   n   size  C     sections
-        NozzleCase{ 600,    300,   {true,  1050,  7000,  2,  355,  440,  1}},
+        //                   W       H       found  Vmin   Vmax   n   size  C     sections
+        NozzleSelectionCase{ 600,    300,   {true,  1050,  7000,  2,  355,  440,  1}},
         // Only the 100 mm nozzle fits, once both margins are down to 13 mm.
-        NozzleCase{ 200,    100,   {true,    75,   500,  2,  100,   32,  1}},
+        NozzleSelectionCase{ 200,    100,   {true,    75,   500,  2,  100,   32,  1}},
         // Fits with margins of 12 mm only when half the pitch keeps its half millimetre.
-        NozzleCase{ 190,    100,   {true,    75,   500,  2,  100,   32,  1}},
+        NozzleSelectionCase{ 190,    100,   {true,    75,   500,  2,  100,   32,  1}},
         // Cut to 189 mm, where one nozzle stands in the row; rounded it would be two.
-        NozzleCase{ 189.9,  100,   {true,  37.5,   250,  1,  100,   16,  1}},
+        NozzleSelectionCase{ 189.9,  100,   {true,  37.5,   250,  1,  100,   16,  1}},
         // 5 x 200 mm carries more than every row recorded after it; 8 x 125 mm ends the walk.
-        NozzleCase{1000,    200,   {true,   825,  5500,  5,  200,  355,  1}},
-        NozzleCase{ 600,    600,   {true,  2100, 14000,  4,  355,  880,  2}},
-        NozzleCase{1200,   1200,   {true,  6300, 42000, 12,  355, 2640,  3}},
-        NozzleCase{ 500,    403,   kNone},
-        NozzleCase{ 600,    405.6, kNone},  // cut to 405 mm
-        NozzleCase{1000,    820,   kNone},  // halves of 410 mm
+        NozzleSelectionCase{1000,    200,   {true,   825,  5500,  5,  200,  355,  1}},
+        NozzleSelectionCase{ 600,    600,   {true,  2100, 14000,  4,  355,  880,  2}},
+        NozzleSelectionCase{1200,   1200,   {true,  6300, 42000, 12,  355, 2640,  3}},
+        NozzleSelectionCase{ 500,    403,   kNoArrangement},
+        NozzleSelectionCase{ 600,    405.6, kNoArrangement},  // cut to 405 mm
+        NozzleSelectionCase{1000,    820,   kNoArrangement},  // halves of 410 mm
         // Each 203 mm half would need 6 nozzles of 224 mm.
-        NozzleCase{1200,    406,   kNone}));
+        NozzleSelectionCase{1200,    406,   kNoArrangement}));
 // clang-format on
 
 // The state starts from 200 x 100 mm, 100 m3/h, 250 Pa.
@@ -168,66 +158,70 @@ TEST_P(QuentaPressTest, NamesTheInputEmptiesItsGroupsAndKeepsWhatWasAccepted) {
 }
 
 using enum ResultGroup;
-using enum QuentaInput;
-const ResultGroups kAll{Acoustic, Flow, Nozzles, Torque};
-const ResultGroups kBehindTheNozzles{Acoustic, Flow, Torque};
+const ResultGroups kAllQuentaGroups{Acoustic, Flow, Nozzles, Torque};
+const ResultGroups kGroupsBehindTheNozzles{Acoustic, Flow, Torque};
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    FailureTable, QuentaPressTest,
-    testing::Values(
+// The rows name the refused input by its enumerator, in this scope only: the Basko's inputs
+// have the same names.
+std::vector<Press> QuentaFailureTable() {
+    using enum QuentaInput;
+    // clang-format off
+    return {
         // name                W       H       V        dp          refused
-        //     message                                   emptied             nozzles
+        //     message                                   emptied                  nozzles
         //     stored: W, H, V, dp
         Press{"WidthBelow",   {"99",   "100",  "300",   "250"},     Width,
-               "Please correct the width",               kAll,               false,
+               "Please correct the width",               kAllQuentaGroups,        false,
                200, 100, 100, 250},
         Press{"WidthAbove",   {"1201", "100",  "300",   "250"},     Width,
-               "Please correct the width",               kAll,               false,
+               "Please correct the width",               kAllQuentaGroups,        false,
                200, 100, 100, 250},
         Press{"WidthEmpty",   {"",     "100",  "300",   "250"},     Width,
-               "Please correct the width",               kAll,               false,
+               "Please correct the width",               kAllQuentaGroups,        false,
                200, 100, 100, 250},
         Press{"HeightAbove",  {"1200", "1201", "300",   "250"},     Height,
-               "Please correct the height",              kAll,               false,
+               "Please correct the height",              kAllQuentaGroups,        false,
                1200, 100, 100, 250},
         Press{"HeightAboveWidth", {"300", "400", "300",  "250"},    Height,
-               "Please correct the height: it may not exceed the width", kAll, false,
+               "Please correct the height: it may not exceed the width", kAllQuentaGroups, false,
                300, 100, 100, 250},
         Press{"FlowBelow",    {"600",  "300",  "1049",  "250"},     VolumeFlow,
-               "Please correct volume flow",             kBehindTheNozzles,  true,
+               "Please correct volume flow",             kGroupsBehindTheNozzles, true,
                600, 300, 100, 250},
         Press{"FlowAbove",    {"600",  "300",  "7001",  "250"},     VolumeFlow,
-               "Please correct volume flow",             kBehindTheNozzles,  true,
+               "Please correct volume flow",             kGroupsBehindTheNozzles, true,
                600, 300, 100, 250},
         Press{"FlowLowest",   {"600",  "300",  "1050",  "250"},     std::nullopt,
-               "",                                       {},                 true,
+               "",                                       {},                      true,
                600, 300, 1050, 250},
         Press{"FlowHighest",  {"600",  "300",  "7000",  "250"},     std::nullopt,
-               "",                                       {},                 true,
+               "",                                       {},                      true,
                600, 300, 7000, 250},
         // Where no nozzles fit, any number passes, but a text without one does not.
         Press{"AnyFlowWithoutNozzles", {"500", "403", "99999", "10000"}, std::nullopt,
-               "",                                       {},                 true,
+               "",                                       {},                      true,
                500, 403, 99999, 10000},
         Press{"NoFlowWithoutNozzles", {"500", "403", "abc", "250"}, VolumeFlow,
-               "Please correct volume flow",             kBehindTheNozzles,  true,
+               "Please correct volume flow",             kGroupsBehindTheNozzles, true,
                500, 403, 100, 250},
         // ... nor a flow the model cannot take, which is then not kept.
         Press{"ZeroFlowWithoutNozzles", {"500", "403", "0", "250"}, VolumeFlow,
-               "Please correct volume flow",             kBehindTheNozzles,  true,
+               "Please correct volume flow",             kGroupsBehindTheNozzles, true,
                500, 403, 100, 250},
         Press{"PressureBelow", {"600", "300",  "5000",  "0.05"},    DifferentialPressure,
-               "Please correct differential pressure",   kBehindTheNozzles,  true,
+               "Please correct differential pressure",   kGroupsBehindTheNozzles, true,
                600, 300, 5000, 250},
         Press{"PressureAbove", {"600", "300",  "5000",  "10000.5"}, DifferentialPressure,
-               "Please correct differential pressure",   kBehindTheNozzles,  true,
+               "Please correct differential pressure",   kGroupsBehindTheNozzles, true,
                600, 300, 5000, 250},
         Press{"IncreasePressure", {"600", "300", "7000", "100"},    std::nullopt,
                "Please increase differential pressure",  (ResultGroups{Acoustic, Torque}), true,
-               600, 300, 7000, 100}),
-    [](const testing::TestParamInfo<Press>& p) { return p.param.name; });
-// clang-format on
+               600, 300, 7000, 100}};
+    // clang-format on
+}
+
+INSTANTIATE_TEST_SUITE_P(FailureTable, QuentaPressTest, testing::ValuesIn(QuentaFailureTable()),
+                         [](const testing::TestParamInfo<Press>& p) { return p.param.name; });
 
 TEST(EvaluateQuenta, StoresVelocityAndSpectrumOfTheCatalogueExample) {
     SharedState state;

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -9,13 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include "core/bands.h"
+#include "core/number_text.h"
 #include "core/shared_state.h"
 #include "forms/form.h"
 #include "forms/product_form.h"
 #include "forms/text_view.h"
 
 // One rectangular controller form driven through a plain-text view with its own shared state,
-// and the field groups its refusals empty.
+// the field groups its refusals empty, and the texts the tests compare.
 namespace lorvane::rectangular::harness {
 
 inline std::set<int> FieldRange(int first, int last) {
@@ -40,8 +43,25 @@ inline std::set<int> AcousticFields(int summationField) {
         {FieldRange(1007, 1014), {summationField}, FieldRange(1025, 1033), FieldRange(1085, 1093)});
 }
 inline const std::set<int> kFlowFields{1004, 1005};
+inline constexpr forms::ControlId kNotes = forms::kNotesField;
+
+// The answer to the correction question where it must not be asked.
+inline constexpr std::optional<bool> kNotAsked;
 
 using Texts = std::vector<std::string>;
+
+// Levels and values in whole decibels, as the catalogue prints them.
+inline Texts Whole(const Octaves& levels) {
+    Texts texts;
+    for (double level : levels) {
+        texts.push_back(FormatNumber("%.0lf", level));
+    }
+    return texts;
+}
+
+inline std::string Whole(double value) {
+    return FormatNumber("%.0lf", value);
+}
 
 struct FormHarness {
     explicit FormHarness(forms::FormFactory make)

@@ -199,7 +199,7 @@ void FinderWindow::OpenRow(const QModelIndex& index) {
     }
     const finder::Candidate candidate = candidates_.at(sorted_->mapToSource(index).row());
     const Product* product = FindProductByWord(candidate.product);
-    if (product == nullptr || !product->IsBuilt()) {
+    if (product == nullptr) {
         status_->setText(QStringLiteral("The %1 form is not in this program yet.")
                              .arg(FromUtf8(finder::ProductName(candidate))));
         return;

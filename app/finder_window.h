@@ -37,7 +37,7 @@ class FinderWindow : public QWidget {
                  QWidget* parent = nullptr);
 
     // The schedule that the forms opened here may add their position to.
-    void SetSchedule(ScheduleOpener schedule) { schedule_ = std::move(schedule); }
+    void SetSchedule(AddToSchedule addToSchedule) { schedule_ = std::move(addToSchedule); }
 
     // The field of an input by its option name ("flow", "max-width").
     QLineEdit* Input(const std::string& name) const;
@@ -61,7 +61,7 @@ class FinderWindow : public QWidget {
     QTableView* table_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* notes_ = nullptr;
-    ScheduleOpener schedule_;
+    AddToSchedule schedule_;
     std::optional<finder::DutyPoint> dutyPoint_;
     std::vector<finder::Candidate> candidates_;
 };

@@ -8,7 +8,6 @@
 
 #include "app/data_sheet.h"
 #include "app/position_form.h"
-#include "app/schedule_window.h"
 #include "forms/qt/form_dialog.h"
 
 namespace lorvane::app {
@@ -47,24 +46,24 @@ void ExportPdf(forms::qt::FormDialog& dialog, const Product& product) {
 }  // namespace
 
 void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
-                     const ScheduleOpener& openSchedule) {
+                     const AddToSchedule& addToSchedule) {
     QAction* print = NewAction(dialog, QStringLiteral("Print…"), QStringLiteral("print"),
                                QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &dialog, [&] { Print(dialog, product); });
     QAction* pdf = NewAction(dialog, QStringLiteral("Export PDF…"), QStringLiteral("exportPdf"),
                              QKeySequence::SaveAs);
     QObject::connect(pdf, &QAction::triggered, &dialog, [&] { ExportPdf(dialog, product); });
-    if (openSchedule) {
+    if (addToSchedule) {
         QAction* add = NewAction(dialog, QStringLiteral("Add to schedule"),
                                  QStringLiteral("addToSchedule"), {});
         add->setToolTip(
             QStringLiteral("Makes this product with the inputs as they stand a new "
                            "position of the schedule"));
-        QObject::connect(add, &QAction::triggered, &dialog, [&dialog, &product, openSchedule] {
+        QObject::connect(add, &QAction::triggered, &dialog, [&dialog, &product, addToSchedule] {
             schedule::Position position;
             position.product = std::string(product.word);
             position.inputs = FormInputs(dialog, product);
-            openSchedule().AddPosition(std::move(position), &dialog);
+            addToSchedule(std::move(position), &dialog);
         });
     }
 }

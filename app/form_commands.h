@@ -3,6 +3,9 @@
 #include <functional>
 
 #include "products/catalogue.h"
+#include "schedule/project.h"
+
+class QWidget;
 
 namespace lorvane::forms::qt {
 class FormDialog;
@@ -10,15 +13,13 @@ class FormDialog;
 
 namespace lorvane::app {
 
-class ScheduleWindow;
-
-// The schedule window that "Add to schedule" puts a form's position into; made on first use.
-using ScheduleOpener = std::function<ScheduleWindow&()>;
+// Puts a position into the schedule, asking the planner over `asker` where it must.
+using AddToSchedule = std::function<void(schedule::Position position, QWidget* asker)>;
 
 // The program's commands on an open product form: "Print…" (with a preview) and
 // "Export PDF…" of its data sheet, and where a schedule is given "Add to schedule", which makes
 // the form's product and inputs, as they stand, a new position of the schedule.
 void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
-                     const ScheduleOpener& schedule = {});
+                     const AddToSchedule& addToSchedule = {});
 
 }  // namespace lorvane::app

@@ -50,7 +50,7 @@ void CMainFrame::CreateMenus() {
                 AddProducts(open);
                 break;
             case MenuEntryKind::Item:
-                AddCommand(open, entry.command, QString::fromUtf8(entry.text), true)
+                AddCommand(open, entry.command, QString::fromUtf8(entry.text))
                     ->setStatusTip(QString::fromUtf8(entry.statusTip));
                 break;
             case MenuEntryKind::Separator:
@@ -77,17 +77,14 @@ void CMainFrame::AddProducts(QMenu* menu) {
             }
             target = submenu;
         }
-        // A product is offered once its form exists.
-        AddCommand(target, product.menuCommand, QString::fromUtf8(product.menuText),
-                   product.IsBuilt());
+        AddCommand(target, product.menuCommand, QString::fromUtf8(product.menuText));
     }
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int command, const QString& text, bool enabled) {
+QAction* CMainFrame::AddCommand(QMenu* menu, int command, const QString& text) {
     QAction* action = menu->addAction(text);
     action->setData(command);
     action->setObjectName(QString::number(command));
-    action->setEnabled(enabled);
     connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     actions_[command] = action;
     return action;
@@ -151,7 +148,7 @@ void CMainFrame::OnCommand(int command) {
 void CMainFrame::OpenFinder() {
     if (finder_ == nullptr) {
         finder_ = new FinderWindow(state_, prompts_, std::cout, this);
-        finder_->SetSchedule([this]() -> ScheduleWindow& { return Schedule(); });
+        finder_->SetSchedule(AddingToSchedule());
     }
     finder_->show();
     finder_->raise();
@@ -160,14 +157,20 @@ void CMainFrame::OpenFinder() {
 
 void CMainFrame::OpenProductForm(int command) {
     const Product* product = FindProduct(command);
-    if (product == nullptr || !product->IsBuilt()) {
+    if (product == nullptr) {
         return;
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
                                  prompts_, this);
-    AddFormCommands(dialog, *product, [this]() -> ScheduleWindow& { return Schedule(); });
+    AddFormCommands(dialog, *product, AddingToSchedule());
     dialog.exec();
     emit ProductFormClosed(command);
+}
+
+AddToSchedule CMainFrame::AddingToSchedule() {
+    return [this](schedule::Position position, QWidget* asker) {
+        Schedule().AddPosition(std::move(position), asker);
+    };
 }
 
 ScheduleWindow& CMainFrame::Schedule() {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <map>
 
+#include "app/form_commands.h"
 #include "core/shared_state.h"
 
 class QAction;
@@ -38,6 +39,8 @@ class CMainFrame : public QMainWindow {
     UserGuideWindow* UserGuide() const;
     // The schedule window, made and shown when first needed; it is gone again once closed.
     ScheduleWindow& Schedule();
+    // "Add to schedule" of a form: into the schedule window, made on first use.
+    AddToSchedule AddingToSchedule();
     // The schedule window while it is open, or null.
     ScheduleWindow* OpenSchedule() const;
 
@@ -52,7 +55,7 @@ class CMainFrame : public QMainWindow {
   private:
     void CreateMenus();
     void AddProducts(QMenu* menu);
-    QAction* AddCommand(QMenu* menu, int command, const QString& text, bool enabled);
+    QAction* AddCommand(QMenu* menu, int command, const QString& text);
     void CreateToolBar();
     void CreateStatusBar();
     void OpenProductForm(int command);

@@ -1,33 +1,13 @@
 #include "app/position_form.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/option_arguments.h"
+#include "core/words.h"
 #include "forms/qt/form_dialog.h"
 #include "schedule/call.h"
 #include "schedule/fresh_form.h"
 
 namespace lorvane::app {
 namespace {
-
-bool SameWord(std::string_view a, std::string_view b) {
-    const auto trim = [](std::string_view text) {
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-            text.remove_prefix(1);
-        }
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-            text.remove_suffix(1);
-        }
-        return text;
-    };
-    a = trim(a);
-    b = trim(b);
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // The text a list shows for a word, taken as schedules take it: whatever its case and
 // surrounding blanks. Other texts stay as they are.

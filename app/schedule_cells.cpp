@@ -39,36 +39,7 @@ constexpr std::array<ColumnSpec, kScheduleColumnCount> kColumns{{
 }};
 // clang-format on
 
-struct ShownNumber {
-    double value;
-    std::string format;
-};
-
-// The computed number under a JSON key, a single value's or a band row's summation level,
-// with the format its field shows it in. The last one wins, as in the record's JSON.
-std::optional<ShownNumber> RecordNumber(const forms::ResultRecord& record, std::string_view key) {
-    std::optional<ShownNumber> found;
-    for (const forms::ResultItem& item : record.Items()) {
-        if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-            const auto* number = std::get_if<forms::Number>(&value->value);
-            if (value->reach == forms::Reach::Computed && value->spec->key == key) {
-                found = number && *number
-                            ? std::optional<ShownNumber>({**number, value->spec->format})
-                            : std::nullopt;
-            }
-        } else if (const auto& row = std::get<forms::BandRow>(item);
-                   row.reach == forms::Reach::Computed && row.spec->summationKey == key) {
-            found = row.summation ? std::optional<ShownNumber>({*row.summation, row.spec->format})
-                                  : std::nullopt;
-        }
-    }
-    if (found && !std::isfinite(found->value)) {
-        return std::nullopt;
-    }
-    return found;
-}
-
-QString Shown(const ShownNumber& number) {
+QString Shown(const forms::ShownNumber& number) {
     try {
         return QString::fromStdString(FormatNumber(number.format, number.value)).trimmed();
     } catch (const std::invalid_argument&) {
@@ -81,7 +52,7 @@ QString Shown(const ShownNumber& number) {
 class Inputs {
   public:
     explicit Inputs(const schedule::Position& position) : position_(position) {
-        if (const Product* product = PositionProduct(position.product)) {
+        if (const Product* product = FindProductByWord(position.product)) {
             start_ = &schedule::StartItemTexts(*product);
         }
     }
@@ -133,29 +104,8 @@ bool IsNumberColumn(int column) {
     return kColumns.at(static_cast<std::size_t>(column)).numbers;
 }
 
-const Product* PositionProduct(std::string_view word) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!word.empty() && blank(word.front())) {
-        word.remove_prefix(1);
-    }
-    while (!word.empty() && blank(word.back())) {
-        word.remove_suffix(1);
-    }
-    for (const Product& product : Catalogue()) {
-        if (product.IsBuilt() &&
-            std::equal(word.begin(), word.end(), product.word.begin(), product.word.end(),
-                       [](char a, char b) {
-                           return std::tolower(static_cast<unsigned char>(a)) ==
-                                  std::tolower(static_cast<unsigned char>(b));
-                       })) {
-            return &product;
-        }
-    }
-    return nullptr;
-}
-
 QString ProductName(std::string_view word) {
-    const Product* product = PositionProduct(word);
+    const Product* product = FindProductByWord(word);
     if (product == nullptr) {
         return FromUtf8(word);
     }
@@ -190,11 +140,11 @@ QStringList PositionCells(const schedule::Position& position,
                 text = QString::fromStdString(result.message);
                 break;
             default: {
-                const std::optional<ShownNumber> number =
+                const std::optional<forms::ShownNumber> number =
                     result.record && !spec.resultKey.empty()
-                        ? RecordNumber(*result.record, spec.resultKey)
+                        ? result.record->ShownNumberAt(spec.resultKey)
                         : std::nullopt;
-                if (number) {
+                if (number && std::isfinite(number->value)) {
                     text = Shown(*number);
                 } else if (!spec.inputName.empty()) {
                     text = inputs.Text(spec.inputName);

@@ -29,10 +29,6 @@ QString ScheduleHeading(int column);
 // Whether a column holds numbers, which are set flush right.
 bool IsNumberColumn(int column);
 
-// The built product a position's word names, taken as schedules take it: whatever its case and
-// surrounding blanks. Null for a word no built product has.
-const Product* PositionProduct(std::string_view word);
-
 // The product's name as the schedule shows it: "Selmon", "Multi-leaf Damper: Leakage"; an
 // unknown word as it is.
 QString ProductName(std::string_view word);

@@ -101,7 +101,7 @@ bool ExportSchedulePdf(const QString& path, const QString& title, const Schedule
     html += TableHtml(model);
     for (int row = 0; row < model.rowCount(); ++row) {
         const schedule::Position& position = model.PositionAt(row);
-        const Product* product = PositionProduct(position.product);
+        const Product* product = FindProductByWord(position.product);
         if (model.ResultAt(row).status == schedule::PositionStatus::Ok && product != nullptr) {
             html += SheetHtml(*product, position, row, document);
         }

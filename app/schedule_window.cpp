@@ -266,7 +266,7 @@ void ScheduleWindow::OpenPosition(int row) {
         return;
     }
     const schedule::Position position = model_->PositionAt(row);
-    const Product* product = PositionProduct(position.product);
+    const Product* product = FindProductByWord(position.product);
     if (product == nullptr) {
         prompts_.ShowMessage(this, QStringLiteral("Schedule"),
                              QStringLiteral("Lorvane has no form for the product \"%1\".")

@@ -43,7 +43,7 @@ int RunSheetCommand(const QStringList& arguments) {
         return UsageError(QStringLiteral("a file and a product are needed"));
     }
     const Product* product = FindProductByWord(arguments[1].toStdString());
-    if (product == nullptr || !product->IsBuilt()) {
+    if (product == nullptr) {
         return UsageError(QStringLiteral("unknown product '") + arguments[1] + u'\'');
     }
     QString error;

@@ -33,9 +33,8 @@ void SaveLastProductForm(QSettings& settings, const Product& product) {
 
 const Product* LastProductForm(QSettings& settings) {
     const QByteArray word = settings.value(kLastProductForm).toString().toUtf8();
-    const Product* product = FindProductByWord(
+    return FindProductByWord(
         std::string_view(word.constData(), static_cast<std::size_t>(word.size())));
-    return product != nullptr && product->IsBuilt() ? product : nullptr;
 }
 
 }  // namespace lorvane::app

@@ -124,9 +124,7 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
     app.add_flag("--json", call.json, "print the results as one JSON object");
     std::vector<Subcommand> subs;
     for (const Product& product : Catalogue()) {
-        if (product.IsBuilt()) {
-            subs.push_back(AddSubcommand(app, product, call.json));
-        }
+        subs.push_back(AddSubcommand(app, product, call.json));
     }
     const FindSubcommand find(app, call.json);
     const BatchSubcommand batch(app, call.json);

@@ -48,8 +48,8 @@ void ResultRecord::AddCaveat(std::string caveat) {
 }
 
 const ResultValue* ResultRecord::FindValue(std::string_view key) const {
-    for (const ResultItem& item : items_) {
-        const auto* value = std::get_if<ResultValue>(&item);
+    for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
+        const auto* value = std::get_if<ResultValue>(&*item);
         if (value && value->reach == Reach::Computed && value->spec->key == key) {
             return value;
         }
@@ -58,8 +58,8 @@ const ResultValue* ResultRecord::FindValue(std::string_view key) const {
 }
 
 const BandRow* ResultRecord::FindBands(std::string_view key) const {
-    for (const ResultItem& item : items_) {
-        const auto* row = std::get_if<BandRow>(&item);
+    for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
+        const auto* row = std::get_if<BandRow>(&*item);
         if (row && row->reach == Reach::Computed && row->spec->key == key) {
             return row;
         }
@@ -67,13 +67,27 @@ const BandRow* ResultRecord::FindBands(std::string_view key) const {
     return nullptr;
 }
 
-Number ResultRecord::NumberAt(std::string_view key) const {
-    const ResultValue* value = FindValue(key);
-    if (value == nullptr) {
-        return std::nullopt;
+std::optional<ShownNumber> ResultRecord::ShownNumberAt(std::string_view key) const {
+    for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
+        if (const auto* value = std::get_if<ResultValue>(&*item)) {
+            if (value->reach == Reach::Computed && value->spec->key == key) {
+                const Number* number = std::get_if<Number>(&value->value);
+                return number && *number
+                           ? std::optional<ShownNumber>({**number, value->spec->format})
+                           : std::nullopt;
+            }
+        } else if (const BandRow& row = std::get<BandRow>(*item);
+                   row.reach == Reach::Computed && row.spec->summationKey == key) {
+            return row.summation ? std::optional<ShownNumber>({*row.summation, row.spec->format})
+                                 : std::nullopt;
+        }
     }
-    const Number* number = std::get_if<Number>(&value->value);
-    return number ? *number : std::nullopt;
+    return std::nullopt;
+}
+
+Number ResultRecord::NumberAt(std::string_view key) const {
+    const std::optional<ShownNumber> number = ShownNumberAt(key);
+    return number ? Number(number->value) : std::nullopt;
 }
 
 void ResultRecord::AddDiagnostics(std::string_view text) {

@@ -71,6 +71,12 @@ struct ReferenceCurve {
 
 using ResultItem = std::variant<ResultValue, BandRow>;
 
+// A number of a record as its field shows it.
+struct ShownNumber {
+    double value;
+    std::string_view format;
+};
+
 // An input the calculation refused, or an operating point it cannot serve.
 struct Refusal {
     std::string input;        // the option name of the input: "flow", "dp"
@@ -128,10 +134,14 @@ class ResultRecord {
     // The diagnostic trace of the calculation; it never reaches a form or JSON.
     std::string Diagnostics() const;
 
-    // The computed value or band row with the given key, or null.
+    // The computed value or band row with the given key, or null. Where the record holds a key
+    // twice, the later item counts, as it does in JSON.
     const ResultValue* FindValue(std::string_view key) const;
     const BandRow* FindBands(std::string_view key) const;
-    // The computed number under the key, when there is one.
+    // The computed number under the key, a value's or the summation level of the band row it
+    // names, with the format its field shows it in; absent where there is none.
+    std::optional<ShownNumber> ShownNumberAt(std::string_view key) const;
+    // The same number alone.
     Number NumberAt(std::string_view key) const;
 
   private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/words.h"
 #include "products/attenuators/attenuator_form.h"
 #include "products/circular/daxel_form.h"
 #include "products/circular/mirolt_form.h"
@@ -62,7 +63,7 @@ const Product* FindProduct(int menuCommand) {
 
 const Product* FindProductByWord(std::string_view word) {
     const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(),
-                                 [&](const Product& p) { return p.word == word; });
+                                 [&](const Product& p) { return SameWord(p.word, word); });
     return it == kCatalogue.end() ? nullptr : &*it;
 }
 

@@ -21,17 +21,17 @@ struct Product {
     std::string_view menuText;  // "Tolmar"
     std::string_view word;      // "tolmar": how lorvane-calc and schedules name it
     std::string_view help;      // one line for lorvane-calc's help
-    const forms::FormSpec& (*spec)() = nullptr;  // null while the product is not built yet
+    const forms::FormSpec& (*spec)() = nullptr;
     forms::FormFactory makeForm = nullptr;
-
-    bool IsBuilt() const { return makeForm != nullptr; }
 };
 
 // Every product, in the order of the menu.
 std::span<const Product> Catalogue();
 
-// The product of a menu command or of a word, or null.
+// The product of a menu command, or null.
 const Product* FindProduct(int menuCommand);
+// The product a word names, taken as schedules and planners write it: whatever its case and the
+// blanks around it ("Selmon", " selmon\r"). Null for a word no product has.
 const Product* FindProductByWord(std::string_view word);
 
 }  // namespace lorvane

@@ -309,7 +309,7 @@ std::vector<const Product*> ProductsIn(std::istream& in) {
             const auto call = CallOfCells(word, {});
             return std::holds_alternative<Call>(call) && std::get<Call>(call).product == &each;
         });
-        if (each.IsBuilt() && named) {
+        if (named) {
             products.push_back(&each);
         }
     }

@@ -1,9 +1,9 @@
 #include "schedule/call.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/number_text.h"
+#include "core/words.h"
 #include "forms/form_text.h"
 
 namespace lorvane::schedule {
@@ -24,37 +24,9 @@ void EnterOptions(const Call& call, const forms::FormSpec& spec, forms::TextView
     }
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && space(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && space(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool SameWord(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 bool IsOneOf(std::string_view cell, std::initializer_list<std::string_view> words) {
-    const std::string_view word = Trimmed(cell);
     return std::any_of(words.begin(), words.end(),
-                       [&](std::string_view w) { return SameWord(word, w); });
-}
-
-const Product* ProductOfWord(std::string_view word) {
-    for (const Product& product : Catalogue()) {
-        if (product.IsBuilt() && SameWord(product.word, word)) {
-            return &product;
-        }
-    }
-    return nullptr;
+                       [&](std::string_view word) { return SameWord(cell, word); });
 }
 
 const forms::Option* OptionNamed(const forms::FormSpec& spec, std::string_view name) {
@@ -163,19 +135,19 @@ bool IsNo(std::string_view cell) {
 
 bool IsOptionName(std::string_view name) {
     return std::any_of(Catalogue().begin(), Catalogue().end(), [&](const Product& product) {
-        return product.IsBuilt() && OptionNamed(product.spec(), name) != nullptr;
+        return OptionNamed(product.spec(), name) != nullptr;
     });
 }
 
 std::variant<Call, std::string> CallOfCells(std::string_view word,
                                             const std::map<std::string, std::string>& cells) {
-    if (Trimmed(word).empty()) {
+    if (TrimBlanks(word).empty()) {
         return std::string("no product given");
     }
     Call call;
-    call.product = ProductOfWord(Trimmed(word));
+    call.product = FindProductByWord(word);
     if (call.product == nullptr) {
-        return "unknown product '" + std::string(Trimmed(word)) + "'";
+        return "unknown product '" + std::string(TrimBlanks(word)) + "'";
     }
     const forms::FormSpec& spec = call.product->spec();
     for (const auto& [name, cell] : cells) {
@@ -193,10 +165,9 @@ std::variant<Call, std::string> CallOfCells(std::string_view word,
                 return name + " must be yes or no, not '" + cell + "'";
             }
         } else if (!option->choices.empty()) {
-            const std::string_view entry = Trimmed(cell);
             const auto choice =
                 std::find_if(option->choices.begin(), option->choices.end(),
-                             [entry](const forms::Choice& c) { return SameWord(c.word, entry); });
+                             [&cell](const forms::Choice& c) { return SameWord(c.word, cell); });
             if (choice == option->choices.end()) {
                 return name + " must be " + Words(*option) + ", not '" + cell + "'";
             }

@@ -1,7 +1,6 @@
 #include "schedule/csv.h"
 
-#include <algorithm>
-#include <cctype>
+#include "core/words.h"
 
 namespace lorvane::schedule {
 namespace {
@@ -125,18 +124,7 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
 }
 
 std::string ColumnKey(std::string_view header) {
-    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!header.empty() && space(header.front())) {
-        header.remove_prefix(1);
-    }
-    while (!header.empty() && space(header.back())) {
-        header.remove_suffix(1);
-    }
-    std::string key(header);
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    });
-    return key;
+    return LooseWord(header);
 }
 
 void AppendCsvField(std::string& line, std::string_view field, char separator) {

@@ -38,9 +38,6 @@ const forms::InputTexts& StartItemTexts(const Product& product) {
     static const std::map<const Product*, forms::InputTexts> all = [] {
         std::map<const Product*, forms::InputTexts> texts;
         for (const Product& each : Catalogue()) {
-            if (!each.IsBuilt()) {
-                continue;
-            }
             FreshForm fresh(each);
             forms::TextView view(fresh.Get().Description());
             forms::ShowInitialTexts(view, fresh.Get());

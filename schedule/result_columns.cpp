@@ -45,9 +45,7 @@ const forms::ResultRecord& StartRecord(const Product& product) {
     static const std::map<const Product*, forms::ResultRecord> records = [] {
         std::map<const Product*, forms::ResultRecord> all;
         for (const Product& each : Catalogue()) {
-            if (each.IsBuilt()) {
-                all.emplace(&each, EvaluateCall(Call{.product = &each}));
-            }
+            all.emplace(&each, EvaluateCall(Call{.product = &each}));
         }
         return all;
     }();

@@ -1,5 +1,7 @@
 // lorvane-calc batch: every row of a schedule, calculated as lorvane-calc PRODUCT calculates it.
 
+#include <unistd.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -61,8 +63,13 @@ std::vector<std::string> ProductCall(const std::vector<std::string>& header,
     return arguments;
 }
 
+// A path in the temporary folder that no other test process uses at the same time.
+fs::path TemporaryPath(const std::string& name) {
+    return fs::temp_directory_path() / ("lorvane-batch-" + std::to_string(getpid()) + "-" + name);
+}
+
 std::string WrittenFile(const std::string& name, const std::string& text) {
-    const fs::path path = fs::temp_directory_path() / ("lorvane-batch-" + name);
+    const fs::path path = TemporaryPath(name);
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
 }
@@ -170,7 +177,7 @@ TEST(Batch, AScheduleWithoutRefusalsEndsWithStatusZero) {
 
 TEST(Batch, ResultsGoToTheNamedFile) {
     const std::string file = WrittenFile("in.csv", "product,diameter,flow\nselmon,250,1000\n");
-    const std::string out = (fs::temp_directory_path() / "lorvane-batch-out.csv").string();
+    const std::string out = TemporaryPath("out.csv").string();
     const CalcRun run = RunCalc({"batch", file, "-o", out});
     EXPECT_EQ(run.status, 0);
     EXPECT_THAT(run.out, IsEmpty());

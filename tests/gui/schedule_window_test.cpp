@@ -188,7 +188,9 @@ QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const TypedFields& 
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),
                                  prompts_);
     watchdog_->Allow(&dialog);
-    app::AddFormCommands(dialog, *product, [this]() -> app::ScheduleWindow& { return *window_; });
+    app::AddFormCommands(dialog, *product, [this](schedule::Position position, QWidget* asker) {
+        window_->AddPosition(std::move(position), asker);
+    });
     dialog.show();
     for (const auto& [id, text] : typed) {
         dialog.Enter(id, text);

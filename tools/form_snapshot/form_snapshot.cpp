@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
         return Usage();
     }
     const Product* product = FindProductByWord(arguments[1].toStdString());
-    if (product == nullptr || !product->IsBuilt()) {
+    if (product == nullptr) {
         std::cerr << "form-snapshot: no form for '" << arguments[1].toStdString() << "'\n";
         return 2;
     }

@@ -1,8 +1,7 @@
 #include "app/option_arguments.h"
 
-#include <QRegularExpression>
-
 #include "forms/qt/form_dialog.h"
+#include "schedule/call.h"
 
 namespace lorvane::app {
 namespace {
@@ -14,16 +13,6 @@ const forms::Option* FindOption(const Product& product, const QString& argument)
         }
     }
     return nullptr;
-}
-
-QString ShellWord(const QString& text) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._+-]+$"));
-    if (plain.match(text).hasMatch()) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(QStringLiteral("'"), QStringLiteral("'\\''"));
-    return QStringLiteral("'") + quoted + QStringLiteral("'");
 }
 
 }  // namespace
@@ -68,35 +57,18 @@ void EnterOptionValues(forms::qt::FormDialog& dialog, const Product& product,
 }
 
 bool AnswerFromFlags(const Product& product, const OptionValues& options, const QString& question) {
-    for (const forms::Option& option : product.spec().options) {
-        if (option.IsFlag() && QString::fromStdString(option.question) == question) {
-            return options.flags.contains(option.name) ? option.answerWhenGiven
-                                                       : !option.answerWhenGiven;
-        }
-    }
-    return false;
+    return forms::AnswerOf(product.spec().options, options.flags, question.toStdString());
 }
 
 QString ReproducingCommand(const Product& product, const forms::qt::FormDialog& dialog) {
-    QString command = QStringLiteral("lorvane-calc ") + QString::fromUtf8(product.word);
+    forms::InputTexts shown;
     for (const forms::Option& option : product.spec().options) {
-        const QString name = QStringLiteral(" --") + QString::fromStdString(option.name);
-        if (option.IsFlag()) {
-            const auto answer = dialog.LastAnswers().find(option.question);
-            if (answer != dialog.LastAnswers().end() && answer->second == option.answerWhenGiven) {
-                command += name;
-            }
-            continue;
+        if (option.field != forms::kNoId) {
+            shown[option.name] = dialog.Text(option.field);
         }
-        std::string text = dialog.Text(option.field);
-        for (const forms::Choice& choice : option.choices) {
-            if (choice.item == text) {
-                text = choice.word;
-            }
-        }
-        command += name + QStringLiteral(" ") + ShellWord(QString::fromStdString(text));
     }
-    return command;
+    return QString::fromStdString(
+        schedule::ReproducingCommand(product, shown, dialog.LastAnswers()));
 }
 
 }  // namespace lorvane::app

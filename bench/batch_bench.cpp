@@ -34,7 +34,7 @@ BENCHMARK(BM_SelmonEvaluation);
 // The record's results as the cells of a result row.
 void BM_SelmonResultCells(benchmark::State& state) {
     const schedule::ResultColumns columns({&Selmon()});
-    const forms::ResultRecord record = schedule::EvaluateCall(SelmonCall());
+    const forms::ResultRecord record = schedule::EvaluateCall(SelmonCall()).record;
     std::vector<std::string> cells;
     for (auto _ : state) {
         columns.Fill(record, cells);

@@ -6,10 +6,8 @@
 #include "forms/record_fields.h"
 
 namespace lorvane::forms {
-namespace {
-
-// The form's description with the notes line under everything else, as wide as the form.
-FormDescription WithNotesLine(FormDescription description) {
+FormDescription ProductFormDescription(const FormSpec& spec) {
+    FormDescription description = spec.description;
     int lastRow = 0;
     int columns = 1;
     for (const Control& control : description.controls) {
@@ -20,7 +18,15 @@ FormDescription WithNotesLine(FormDescription description) {
     return description;
 }
 
-}  // namespace
+bool AnswerOf(const std::vector<Option>& options, const std::set<std::string>& flags,
+              std::string_view question) {
+    for (const Option& option : options) {
+        if (option.IsFlag() && option.question == question) {
+            return flags.contains(option.name) ? option.answerWhenGiven : !option.answerWhenGiven;
+        }
+    }
+    return false;
+}
 
 std::optional<std::string> Option::ItemOf(std::string_view word) const {
     for (const Choice& choice : choices) {
@@ -37,7 +43,7 @@ std::string TextOf(const InputTexts& texts, const std::string& name) {
 }
 
 ProductForm::ProductForm(const FormSpec& spec, const FormContext& context)
-    : spec_(spec), context_(context), description_(WithNotesLine(spec.description)) {}
+    : spec_(spec), context_(context), description_(ProductFormDescription(spec)) {}
 
 std::vector<FieldText> ProductForm::InitialTexts() const {
     return spec_.initialTexts(context_.state);

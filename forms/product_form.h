@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,14 @@ std::string TextOf(const InputTexts& texts, const std::string& name);
 // Puts a YES/NO question to the user; true for YES.
 using Ask = std::function<bool(std::string_view question)>;
 
+// The questions a calculation put, with their answers.
+using Answers = std::map<std::string, bool, std::less<>>;
+
+// The answer a call's flags give to one of its form's questions: a flag given answers as its
+// option says, a flag left out the other way; a question no flag answers gets NO.
+bool AnswerOf(const std::vector<Option>& options, const std::set<std::string>& flags,
+              std::string_view question);
+
 // A form's "calculate": reads the texts, checks them in the form's order, stores what passes in
 // the shared state, calculates, and returns what it all came to.
 using Evaluation =
@@ -63,6 +72,10 @@ struct FormSpec {
 
 // The line under a form where the notes of a calculation appear.
 inline constexpr ControlId kNotesField = 9000;
+
+// The description of a product's form as it is shown: the spec's, with the notes line under
+// everything else, as wide as the form.
+FormDescription ProductFormDescription(const FormSpec& spec);
 
 // A product form: on "calculate" it reads its inputs, evaluates them, writes the record into
 // the fields, hands the calculation's trace to the diagnostics and shows the refusal's message.

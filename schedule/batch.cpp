@@ -105,14 +105,14 @@ class RowWriter {
             WriteInvalid(row, problem, text);
             return RowStatus::Invalid;
         }
-        forms::InputTexts texts;
         const Call& valid = std::get<Call>(call);
-        const forms::ResultRecord record = EvaluateCall(valid, &texts);
+        const Evaluation evaluation = EvaluateCall(valid);
+        const forms::ResultRecord& record = evaluation.record;
         const RowStatus status = record.Refused() ? RowStatus::Refused : RowStatus::Ok;
         if (format_ == BatchFormat::JsonLines) {
             Json object{{"status", StatusWord(status)},
                         {"product", valid.product->word},
-                        {"inputs", InputsJson(valid, texts)}};
+                        {"inputs", InputsJson(valid, evaluation.inputs)}};
             object.update(RecordJson(record));
             object["columns"] = PassedThrough(row);
             text += JsonText(object);

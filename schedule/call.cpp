@@ -5,23 +5,28 @@
 #include "core/number_text.h"
 #include "core/words.h"
 #include "forms/form_text.h"
+#include "forms/record_fields.h"
 
 namespace lorvane::schedule {
 namespace {
 
-void EnterOptions(const Call& call, const forms::FormSpec& spec, forms::TextView& view) {
-    for (const forms::Option& option : spec.options) {
-        if (option.IsFlag()) {
-            const bool given = call.flags.contains(option.name);
-            view.AnswerAlways(option.question,
-                              given ? option.answerWhenGiven : !option.answerWhenGiven);
-            continue;
-        }
-        const auto text = call.given.find(option.name);
-        if (text != call.given.end()) {
-            view.Type(option.field, option.ItemOf(text->second).value_or(text->second));
-        }
+// A word that a shell takes as it stands.
+bool IsPlainWord(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '.' || c == '_' || c == '+' || c == '-';
+    });
+}
+
+std::string ShellWord(std::string_view text) {
+    if (IsPlainWord(text)) {
+        return std::string(text);
     }
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
 }
 
 bool IsOneOf(std::string_view cell, std::initializer_list<std::string_view> words) {
@@ -51,24 +56,49 @@ std::string Words(const forms::Option& option) {
 
 }  // namespace
 
+Evaluation EvaluateCall(const Call& call) {
+    const forms::FormSpec& spec = call.product->spec();
+    Evaluation evaluation{.inputs = StartItemTexts(*call.product)};
+    for (const forms::Option& option : spec.options) {
+        const auto text = call.given.find(option.name);
+        if (!option.IsFlag() && text != call.given.end()) {
+            evaluation.inputs[option.name] = option.ItemOf(text->second).value_or(text->second);
+        }
+    }
+    const forms::Ask ask = [&](std::string_view question) {
+        const bool yes = forms::AnswerOf(spec.options, call.flags, question);
+        evaluation.answers[std::string(question)] = yes;
+        return yes;
+    };
+    SharedState state;
+    evaluation.record = spec.evaluate(state, evaluation.inputs, ask);
+    return evaluation;
+}
+
 CalculatedCall::CalculatedCall(const Call& call)
-    : call_(call), form_(*call.product), view_(form_.Get().Description()) {
-    forms::Form& form = form_.Get();
-    forms::ShowInitialTexts(view_, form);
-    EnterOptions(call_, form_.Spec(), view_);
-    form.OnButton(view_, form.Description().defaultButton);
+    : call_(call),
+      evaluation_(EvaluateCall(call_)),
+      description_(forms::ProductFormDescription(call_.product->spec())),
+      view_(description_) {
+    const forms::FormSpec& spec = call_.product->spec();
+    SharedState start;
+    for (const forms::FieldText& field : spec.initialTexts(start)) {
+        view_.SetText(field.id, field.text);
+    }
+    for (const forms::Option& option : spec.options) {
+        if (option.field != forms::kNoId) {
+            view_.Type(option.field, forms::TextOf(evaluation_.inputs, option.name));
+        }
+    }
+    forms::ShowRecord(view_, evaluation_.record, forms::kNotesField);
 }
 
 std::string CalculatedCall::FormText() const {
-    return forms::RenderFormText(form_.Get().Description(), view_);
+    return forms::RenderFormText(description_, view_);
 }
 
 Json CalculatedCall::Inputs() const {
-    forms::InputTexts texts;
-    for (const forms::Option& option : form_.Spec().options) {
-        texts[option.name] = view_.Text(option.field);
-    }
-    return InputsJson(call_, texts);
+    return InputsJson(call_, evaluation_.inputs);
 }
 
 Json CalculatedCall::ToJson() const {
@@ -77,32 +107,31 @@ Json CalculatedCall::ToJson() const {
     return object;
 }
 
-forms::ResultRecord EvaluateCall(const Call& call, forms::InputTexts* texts) {
-    const forms::FormSpec& spec = call.product->spec();
-    forms::InputTexts inputs = StartItemTexts(*call.product);
-    std::map<std::string_view, bool> answers;
-    for (const forms::Option& option : spec.options) {
+std::string CalculatedCall::Command() const {
+    forms::InputTexts shown;
+    for (const forms::Option& option : call_.product->spec().options) {
+        if (option.field != forms::kNoId) {
+            shown[option.name] = view_.Text(option.field);
+        }
+    }
+    return ReproducingCommand(*call_.product, shown, evaluation_.answers);
+}
+
+std::string ReproducingCommand(const Product& product, const forms::InputTexts& texts,
+                               const forms::Answers& answers) {
+    std::string command = "lorvane-calc " + std::string(product.word);
+    for (const forms::Option& option : product.spec().options) {
+        const std::string name = " --" + option.name;
         if (option.IsFlag()) {
-            const bool given = call.flags.contains(option.name);
-            answers[option.question] = given ? option.answerWhenGiven : !option.answerWhenGiven;
+            const auto answer = answers.find(option.question);
+            if (answer != answers.end() && answer->second == option.answerWhenGiven) {
+                command += name;
+            }
             continue;
         }
-        const auto text = call.given.find(option.name);
-        if (text != call.given.end()) {
-            inputs[option.name] = option.ItemOf(text->second).value_or(text->second);
-        }
+        command += name + " " + ShellWord(WordOf(option, forms::TextOf(texts, option.name)));
     }
-    // As the text view answers: the standing answer to a question, else NO.
-    const forms::Ask ask = [&](std::string_view question) {
-        const auto answer = answers.find(question);
-        return answer != answers.end() && answer->second;
-    };
-    SharedState state;
-    forms::ResultRecord record = spec.evaluate(state, inputs, ask);
-    if (texts != nullptr) {
-        *texts = std::move(inputs);
-    }
-    return record;
+    return command;
 }
 
 Json InputsJson(const Call& call, const forms::InputTexts& texts) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "forms/product_form.h"
 #include "forms/text_view.h"
 #include "products/catalogue.h"
 #include "schedule/fresh_form.h"
@@ -23,15 +24,33 @@ struct Call {
     std::set<std::string> flags;  // the flags given
 };
 
-// A call typed into a fresh form of its product: the options entered, the form's questions
-// answered as the flags say, and "calculate" pressed once.
+// What one "calculate" of a call came to: the texts evaluated, by option name (the start texts
+// of the product's form overlaid with the options given, a list's entry as the entry), the
+// questions the form put with the answers the flags gave, and the record.
+struct Evaluation {
+    forms::InputTexts inputs;
+    forms::Answers answers;
+    forms::ResultRecord record;
+};
+
+// The one evaluation of a call that every output reads: the product's own evaluation on a
+// shared state of start values, its questions answered as the flags say.
+Evaluation EvaluateCall(const Call& call);
+
+// A call evaluated and shown on its product's form: the fields as the form's window would show
+// them after "calculate" (the start texts, the inputs, then the record), for lorvane-calc's
+// text and JSON and for a data sheet made without a window.
 class CalculatedCall {
   public:
     explicit CalculatedCall(const Call& call);
     CalculatedCall(const CalculatedCall&) = delete;
     CalculatedCall& operator=(const CalculatedCall&) = delete;
 
-    const forms::ResultRecord& Record() const { return *form_.Get().LastRecord(); }
+    const Call& Called() const { return call_; }
+    const forms::ResultRecord& Record() const { return evaluation_.record; }
+    const forms::FormDescription& Description() const { return description_; }
+    // The form's fields after the press.
+    const forms::FormView& View() const { return view_; }
     // The form laid out as text, as its window shows it.
     std::string FormText() const;
     // The values used, by option name: numbers as the form reads them (null where the text
@@ -39,18 +58,21 @@ class CalculatedCall {
     Json Inputs() const;
     // "product", "inputs", then the record's keys: what `lorvane-calc PRODUCT --json` prints.
     Json ToJson() const;
+    // The lorvane-calc call that gives these figures again.
+    std::string Command() const;
 
   private:
     Call call_;
-    FreshForm form_;
+    Evaluation evaluation_;
+    forms::FormDescription description_;
     forms::TextView view_;
 };
 
-// The record of a call, calculated as CalculatedCall does it but without a form to show it on:
-// the start texts of the product's form overlaid with the options given, evaluated on a shared
-// state of start values, the form's questions answered as the flags say. `texts`, when given,
-// receives the texts evaluated, by option name.
-forms::ResultRecord EvaluateCall(const Call& call, forms::InputTexts* texts = nullptr);
+// The lorvane-calc call of a product with its inputs as the form's fields hold them (a list's
+// entry given by its word), and the flags that answer the questions put as they were answered;
+// a text that is not a plain word is quoted for the shell.
+std::string ReproducingCommand(const Product& product, const forms::InputTexts& texts,
+                               const forms::Answers& answers);
 
 // The "inputs" object of a call's JSON from the texts evaluated.
 Json InputsJson(const Call& call, const forms::InputTexts& texts);

@@ -79,7 +79,7 @@ PositionResult CalculatePosition(const Position& position) {
         return {PositionStatus::Invalid, std::move(*problem), std::nullopt};
     }
     PositionResult result;
-    result.record = EvaluateCall(std::get<Call>(call));
+    result.record = EvaluateCall(std::get<Call>(call)).record;
     const auto& refusal = result.record->Refused();
     result.status = refusal ? PositionStatus::Refused : PositionStatus::Ok;
     result.message = refusal ? refusal->message : std::string();

@@ -45,7 +45,7 @@ const forms::ResultRecord& StartRecord(const Product& product) {
     static const std::map<const Product*, forms::ResultRecord> records = [] {
         std::map<const Product*, forms::ResultRecord> all;
         for (const Product& each : Catalogue()) {
-            all.emplace(&each, EvaluateCall(Call{.product = &each}));
+            all.emplace(&each, EvaluateCall(Call{.product = &each}).record);
         }
         return all;
     }();

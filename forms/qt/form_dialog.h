@@ -10,6 +10,7 @@
 #include "forms/form.h"
 #include "forms/form_text.h"
 #include "forms/form_view.h"
+#include "forms/product_form.h"
 
 class QAction;
 class QGridLayout;
@@ -62,7 +63,7 @@ class FormDialog : public QDialog, public FormView {
     // selection-only list picks the entry equal to it, or none.
     void Enter(ControlId id, const QString& text);
     // The questions the latest handler asked, with their answers (true for YES).
-    const std::map<std::string, bool>& LastAnswers() const { return answers_; }
+    const Answers& LastAnswers() const { return answers_; }
 
     std::string Text(ControlId id) const override;
     void SetText(ControlId id, std::string_view text) override;
@@ -88,7 +89,7 @@ class FormDialog : public QDialog, public FormView {
     std::set<ControlId> written_;  // results written by the latest handler
     std::set<ControlId> stale_;
     std::map<ControlId, QString> caveats_;
-    std::map<std::string, bool> answers_;
+    Answers answers_;
     QHBoxLayout* commands_ = nullptr;
     BandChart* chart_ = nullptr;
     bool centred_ = false;

@@ -63,7 +63,7 @@ TEST(ResultColumns, EveryResultOfEveryProductHasAColumn) {
         const ResultColumns columns({&product});
         const auto& names = columns.Names();
         for (const Call& call : CallsAround(product)) {
-            Json json = RecordJson(EvaluateCall(call));
+            Json json = RecordJson(EvaluateCall(call).record);
             json.erase("error");
             std::vector<std::string> paths;
             Paths(json, "", paths);
@@ -80,7 +80,8 @@ TEST(ResultColumns, ShowEveryNumberExactlyAndLeaveTheMissingEmpty) {
     const ResultColumns columns({&selmon});
     std::vector<std::string> cells;
     columns.Fill(EvaluateCall({.product = &selmon,
-                               .given = {{"diameter", "250"}, {"flow", "1000"}, {"target", "35"}}}),
+                               .given = {{"diameter", "250"}, {"flow", "1000"}, {"target", "35"}}})
+                     .record,
                  cells);
     const auto cell = [&](const std::string& name) {
         const auto& names = columns.Names();
@@ -92,7 +93,7 @@ TEST(ResultColumns, ShowEveryNumberExactlyAndLeaveTheMissingEmpty) {
     EXPECT_EQ(cell("attenuator_outcome"), "selected");
     EXPECT_EQ(cell("accepted"), "true");
 
-    columns.Fill(EvaluateCall({.product = &selmon, .given = {{"diameter", "abc"}}}), cells);
+    columns.Fill(EvaluateCall({.product = &selmon, .given = {{"diameter", "abc"}}}).record, cells);
     EXPECT_EQ(cell("velocity"), "");
     EXPECT_EQ(cell("octave_63"), "");
 }

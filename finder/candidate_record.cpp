@@ -68,25 +68,45 @@ std::optional<AttenuatorChoice> AttenuatorRowOf(const forms::ResultRecord& recor
                             .estimated = row->caveat.starts_with(forms::kEstimatedInsertionLoss)};
 }
 
-bool HasAttenuatorRows(const forms::ResultRecord& record) {
+using AttenuatorRows = std::array<std::optional<AttenuatorChoice>, kInsulationCount>;
+
+AttenuatorRows AttenuatorRowsOf(const forms::ResultRecord& record) {
+    AttenuatorRows rows;
     for (int t = 0; t < kInsulationCount; ++t) {
-        if (AttenuatorRowOf(record, t)) {
-            return true;
-        }
+        rows[t] = AttenuatorRowOf(record, t);
     }
-    return false;
+    return rows;
 }
 
-// Why the record gives no attenuator that meets the target.
-AttenuatorNeed UnmetNeed(const forms::ResultRecord& record) {
-    if (HasAttenuatorRows(record)) {
-        return AttenuatorNeed::NoneReaches;
+std::optional<AttenuatorChoice> ShortestOf(const AttenuatorRows& rows, double target) {
+    std::optional<AttenuatorChoice> shortest;
+    for (const std::optional<AttenuatorChoice>& row : rows) {
+        if (!row || !MeetsTarget(target, row->summationLevel)) {
+            continue;
+        }
+        if (!shortest || row->length < shortest->length) {
+            shortest = row;
+        }
     }
-    // The form chooses attenuators, but has none for this size.
-    if (record.FindValue(kAttenuatorOutcomeKey) != nullptr) {
-        return AttenuatorNeed::NoValues;
+    return shortest;
+}
+
+// What an attenuator does for a controller above the target: the shortest that meets it, or
+// why there is none.
+void ChooseAttenuator(const forms::ResultRecord& record, double target, Candidate& candidate) {
+    const AttenuatorRows rows = AttenuatorRowsOf(record);
+    candidate.attenuator = ShortestOf(rows, target);
+    candidate.meetsTarget = candidate.attenuator.has_value();
+    if (candidate.attenuator) {
+        candidate.attenuatorNeed = AttenuatorNeed::Selected;
+    } else if (std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.has_value(); })) {
+        candidate.attenuatorNeed = AttenuatorNeed::NoneReaches;
+    } else if (record.FindValue(kAttenuatorOutcomeKey) != nullptr) {
+        // The form chooses attenuators, but has none for this size.
+        candidate.attenuatorNeed = AttenuatorNeed::NoValues;
+    } else {
+        candidate.attenuatorNeed = AttenuatorNeed::NotOffered;
     }
-    return AttenuatorNeed::NotOffered;
 }
 
 bool Finite(const forms::Number& number) {
@@ -107,17 +127,7 @@ forms::Number SummationAt(const forms::ResultRecord& record, std::string_view su
 }
 
 std::optional<AttenuatorChoice> ShortestMeeting(const forms::ResultRecord& record, double target) {
-    std::optional<AttenuatorChoice> shortest;
-    for (int t = 0; t < kInsulationCount; ++t) {
-        const std::optional<AttenuatorChoice> row = AttenuatorRowOf(record, t);
-        if (!row || !MeetsTarget(target, row->summationLevel)) {
-            continue;
-        }
-        if (!shortest || row->length < shortest->length) {
-            shortest = row;
-        }
-    }
-    return shortest;
+    return ShortestOf(AttenuatorRowsOf(record), target);
 }
 
 bool ReadRecord(const forms::ResultRecord& record, const std::optional<double>& target,
@@ -133,10 +143,7 @@ bool ReadRecord(const forms::ResultRecord& record, const std::optional<double>& 
     candidate.summationLevel = *summationLevel;
     candidate.casingSummationLevel = SummationAt(record, kBareCasingKey);
     if (target && !MeetsTarget(*target, candidate.summationLevel)) {
-        candidate.attenuator = ShortestMeeting(record, *target);
-        candidate.meetsTarget = candidate.attenuator.has_value();
-        candidate.attenuatorNeed =
-            candidate.attenuator ? AttenuatorNeed::Selected : UnmetNeed(record);
+        ChooseAttenuator(record, *target, candidate);
     }
     return true;
 }

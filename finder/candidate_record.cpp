@@ -49,8 +49,7 @@ std::optional<int> LengthPosition(std::string_view text) {
 }
 
 // The attenuator row of one insulation, when the record has it whole.
-std::optional<AttenuatorChoice> AttenuatorRowOf(const forms::ResultRecord& record,
-                                                int insulation) {
+std::optional<AttenuatorChoice> AttenuatorRowOf(const forms::ResultRecord& record, int insulation) {
     const AttenuatorRowKeys& keys = AttenuatorKeys()[insulation];
     const forms::BandRow* row = record.FindBands(keys.levels);
     const forms::ResultValue* length = record.FindValue(keys.length);
@@ -99,7 +98,8 @@ void ChooseAttenuator(const forms::ResultRecord& record, double target, Candidat
     candidate.meetsTarget = candidate.attenuator.has_value();
     if (candidate.attenuator) {
         candidate.attenuatorNeed = AttenuatorNeed::Selected;
-    } else if (std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.has_value(); })) {
+    } else if (std::any_of(rows.begin(), rows.end(),
+                           [](const auto& row) { return row.has_value(); })) {
         candidate.attenuatorNeed = AttenuatorNeed::NoneReaches;
     } else if (record.FindValue(kAttenuatorOutcomeKey) != nullptr) {
         // The form chooses attenuators, but has none for this size.

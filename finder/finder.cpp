@@ -48,12 +48,12 @@ void AddProduct(const Product& product, const DutyPoint& duty, std::vector<Candi
     bool asked = false;
     const forms::Ask ask = [&asked](std::string_view) { return asked = true; };
     for (forms::InputTexts& sizeTexts : spec.candidateSizes(duty.volumeFlow)) {
-        Candidate candidate{.product = product.word,
-                            .name = product.menuText,
-                            .size = SizeOf(sizeTexts)};
+        Candidate candidate{
+            .product = product.word, .name = product.menuText, .size = SizeOf(sizeTexts)};
         if (!FitsRoom(candidate.size, duty)) {
             continue;
         }
+        // Every size of a product names the same options: each replaces the one before.
         for (const auto& [option, text] : sizeTexts) {
             texts[option] = text;
         }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kSmallestBaskoSide = 100;  // mm
 constexpr double kLargestBaskoSide = 600;   // mm
-constexpr double kFlowTolerance = 1;  // m3/h on each side of the theoretical range
+constexpr double kFlowTolerance = 1;        // m3/h on each side of the theoretical range
 
 BaskoOutcome Refuse(BaskoOutcome outcome, BaskoInput input, std::string_view message,
                     const ResultGroups& emptied) {

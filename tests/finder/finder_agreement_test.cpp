@@ -88,8 +88,8 @@ bool FormCalculates(const forms::FormSpec& spec, const forms::InputTexts& texts)
     return !asked && !record.Refused() && record.NumberAt("velocity");
 }
 
-bool Listed(const std::vector<Candidate>& candidates, std::string_view product,
-            const forms::InputTexts& sizeTexts) {
+bool ListsSize(const std::vector<Candidate>& candidates, std::string_view product,
+               const forms::InputTexts& sizeTexts) {
     return std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& c) {
         return c.product == product && c.sizeTexts == sizeTexts;
     });
@@ -103,9 +103,8 @@ TEST_P(FinderAgreesWithTheForms, ListsASizeExactlyWhenItsFormCalculates) {
     for (const Offer& offer : Offers()) {
         for (const forms::InputTexts& size : offer.sizes) {
             const Candidate sized{.product = offer.product->word, .sizeTexts = size};
-            const bool calculates =
-                FormCalculates(offer.product->spec(), FormTexts(sized, duty));
-            EXPECT_EQ(Listed(candidates, offer.product->word, size), calculates)
+            const bool calculates = FormCalculates(offer.product->spec(), FormTexts(sized, duty));
+            EXPECT_EQ(ListsSize(candidates, offer.product->word, size), calculates)
                 << offer.product->menuText << " " << SizeText(SizeOf(size));
         }
     }

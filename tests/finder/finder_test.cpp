@@ -327,10 +327,9 @@ TEST(FindCandidates, SaysWhyNoAttenuatorHelps) {
 // The place of a product's size in a list.
 std::ptrdiff_t Position(const std::vector<Candidate>& candidates, std::string_view product,
                         const Size& size) {
-    return std::find_if(candidates.begin(), candidates.end(),
-                        [&](const Candidate& c) {
-                            return c.product == product && SameSize(c.size, size);
-                        }) -
+    return std::find_if(
+               candidates.begin(), candidates.end(),
+               [&](const Candidate& c) { return c.product == product && SameSize(c.size, size); }) -
            candidates.begin();
 }
 

@@ -155,6 +155,7 @@ void FinderWindow::ShowCandidates() {
         for (const std::string& note : finder::CandidateNotes(candidate)) {
             notes.append(QString::fromStdString(note));
         }
+        const QString toolTip = notes.join('\n');
         QList<QStandardItem*> row;
         for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
             auto* item = new QStandardItem(QString::fromStdString(column.cell(candidate)));
@@ -162,8 +163,8 @@ void FinderWindow::ShowCandidates() {
             if (column.numbers) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
-            if (!notes.isEmpty()) {
-                item->setToolTip(notes.join('\n'));
+            if (!toolTip.isEmpty()) {
+                item->setToolTip(toolTip);
             }
             row.append(item);
         }

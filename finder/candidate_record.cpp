@@ -115,17 +115,6 @@ bool Finite(const forms::Number& number) {
 
 }  // namespace
 
-forms::Number SummationAt(const forms::ResultRecord& record, std::string_view summationKey) {
-    for (const forms::ResultItem& item : record.Items()) {
-        const auto* row = std::get_if<forms::BandRow>(&item);
-        if (row != nullptr && row->reach == forms::Reach::Computed &&
-            row->spec->summationKey == summationKey) {
-            return row->summation;
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<AttenuatorChoice> ShortestMeeting(const forms::ResultRecord& record, double target) {
     return ShortestOf(AttenuatorRowsOf(record), target);
 }
@@ -134,14 +123,14 @@ bool ReadRecord(const forms::ResultRecord& record, const std::optional<double>& 
                 Candidate& candidate) {
     const forms::Number velocity = record.NumberAt(kVelocityKey);
     const forms::Number minimumPressure = record.NumberAt(kMinimumPressureKey);
-    const forms::Number summationLevel = SummationAt(record, kSummationLevelKey);
+    const forms::Number summationLevel = record.NumberAt(kSummationLevelKey);
     if (!Finite(velocity) || !Finite(minimumPressure) || !Finite(summationLevel)) {
         return false;
     }
     candidate.velocity = *velocity;
     candidate.minimumPressure = *minimumPressure;
     candidate.summationLevel = *summationLevel;
-    candidate.casingSummationLevel = SummationAt(record, kBareCasingKey);
+    candidate.casingSummationLevel = record.NumberAt(kBareCasingKey);
     if (target && !MeetsTarget(*target, candidate.summationLevel)) {
         ChooseAttenuator(record, *target, candidate);
     }

@@ -7,10 +7,6 @@
 
 namespace lorvane::finder {
 
-// The summation level a record gives under a key of a band row's summation ("summationLevel",
-// "casing.none.summationLevel"), when that row was computed.
-forms::Number SummationAt(const forms::ResultRecord& record, std::string_view summationKey);
-
 // Of the attenuator rows of a record, one per insulation, the shortest whose level behind it
 // meets the target; the thinner insulation on equal lengths. Absent when none does or the record
 // has no rows.

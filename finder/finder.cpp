@@ -108,7 +108,7 @@ bool MeetsTarget(double target, double level) {
 std::vector<Candidate> FindCandidates(const DutyPoint& duty) {
     std::vector<Candidate> found;
     for (const Product& product : Catalogue()) {
-        if (product.IsBuilt() && product.spec().candidateSizes) {
+        if (product.spec().candidateSizes) {
             AddProduct(product, duty, found);
         }
     }
@@ -129,7 +129,7 @@ std::vector<Candidate> FindCandidates(const DutyPoint& duty) {
 
 forms::InputTexts FormTexts(const Candidate& candidate, const DutyPoint& duty) {
     const Product* product = FindProductByWord(candidate.product);
-    if (product == nullptr || !product->IsBuilt()) {
+    if (product == nullptr) {
         return candidate.sizeTexts;
     }
     forms::InputTexts texts = DutyTexts(product->spec(), duty);

@@ -70,7 +70,7 @@ const std::vector<Offer>& Offers() {
     static const std::vector<Offer> offers = [] {
         std::vector<Offer> made;
         for (const Product& product : Catalogue()) {
-            if (product.IsBuilt() && product.spec().candidateSizes) {
+            if (product.spec().candidateSizes) {
                 made.push_back({&product, OfferedSizes(product.spec())});
             }
         }

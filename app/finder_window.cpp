@@ -9,11 +9,12 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <limits>
+#include <span>
+#include <variant>
 
 #include "app/form_commands.h"
-#include "core/attenuator_table.h"
 #include "core/number_text.h"
+#include "finder/candidate_columns.h"
 #include "finder/candidate_text.h"
 #include "forms/qt/form_dialog.h"
 #include "forms/qt/utf8_text.h"
@@ -27,29 +28,12 @@ using forms::qt::FromUtf8;
 // The role that holds what a column sorts by: numbers by value, sizes by cross-section.
 constexpr int kSortRole = Qt::UserRole + 1;
 
-// None needed first, then by length and insulation, then those that cannot help.
-double AttenuatorOrder(const finder::Candidate& candidate) {
-    switch (candidate.attenuatorNeed) {
-        case finder::AttenuatorNeed::None:
-            return 0;
-        case finder::AttenuatorNeed::Selected:
-            return AttenuatorLengths[candidate.attenuator->length].millimetres +
-                   0.1 * candidate.attenuator->insulation;
-        default:
-            return 1e6 + static_cast<double>(candidate.attenuatorNeed);
+// A column's sort key as the table's sort role holds it.
+QVariant SortValue(const finder::SortKey& key) {
+    if (const auto* text = std::get_if<std::string>(&key)) {
+        return FromUtf8(*text);
     }
-}
-
-std::array<QVariant, finder::kCandidateColumnCount> SortKeys(const finder::Candidate& c) {
-    const double noLevel = std::numeric_limits<double>::max();
-    return {FromUtf8(finder::ProductName(c)),
-            c.size.Area(),
-            c.velocity,
-            c.minimumPressure,
-            c.summationLevel,
-            c.casingSummationLevel.value_or(noLevel),
-            AttenuatorOrder(c),
-            c.meetsTarget ? 0 : 1};
+    return std::get<double>(key);
 }
 
 // The texts an input starts with: the duty point last accepted in a form.
@@ -95,10 +79,10 @@ FinderWindow::FinderWindow(SharedState& state, forms::qt::Prompts& prompts,
     inputs->setColumnStretch(5, 1);
     layout->addLayout(inputs);
 
-    model_ = new QStandardItemModel(0, finder::kCandidateColumnCount, this);
-    for (int column = 0; column < finder::kCandidateColumnCount; ++column) {
-        model_->setHeaderData(column, Qt::Horizontal,
-                              FromUtf8(finder::CandidateColumns[column].heading));
+    const std::span<const finder::CandidateColumn> columns = finder::CandidateColumns();
+    model_ = new QStandardItemModel(0, static_cast<int>(columns.size()), this);
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        model_->setHeaderData(column, Qt::Horizontal, FromUtf8(finder::Heading(columns[column])));
     }
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
@@ -165,22 +149,25 @@ void FinderWindow::Search() {
 void FinderWindow::ShowCandidates() {
     model_->removeRows(0, model_->rowCount());
     for (const finder::Candidate& candidate : candidates_) {
-        const auto cells = finder::CandidateCells(candidate);
-        const auto keys = SortKeys(candidate);
-        QList<QStandardItem*> row;
-        for (int column = 0; column < finder::kCandidateColumnCount; ++column) {
-            auto* item = new QStandardItem(QString::fromStdString(cells[column]));
-            item->setData(keys[column], kSortRole);
-            if (finder::CandidateColumns[column].numbers) {
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
-            row.append(item);
-        }
+        // The candidate's notes (why no attenuator helps, an estimated insertion loss) show
+        // over any of its cells.
         QStringList notes;
         for (const std::string& note : finder::CandidateNotes(candidate)) {
             notes.append(QString::fromStdString(note));
         }
-        row[6]->setToolTip(notes.join('\n'));
+        const QString toolTip = notes.join('\n');
+        QList<QStandardItem*> row;
+        for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
+            auto* item = new QStandardItem(QString::fromStdString(column.cell(candidate)));
+            item->setData(SortValue(column.sortKey(candidate)), kSortRole);
+            if (column.numbers) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            if (!toolTip.isEmpty()) {
+                item->setToolTip(toolTip);
+            }
+            row.append(item);
+        }
         model_->appendRow(row);
     }
     table_->resizeColumnsToContents();
@@ -201,7 +188,7 @@ void FinderWindow::OpenRow(const QModelIndex& index) {
     const Product* product = FindProductByWord(candidate.product);
     if (product == nullptr) {
         status_->setText(QStringLiteral("The %1 form is not in this program yet.")
-                             .arg(FromUtf8(finder::ProductName(candidate))));
+                             .arg(FromUtf8(candidate.name)));
         return;
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),

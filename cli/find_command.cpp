@@ -5,9 +5,8 @@
 #include <cmath>
 
 #include "cli/arguments.h"
-#include "core/attenuator_table.h"
+#include "finder/candidate_columns.h"
 #include "finder/candidate_text.h"
-#include "forms/band_layout.h"
 #include "schedule/record_json.h"
 
 namespace lorvane::cli {
@@ -17,14 +16,9 @@ namespace {
 
 using finder::Candidate;
 
-// A value that is itself an option means the value is missing; a number with a minus sign is
-// a value.
+// A number, or null for one that is not finite.
 Json NumberJson(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
-}
-
-Json NumberJson(const std::optional<double>& value) {
-    return value ? NumberJson(*value) : Json(nullptr);
 }
 
 // The values used, by option name: null for an option not given or not holding a number.
@@ -36,34 +30,6 @@ Json InputsJson(const finder::DutyPointReading& reading) {
             value == reading.values.end() ? Json(nullptr) : NumberJson(value->second);
     }
     return inputs;
-}
-
-Json CandidateJson(const Candidate& candidate) {
-    Json json{{"product", candidate.product}};
-    if (candidate.size.diameter) {
-        json["diameter"] = *candidate.size.diameter;
-    } else {
-        json["width"] = candidate.size.width;
-        json["height"] = candidate.size.height;
-    }
-    json["velocity"] = NumberJson(candidate.velocity);
-    json["minimumPressure"] = NumberJson(candidate.minimumPressure);
-    json["summationLevel"] = NumberJson(candidate.summationLevel);
-    json["casingSummationLevel"] = NumberJson(candidate.casingSummationLevel);
-    json["meetsTarget"] = candidate.meetsTarget;
-    if (const auto& attenuator = candidate.attenuator) {
-        json["attenuator"] = {
-            {"thickness", forms::InsulationKey(InsulationThicknesses[attenuator->insulation])},
-            {"length", AttenuatorLengths[attenuator->length].text},
-            {"summationLevel", NumberJson(attenuator->summationLevel)},
-        };
-    } else {
-        json["attenuator"] = nullptr;
-    }
-    if (const std::vector<std::string> notes = finder::CandidateNotes(candidate); !notes.empty()) {
-        json["notes"] = notes;
-    }
-    return json;
 }
 
 // A table of text cells: the first row is the heading; columns of numbers are aligned right.
@@ -103,13 +69,15 @@ void PrintText(const finder::DutyPoint& duty, const finder::DutyPointReading& re
     }
     std::vector<std::vector<std::string>> rows(1);
     std::vector<bool> alignRight;
-    for (const finder::CandidateColumn& column : finder::CandidateColumns) {
-        rows.front().emplace_back(column.heading);
+    for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
+        rows.front().push_back(finder::Heading(column));
         alignRight.push_back(column.numbers);
     }
-    for (const Candidate& c : candidates) {
-        const auto cells = finder::CandidateCells(c);
-        rows.emplace_back(cells.begin(), cells.end());
+    for (const Candidate& candidate : candidates) {
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
+            cells.push_back(column.cell(candidate));
+        }
     }
     out << Table(rows, alignRight);
     const std::vector<std::string> notes = finder::TableNotes(candidates);
@@ -194,7 +162,7 @@ int RunFind(const FindCall& call, std::ostream& out, std::ostream& err) {
     if (call.json) {
         Json list = Json::array();
         for (const Candidate& candidate : candidates) {
-            list.push_back(CandidateJson(candidate));
+            list.push_back(finder::CandidateJson(candidate));
         }
         const Json object{
             {"product", "find"}, {"inputs", InputsJson(reading)}, {"candidates", std::move(list)}};

@@ -6,35 +6,18 @@
 #include "core/attenuator_table.h"
 #include "core/number_text.h"
 #include "forms/band_layout.h"
-#include "products/catalogue.h"
 
 namespace lorvane::finder {
 namespace {
-
-std::string Level(const std::optional<double>& level) {
-    return level && std::isfinite(*level) ? FormatNumber("%.0lf", *level) : "";
-}
 
 constexpr std::string_view kEstimated = "estimated";
 constexpr std::string_view kEstimatedNote =
     "The insertion loss of the attenuator is an estimate, not a catalogue value.";
 
-std::string AttenuatorCell(const Candidate& candidate) {
-    std::string text = AttenuatorText(candidate);
-    if (candidate.attenuator) {
-        text += ", " + Level(candidate.attenuator->summationLevel) + " dB(A)";
-        if (candidate.attenuator->estimated) {
-            text += ", " + std::string(kEstimated);
-        }
-    }
-    return text.empty() ? "-" : text;
-}
-
 }  // namespace
 
-std::string_view ProductName(const Candidate& candidate) {
-    const Product* product = FindProductByWord(candidate.product);
-    return product != nullptr ? product->menuText : candidate.product;
+std::string LevelText(const std::optional<double>& level) {
+    return level && std::isfinite(*level) ? FormatNumber("%.0lf", *level) : "";
 }
 
 std::string SizeText(const Size& size) {
@@ -59,6 +42,17 @@ std::string AttenuatorText(const Candidate& candidate) {
             return "none offered";
     }
     return {};
+}
+
+std::string AttenuatorCell(const Candidate& candidate) {
+    std::string text = AttenuatorText(candidate);
+    if (candidate.attenuator) {
+        text += ", " + LevelText(candidate.attenuator->summationLevel) + " dB(A)";
+        if (candidate.attenuator->estimated) {
+            text += ", " + std::string(kEstimated);
+        }
+    }
+    return text.empty() ? "-" : text;
 }
 
 std::string_view AttenuatorNote(AttenuatorNeed need) {
@@ -108,17 +102,6 @@ std::vector<std::string> TableNotes(const std::vector<Candidate>& candidates) {
         }
     }
     return notes;
-}
-
-std::array<std::string, kCandidateColumnCount> CandidateCells(const Candidate& candidate) {
-    return {std::string(ProductName(candidate)),
-            SizeText(candidate.size),
-            FormatNumber("%.1lf", candidate.velocity),
-            FormatNumber("%.0lf", candidate.minimumPressure),
-            Level(candidate.summationLevel),
-            Level(candidate.casingSummationLevel),
-            AttenuatorCell(candidate),
-            candidate.meetsTarget ? "yes" : "no"};
 }
 
 std::string DutyPointText(const DutyPoint& duty) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "forms/form_description.h"
 #include "forms/result_record.h"
@@ -45,6 +46,11 @@ std::string InsulationKey(double thickness);
 // Where the attenuators' insertion loss comes from: which rows are catalogue values, and that
 // every other row is an estimate made from them.
 const std::string& InsertionLossSource();
+
+// The caveat of an attenuator row whose insertion loss is such an estimate; it may go on with
+// more to bear in mind ("; target not reached").
+inline constexpr std::string_view kEstimatedInsertionLoss =
+    "Estimated insertion loss, not a catalogue value";
 
 // Thicknesses in mm named in a sentence: "25 mm", "25 and 50 mm", "25, 50 and 75 mm"; empty
 // for none.

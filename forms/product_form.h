@@ -68,6 +68,11 @@ struct FormSpec {
     Evaluation evaluate;
     // A pick in a drop-down list (optional).
     std::function<void(FormView& view, SharedState& state, ControlId list, int index)> onSelection;
+    // For a product made in sizes (optional): the sizes that could serve a volume flow in m3/h,
+    // each as the texts of its size options ("diameter", or "width" and "height"), in the
+    // product's own order. A cheap choice before any evaluation: a size it leaves out is one
+    // the form would not calculate at that flow. The product finder tries these.
+    std::function<std::vector<InputTexts>(double volumeFlow)> candidateSizes;
 };
 
 // The line under a form where the notes of a calculation appear.

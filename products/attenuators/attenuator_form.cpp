@@ -90,7 +90,7 @@ forms::ResultRecord AttenuatorRecord(const AttenuatorOutcome& outcome) {
     for (int t = 0; t < kInsulationCount; ++t) {
         record.AddBands(InsertionLossRow(t), (*outcome.insertionLoss)[t]);
         if (!InsertionLossFromCatalogue[outcome.diameterPosition][t]) {
-            record.AddCaveat("Estimated insertion loss, not a catalogue value");
+            record.AddCaveat(std::string(forms::kEstimatedInsertionLoss));
             estimated.push_back(InsulationThicknesses[t]);
         }
     }

@@ -78,6 +78,18 @@ std::vector<forms::Option> Options(const CircularController& c) {
     };
 }
 
+// The diameters whose flow range holds the volume flow, in the order of the diameter list, each
+// as its list shows it.
+std::vector<forms::InputTexts> DiametersServing(const CircularController& c, double volumeFlow) {
+    std::vector<forms::InputTexts> sizes;
+    for (const FlowRange& range : c.flowRanges) {
+        if (range.vmin <= volumeFlow && volumeFlow <= range.vmax) {
+            sizes.push_back({{"diameter", WholeNumber(range.diameter)}});
+        }
+    }
+    return sizes;
+}
+
 }  // namespace
 
 forms::FormSpec CircularFormSpec(const CircularController& c) {
@@ -116,6 +128,7 @@ forms::FormSpec CircularFormSpec(const CircularController& c) {
                 forms::ShowNumber(view, r.vmin.field, r.vmin.format, c.flowRanges[index].vmin);
                 forms::ShowNumber(view, r.vmax.field, r.vmax.format, c.flowRanges[index].vmax);
             },
+        .candidateSizes = [&c](double volumeFlow) { return DiametersServing(c, volumeFlow); },
     };
 }
 

@@ -83,7 +83,7 @@ std::string Thicknesses(Test test) {
 }
 
 std::string RowCaveat(bool estimate, bool reachesTarget) {
-    std::string caveat = estimate ? "Estimated insertion loss, not a catalogue value" : "";
+    std::string caveat = estimate ? std::string(forms::kEstimatedInsertionLoss) : "";
     if (!reachesTarget) {
         caveat += (caveat.empty() ? "" : "; ") + std::string("target not reached");
     }

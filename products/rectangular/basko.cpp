@@ -1,6 +1,8 @@
 #include "products/rectangular/basko.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "products/rectangular/basko_tables.h"
 
@@ -78,6 +80,28 @@ bool FitsExistingScale(double width, double height, double volumeFlow) {
 
 BaskoRanges RangesOf(double width, double height) {
     return {TheoreticalRange(width, height), ExistingScaleRange(width, height)};
+}
+
+std::span<const BaskoSize> BaskoSizes() {
+    static const std::vector<BaskoSize> sizes = [] {
+        std::vector<BaskoSize> all;
+        const auto add = [&all](double width, double height) {
+            const bool known = std::any_of(all.begin(), all.end(), [&](const BaskoSize& s) {
+                return s.width == width && s.height == height;
+            });
+            if (!known) {
+                all.push_back({width, height});
+            }
+        };
+        for (const Scale& scale : ScaleTable) {
+            add(scale.width, scale.height);
+        }
+        for (const SpecialSize& special : SpecialSizeTable) {
+            add(special.width, special.height);
+        }
+        return all;
+    }();
+    return sizes;
 }
 
 BaskoResult CalculateBasko(double width, double height, double volumeFlow,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "products/rectangular/rectangular_controller.h"
 
@@ -31,6 +32,16 @@ struct BaskoRanges {
 };
 
 BaskoRanges RangesOf(double width, double height);
+
+// A width and a height in mm.
+struct BaskoSize {
+    double width;
+    double height;
+};
+
+// Every size the Basko is made in: those with existing scales, then the special sizes, once
+// each, in table order.
+std::span<const BaskoSize> BaskoSizes();
 
 struct BaskoResult {
     BaskoRanges ranges;

@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kSmallestBaskoSide = 100;  // mm
 constexpr double kLargestBaskoSide = 600;   // mm
-constexpr double kFlowTolerance = 1;  // m3/h on each side of the theoretical range
+constexpr double kFlowTolerance = 1;        // m3/h on each side of the theoretical range
 
 BaskoOutcome Refuse(BaskoOutcome outcome, BaskoInput input, std::string_view message,
                     const ResultGroups& emptied) {
@@ -19,13 +19,13 @@ BaskoOutcome Refuse(BaskoOutcome outcome, BaskoInput input, std::string_view mes
     return outcome;
 }
 
-bool AcceptsFlow(const VolumeFlowRange& theoretical, double width, double height, double flow) {
-    return (flow + kFlowTolerance >= theoretical.vmin &&
-            flow - kFlowTolerance <= theoretical.vmax) ||
-           FitsExistingScale(width, height, flow);
-}
-
 }  // namespace
+
+bool TakesFlow(const VolumeFlowRange& theoretical, double width, double height, double volumeFlow) {
+    return (volumeFlow + kFlowTolerance >= theoretical.vmin &&
+            volumeFlow - kFlowTolerance <= theoretical.vmax) ||
+           FitsExistingScale(width, height, volumeFlow);
+}
 
 BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
                            const std::function<bool(std::string_view question)>& ask) {
@@ -55,7 +55,7 @@ BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
     outcome.ranges = ranges;
 
     const std::optional<double> flow = ReadNumber(texts.volumeFlow);
-    if (!flow || !AcceptsFlow(*ranges.theoretical, inputs.width, inputs.height, *flow)) {
+    if (!flow || !TakesFlow(*ranges.theoretical, inputs.width, inputs.height, *flow)) {
         outcome.emptied.insert({Acoustic, Flow});
         outcome.correctionAsked = true;
         const bool correct = ask(kBaskoCorrectionQuestion);

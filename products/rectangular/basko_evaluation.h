@@ -44,6 +44,11 @@ struct BaskoOutcome {
 // outside the theoretical range (1 m3/h of tolerance on each side) and in no existing scale is
 // put to `ask` (true for YES): YES refuses it, NO goes on with it; a text that holds no number is
 // refused whatever the answer.
+// Whether the form takes a volume flow in m3/h for a size with this theoretical range without
+// the correction question: inside the range with 1 m3/h of tolerance on each side, or in one of
+// the size's existing scales.
+bool TakesFlow(const VolumeFlowRange& theoretical, double width, double height, double volumeFlow);
+
 BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
                            const std::function<bool(std::string_view question)>& ask);
 

@@ -128,6 +128,19 @@ forms::Refusal RefusalOf(const BaskoOutcome& outcome, const BaskoEntry& entry) {
             .shownOnForm = false};
 }
 
+// The sizes whose form takes the volume flow without the correction question.
+std::vector<forms::InputTexts> BaskoSizesServing(double volumeFlow) {
+    std::vector<forms::InputTexts> sizes;
+    for (const BaskoSize& size : BaskoSizes()) {
+        const std::optional<VolumeFlowRange> theoretical =
+            TheoreticalRange(size.width, size.height);
+        if (theoretical && TakesFlow(*theoretical, size.width, size.height, volumeFlow)) {
+            sizes.push_back(SizeTexts(size.width, size.height));
+        }
+    }
+    return sizes;
+}
+
 forms::FormSpec MakeBaskoSpec() {
     std::vector<forms::Option> options = SizeAndFlowOptions("100 to 600");
     options.push_back({.name = "keep-flow",
@@ -146,6 +159,7 @@ forms::FormSpec MakeBaskoSpec() {
                                        TextOf(texts, "flow"), TextOf(texts, "dp")};
                 return BaskoRecord(EvaluateBasko(state, entry, ask), entry);
             },
+        .candidateSizes = BaskoSizesServing,
     };
 }
 

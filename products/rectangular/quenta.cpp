@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "products/dampers/blade_model.h"
 
@@ -155,6 +156,25 @@ NozzleSelection SelectNozzles(double width, double height) {
         }
     }
     return selection;
+}
+
+std::span<const QuentaSize> QuentaSizes() {
+    static const std::vector<QuentaSize> sizes = [] {
+        std::vector<QuentaSize> built;
+        for (double width : DuctSeries) {
+            for (double height : DuctSeries) {
+                if (height > width) {
+                    continue;
+                }
+                const NozzleSelection nozzles = SelectNozzles(width, height);
+                if (nozzles.found) {
+                    built.push_back({width, height, nozzles});
+                }
+            }
+        }
+        return built;
+    }();
+    return sizes;
 }
 
 QuentaResult CalculateQuenta(double width, double height, double volumeFlow,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "products/rectangular/rectangular_controller.h"
 
@@ -63,6 +64,24 @@ NozzleSelection NozzleSection(int width, int sectionHeight);
 // stacked sections of a tall controller where they carry clearly more with fewer than 5 nozzles
 // each. A height of 401 to 405 mm or of 802 to 849 mm has none.
 NozzleSelection SelectNozzles(double width, double height);
+
+// clang-format off
+// The widths and heights of the rectangular duct series, in mm.
+inline constexpr std::array<double, 11> DuctSeries{
+    100, 150, 200, 250, 300, 400, 500, 600, 800, 1000, 1200};
+// clang-format on
+
+// A size the Quenta is made in, in mm, with its nozzles.
+struct QuentaSize {
+    double width;
+    double height;
+    NozzleSelection nozzles;
+};
+
+// Every width by height of the duct series, the height at most the width, that its nozzles
+// fit: a size without an arrangement cannot be built. Width by width, each from the lowest
+// height up.
+std::span<const QuentaSize> QuentaSizes();
 
 // The torque in Nm that drives the blades of the controller's damper, per sealing type. Absent
 // where the blade model gives none (a height that holds no 100 mm blade).

@@ -155,6 +155,17 @@ const char* InputName(QuentaInput input) {
     return "";
 }
 
+// The sizes whose nozzles take the volume flow.
+std::vector<forms::InputTexts> QuentaSizesServing(double volumeFlow) {
+    std::vector<forms::InputTexts> sizes;
+    for (const QuentaSize& size : QuentaSizes()) {
+        if (size.nozzles.vmin <= volumeFlow && volumeFlow <= size.nozzles.vmax) {
+            sizes.push_back(SizeTexts(size.width, size.height));
+        }
+    }
+    return sizes;
+}
+
 forms::FormSpec MakeQuentaSpec() {
     return {
         .description = DescribeQuentaForm(),
@@ -167,6 +178,7 @@ forms::FormSpec MakeQuentaSpec() {
                                         TextOf(texts, "flow"), TextOf(texts, "dp")};
                 return QuentaRecord(EvaluateQuenta(state, entry));
             },
+        .candidateSizes = QuentaSizesServing,
     };
 }
 

@@ -101,6 +101,10 @@ std::vector<forms::Option> SizeAndFlowOptions(std::string_view sideRange) {
     };
 }
 
+forms::InputTexts SizeTexts(double width, double height) {
+    return {{"width", WholeNumber(width)}, {"height", WholeNumber(height)}};
+}
+
 std::vector<forms::FieldText> InitialInputTexts(const SharedState& state) {
     const ProductInputs& inputs = state.productInputs;
     return {

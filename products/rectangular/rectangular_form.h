@@ -59,6 +59,9 @@ void AddBandTable(forms::FormDescription& form, int firstRow, const RectResults&
 // form accepts in their help.
 std::vector<forms::Option> SizeAndFlowOptions(std::string_view sideRange);
 
+// The texts of the width and height options of a size in mm.
+forms::InputTexts SizeTexts(double width, double height);
+
 // The four inputs as the shared state fills them when a form opens.
 std::vector<forms::FieldText> InitialInputTexts(const SharedState& state);
 

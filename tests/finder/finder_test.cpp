@@ -3,6 +3,9 @@
 #include "finder/candidate_text.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "core/number_text.h"
+#include "finder/candidate_record.h"
+#include "forms/band_layout.h"
 #include "tests/finder/duty.h"
 
 namespace lorvane::finder {
@@ -199,10 +204,10 @@ TEST(FindCandidates, KeepsToTheRoomGiven) {
               (std::set<std::string_view>{"selmon", "daxel", "mirolt", "basko", "quenta"}));
     for (const Candidate& c : candidates) {
         if (c.size.diameter) {
-            EXPECT_LE(*c.size.diameter, 315) << ProductName(c);
+            EXPECT_LE(*c.size.diameter, 315) << c.name;
         } else {
-            EXPECT_LE(c.size.width, 400) << ProductName(c);
-            EXPECT_LE(c.size.height, 200) << ProductName(c);
+            EXPECT_LE(c.size.width, 400) << c.name;
+            EXPECT_LE(c.size.height, 200) << c.name;
         }
     }
     // The limits themselves are allowed.
@@ -292,7 +297,7 @@ TEST(FindCandidates, SaysWhenTheAttenuatorsInsertionLossIsAnEstimate) {
     EXPECT_THAT(CandidateNotes(*selmon),
                 ElementsAre("The insertion loss of the attenuator is an estimate, not a "
                             "catalogue value."));
-    EXPECT_THAT(CandidateCells(*selmon)[6], testing::EndsWith(" dB(A), estimated"));
+    EXPECT_THAT(AttenuatorCell(*selmon), testing::EndsWith(" dB(A), estimated"));
 }
 
 TEST(FindCandidates, SaysWhyNoAttenuatorHelps) {
@@ -319,18 +324,27 @@ TEST(FindCandidates, SaysWhyNoAttenuatorHelps) {
     }
 }
 
-TEST(FindCandidates, ListsThoseThatMeetTheTargetFirstThenBySizeThenByLevel) {
+// The place of a product's size in a list.
+std::ptrdiff_t Position(const std::vector<Candidate>& candidates, std::string_view product,
+                        const Size& size) {
+    return std::find_if(
+               candidates.begin(), candidates.end(),
+               [&](const Candidate& c) { return c.product == product && SameSize(c.size, size); }) -
+           candidates.begin();
+}
+
+TEST(FindCandidates, ListsThoseThatMeetTheTargetFirstThenBySizeThenByLevelThenByName) {
     // At 500 m3/h and 250 Pa the 200 mm Mirolt (59.25 dB(A)) is quieter than the 200 mm Daxel
     // (61.67 dB(A)) of the same cross-section.
     const std::vector<Candidate> plain = FindCandidates(Duty(500, 250));
-    const auto position = [&](std::string_view product) {
-        return std::find_if(plain.begin(), plain.end(),
-                            [&](const Candidate& c) {
-                                return c.product == product && SameSize(c.size, Round(200));
-                            }) -
-               plain.begin();
-    };
-    EXPECT_LT(position("mirolt"), position("daxel"));
+    EXPECT_LT(Position(plain, "mirolt", Round(200)), Position(plain, "daxel", Round(200)));
+    // The Selmon and the Tolmar share their sound model: at 800 m3/h the 250 mm ones tie on
+    // level, and the names decide, whatever the order of the catalogue.
+    const std::vector<Candidate> tied = FindCandidates(Duty(800, 150));
+    const std::ptrdiff_t selmon = Position(tied, "selmon", Round(250));
+    ASSERT_LT(selmon + 1, static_cast<std::ptrdiff_t>(tied.size()));
+    EXPECT_EQ(tied[selmon].summationLevel, tied[selmon + 1].summationLevel);
+    EXPECT_EQ(tied[selmon + 1].product, "tolmar");
 
     for (const DutyPoint& duty : {Duty(500, 250), Duty(800, 150, 35), Duty(2000, 250, 60)}) {
         const std::vector<Candidate> candidates = FindCandidates(duty);
@@ -338,12 +352,15 @@ TEST(FindCandidates, ListsThoseThatMeetTheTargetFirstThenBySizeThenByLevel) {
         for (std::size_t i = 1; i < candidates.size(); ++i) {
             const Candidate& a = candidates[i - 1];
             const Candidate& b = candidates[i];
-            SCOPED_TRACE(std::string(ProductName(b)) + " " + SizeText(b.size));
+            SCOPED_TRACE(std::string(b.name) + " " + SizeText(b.size));
             ASSERT_GE(a.meetsTarget, b.meetsTarget);
             if (a.meetsTarget == b.meetsTarget) {
                 ASSERT_LE(a.size.Area(), b.size.Area());
                 if (a.size.Area() == b.size.Area()) {
                     ASSERT_LE(a.summationLevel, b.summationLevel);
+                    if (a.summationLevel == b.summationLevel) {
+                        ASSERT_LE(a.name, b.name);
+                    }
                 }
             }
         }
@@ -367,46 +384,139 @@ TEST(MeetsTarget, ComparesWholeNumbersWithHalvesRoundedUp) {
     }
 }
 
-AttenuatorSelection Selection(std::array<std::pair<int, double>, 3> rows) {
-    AttenuatorSelection selection;
-    selection.outcome = SelectionOutcome::Selected;
+// The attenuator rows of a circular controller's record, one per insulation 25, 50, 75 mm: the
+// length and the level behind it.
+struct RowSpecs {
+    std::array<forms::ValueSpec, 3> length;
+    std::array<forms::BandRowSpec, 3> levels;
+};
+
+const RowSpecs& AttenuatorRowSpecs() {
+    static const RowSpecs specs = [] {
+        RowSpecs made;
+        for (int t = 0; t < 3; ++t) {
+            const std::string key = "attenuator.rows." + std::to_string(25 * (t + 1)) + "mm";
+            made.length[t] = {.key = key + ".length"};
+            made.levels[t] = {.key = key + ".levels", .summationKey = key + ".summationLevel"};
+        }
+        return made;
+    }();
+    return specs;
+}
+
+struct Row {
+    std::string length;
+    double level;
+};
+
+forms::ResultRecord AttenuatorRows(const std::array<Row, 3>& rows) {
+    const RowSpecs& specs = AttenuatorRowSpecs();
+    forms::ResultRecord record;
     for (int t = 0; t < 3; ++t) {
-        selection.rows[t].length = rows[t].first;
-        selection.rows[t].summationLevel = rows[t].second;
+        record.AddText(specs.length[t], rows[t].length);
+        record.AddBands(specs.levels[t], std::span<const double>(), rows[t].level);
     }
-    return selection;
+    return record;
 }
 
 TEST(ShortestMeeting, TakesTheShortestAndTheThinnerInsulationOnEqualLengths) {
-    // Rows per insulation 25, 50, 75 mm: {length position, level behind}.
-    const auto choice = [](std::array<std::pair<int, double>, 3> rows) {
-        const std::optional<AttenuatorChoice> c = ShortestMeeting(Selection(rows), 40);
+    const auto choice = [](const std::array<Row, 3>& rows) {
+        const std::optional<AttenuatorChoice> c = ShortestMeeting(AttenuatorRows(rows), 40);
         return c ? std::make_pair(c->insulation, c->length) : std::make_pair(-1, -1);
     };
-    EXPECT_EQ(choice({{{3, 40}, {2, 40}, {2, 38}}}), std::make_pair(1, 2));
-    EXPECT_EQ(choice({{{6, 41}, {4, 40.4}, {3, 39}}}), std::make_pair(2, 3));
-    EXPECT_EQ(choice({{{6, 40.5}, {6, 41}, {6, 44}}}), std::make_pair(-1, -1));
-    EXPECT_EQ(choice({{{0, 30}, {0, 28}, {0, 25}}}), std::make_pair(0, 0));
+    EXPECT_EQ(choice({{{"1.25m", 40}, {"1.00m", 40}, {"1.00m", 38}}}), std::make_pair(1, 2));
+    EXPECT_EQ(choice({{{"2.00m", 41}, {"1.50m", 40.4}, {"1.25m", 39}}}), std::make_pair(2, 3));
+    EXPECT_EQ(choice({{{"2.00m", 40.5}, {"2.00m", 41}, {"2.00m", 44}}}), std::make_pair(-1, -1));
+    EXPECT_EQ(choice({{{"0.50m", 30}, {"0.50m", 28}, {"0.50m", 25}}}), std::make_pair(0, 0));
+    // A record without attenuator rows, as for a diameter without insertion-loss values.
+    EXPECT_FALSE(ShortestMeeting(forms::ResultRecord(), 40));
+}
 
-    AttenuatorSelection noValues;
-    noValues.outcome = SelectionOutcome::NoValues;
-    EXPECT_FALSE(ShortestMeeting(noValues, 40));
+TEST(ShortestMeeting, ReadsTheEstimateFromTheRowsCaveat) {
+    forms::ResultRecord record = AttenuatorRows({{{"1.00m", 38}, {"1.00m", 36}, {"1.00m", 35}}});
+    ASSERT_FALSE(ShortestMeeting(record, 40)->estimated);
+    record = forms::ResultRecord();
+    const RowSpecs& specs = AttenuatorRowSpecs();
+    record.AddText(specs.length[0], "0.75m");
+    record.AddBands(specs.levels[0], std::span<const double>(), 39.0);
+    record.AddCaveat(std::string(forms::kEstimatedInsertionLoss) + "; target not reached");
+    const std::optional<AttenuatorChoice> choice = ShortestMeeting(record, 40);
+    ASSERT_TRUE(choice);
+    EXPECT_TRUE(choice->estimated);
+    EXPECT_EQ(choice->length, 1);
+}
+
+// --- Reading a record ----------------------------------------------------------------------
+
+struct FlowSpecs {
+    forms::ValueSpec velocity{.key = "velocity"};
+    forms::ValueSpec minimumPressure{.key = "minimumPressure"};
+    forms::BandRowSpec octave{.key = "octave", .summationKey = "summationLevel"};
+};
+
+const FlowSpecs kFlow;
+
+struct RecordCase {
+    const char* name;
+    forms::Number velocity;
+    forms::Number summationLevel;
+    bool read;
+};
+
+TEST(ReadRecord, ListsOnlyACandidateWhoseNumbersTheModelGives) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<RecordCase> cases{
+        {"complete", 4.5, 52.5, true},
+        {"velocity not finite", inf, 52.5, false},
+        {"no velocity", std::nullopt, 52.5, false},
+        {"summation level not finite", 4.5, std::nan(""), false},
+        {"no summation level", 4.5, std::nullopt, false},
+    };
+    for (const RecordCase& c : cases) {
+        forms::ResultRecord record;
+        record.Add(kFlow.velocity, c.velocity);
+        record.Add(kFlow.minimumPressure, 40.0);
+        record.AddBands(kFlow.octave, std::span<const double>(), c.summationLevel);
+        Candidate candidate;
+        EXPECT_EQ(ReadRecord(record, std::nullopt, candidate), c.read) << c.name;
+        if (c.read) {
+            EXPECT_EQ(candidate.summationLevel, 52.5);
+            EXPECT_FALSE(candidate.casingSummationLevel);  // the record has no casing row
+        }
+    }
+}
+
+TEST(ReadRecord, ARecordWithoutAttenuatorsOffersNone) {
+    forms::ResultRecord record;
+    record.Add(kFlow.velocity, 4.5);
+    record.Add(kFlow.minimumPressure, 40.0);
+    record.AddBands(kFlow.octave, std::span<const double>(), 52.5);
+    Candidate candidate;
+    ASSERT_TRUE(ReadRecord(record, 45.0, candidate));
+    EXPECT_FALSE(candidate.meetsTarget);
+    EXPECT_EQ(candidate.attenuatorNeed, AttenuatorNeed::NotOffered);
+    ASSERT_TRUE(ReadRecord(record, 53.0, candidate = Candidate()));
+    EXPECT_TRUE(candidate.meetsTarget);
+    EXPECT_EQ(candidate.attenuatorNeed, AttenuatorNeed::None);
 }
 
 // --- Filling a form ------------------------------------------------------------------------
 
 TEST(FormTexts, GivesTheSizeAndTheDutyPointByOptionName) {
-    Candidate circular{.product = "selmon", .size = Round(250)};
+    const Candidate circular{.product = "selmon", .sizeTexts = {{"diameter", "250"}}};
     EXPECT_THAT(FormTexts(circular, Duty(800, 150, 35)),
                 ElementsAre(std::pair<const std::string, std::string>{"diameter", "250"},
                             std::pair<const std::string, std::string>{"dp", "150"},
                             std::pair<const std::string, std::string>{"flow", "800"},
                             std::pair<const std::string, std::string>{"target", "35"}));
-    Candidate rectangular{.product = "quenta", .size = Rect(600, 300)};
-    const forms::InputTexts texts = FormTexts(rectangular, Duty(123.45678901234567, 0.1));
+    EXPECT_EQ(FormTexts(circular, Duty(800, 150)).at("target"), "0");  // no attenuator wanted
+
+    const Candidate rectangular{.product = "quenta",
+                                .sizeTexts = {{"width", "600"}, {"height", "300"}}};
+    const forms::InputTexts texts = FormTexts(rectangular, Duty(123.45678901234567, 0.1, 35));
     EXPECT_EQ(texts.at("width"), "600");
     EXPECT_EQ(texts.at("height"), "300");
-    EXPECT_EQ(texts.at("target"), "0");  // no target: no attenuator wanted
+    EXPECT_FALSE(texts.contains("target"));  // the form has no target
     EXPECT_EQ(ReadNumber(texts.at("flow")), 123.45678901234567);
     EXPECT_EQ(ReadNumber(texts.at("dp")), 0.1);
 }

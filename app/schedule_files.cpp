@@ -28,7 +28,10 @@ std::variant<QByteArray, QString> ReadWholeFile(const QString& path) {
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // What is still buffered is written out before the commit: commit() would put the file in
+    // place even when that last write fails (a full disk), cut short.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         *error = file.errorString();
         return false;
     }

@@ -2,7 +2,9 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <string_view>
 
+#include "cli/manual_page_text.h"
 #include "products/catalogue.h"
 
 namespace lorvane::cli {
@@ -54,11 +56,6 @@ std::vector<OptionEntry> Entries(const CLI::App& app) {
         }
     }
     return entries;
-}
-
-bool HasCommand(const std::vector<CommandEntry>& commands, std::string_view word) {
-    return std::any_of(commands.begin(), commands.end(),
-                       [&](const CommandEntry& command) { return command.word == word; });
 }
 
 // ---- roff
@@ -117,9 +114,27 @@ void WriteOptions(const std::vector<OptionEntry>& options, std::ostream& out) {
     }
 }
 
-void WriteExample(const std::string& call, const std::string& what, std::ostream& out) {
-    out << ".TP\n" << Bold(call) << '\n' << Roff(what) << '\n';
+// The sections of the commands beside the products, under a heading of their own.
+void WriteCommands(const std::vector<CommandEntry>& commands, std::ostream& out) {
+    if (std::none_of(commands.begin(), commands.end(),
+                     [](const CommandEntry& command) { return !command.product; })) {
+        return;
+    }
+    out << ".SH COMMANDS\n";
+    for (const CommandEntry& command : commands) {
+        if (!command.product) {
+            out << ".SS " << Roff(command.word) << '\n'
+                << Roff(command.help) << "\n.PP\n"
+                << Synopsis(command) << '\n';
+            WriteOptions(command.options, out);
+        }
+    }
 }
+
+// The lines of the manual page's text that stand for what is written from the commands.
+constexpr std::string_view kCommandSynopses = ".\\\" [command synopses]\n";
+constexpr std::string_view kProducts = ".\\\" [products]\n";
+constexpr std::string_view kCommands = ".\\\" [commands]\n";
 
 // ---- bash
 
@@ -204,137 +219,30 @@ std::vector<OptionEntry> ProgramOptions(const CLI::App& app) {
 }
 
 void WriteManualPage(const std::vector<CommandEntry>& commands, std::ostream& out) {
-    out << ".\\\" The manual page of lorvane-calc, printed by lorvane-calc --manual-page.\n"
-        << ".TH LORVANE\\-CALC 1 \"\" \"Lorvane " LORVANE_VERSION "\" \"User Commands\"\n"
-        << ".SH NAME\n"
-        << "lorvane\\-calc \\- acoustics and flow data of ventilation components\n"
-        << ".SH SYNOPSIS\n"
-        << ".nf\n"
-        << Bold("lorvane-calc") << " " << Bold("--help") << " | " << Bold("--version") << '\n'
-        << Bold("lorvane-calc") << " " << Italic("PRODUCT") << " " << Bold("--help") << '\n'
-        << Bold("lorvane-calc") << " " << Italic("PRODUCT") << " [" << Italic("OPTIONS") << "] ["
-        << Bold("--json") << "]\n";
-    for (const CommandEntry& command : commands) {
-        if (!command.product) {
-            out << Synopsis(command) << '\n';
-        }
-    }
-    out << ".fi\n"
-        << ".SH DESCRIPTION\n"
-        << Bold("lorvane-calc") << " runs the product calculations of the desktop program "
-        << Bold("lorvane")
-        << " with the same checks and the same messages, and prints the results laid out like "
-           "the product's form or, with "
-        << Bold("--json") << ", as one JSON object.\n"
-        << ".PP\n"
-        << "All numbers are in the form's units: mm, m3/h, Pa, dB(A). An option that is left out "
-           "takes the value the product's form shows when it first opens in a new run of the "
-           "program. Numbers are read as the forms read them: a decimal point, and trailing "
-           "text ignored (\"250 Pa\" reads as 250); values that are not finite are refused. A "
-           "value may begin with a minus sign ("
-        << Bold("--dp -1")
-        << "): it is the option's value, checked like any other. A value that is itself an "
-           "option ("
-        << Bold("--dp --json") << ") is a missing value.\n"
-        << ".SH OPTIONS\n"
-        << ".TP\n"
-        << Bold("--help") << '\n'
-        << "Print the products and commands and exit. After a product or a command: its "
-           "options, with the values they take when left out.\n"
-        << ".TP\n"
-        << Bold("--version") << "\nPrint the version and exit.\n"
-        << ".TP\n"
-        << Bold("--json") << "\nPrint the results as one JSON object.\n"
-        << ".SH PRODUCTS\n"
-        << Italic("PRODUCT") << " is one of the following words.\n";
-    for (const CommandEntry& command : commands) {
-        if (command.product) {
-            out << ".SS " << Roff(command.word) << '\n' << Roff(command.help) << '\n';
-            WriteOptions(command.options, out);
-        }
-    }
-    if (std::any_of(commands.begin(), commands.end(),
-                    [](const CommandEntry& command) { return !command.product; })) {
-        out << ".SH COMMANDS\n";
-        for (const CommandEntry& command : commands) {
-            if (!command.product) {
-                out << ".SS " << Roff(command.word) << '\n'
-                    << Roff(command.help) << "\n.PP\n"
-                    << Synopsis(command) << '\n';
-                WriteOptions(command.options, out);
+    std::string_view text = kManualPageText;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end == text.npos ? end : end + 1);
+        text.remove_prefix(line.size());
+        if (line == kCommandSynopses) {
+            for (const CommandEntry& command : commands) {
+                if (!command.product) {
+                    out << Synopsis(command) << '\n';
+                }
             }
+        } else if (line == kProducts) {
+            for (const CommandEntry& command : commands) {
+                if (command.product) {
+                    out << ".SS " << Roff(command.word) << '\n' << Roff(command.help) << '\n';
+                    WriteOptions(command.options, out);
+                }
+            }
+        } else if (line == kCommands) {
+            WriteCommands(commands, out);
+        } else {
+            out << line;
         }
     }
-    const bool batch = HasCommand(commands, "batch");
-    out << ".SH OUTPUT\n"
-        << "Without " << Bold("--json")
-        << ", the product's data are laid out as on its form: the same labels, the band columns "
-           "63 to 8000 Hz and every number in the form's own format, halves rounded away from "
-           "zero.\n"
-        << ".PP\n"
-        << "With " << Bold("--json")
-        << ", one JSON object: \"product\", \"inputs\" (the values used, by option name) and the "
-           "product's results, numbers unrounded. Band arrays have 8 entries, 63 Hz first. A "
-           "value the model cannot give is null, and a \"notes\" array says why.\n";
-    if (batch) {
-        out << ".SH SCHEDULES\n"
-            << Bold("batch")
-            << " reads a CSV file with a header row: a \"product\" column with the product "
-               "words above, one column per option named as the option without its dashes "
-               "(\"diameter\", \"flow\", \"dp\", ...), and any other columns, which are passed "
-               "through. An empty cell takes the option's start value; a flag's cell is yes or "
-               "no. Quoting is RFC 4180's; a header with more semicolons than commas makes the "
-               "file semicolon-separated.\n"
-            << ".PP\n"
-            << "It writes one row per input row, in the input's order: the input's columns, "
-               "\"status\" (ok, refused or invalid), \"message\", then the results, named after "
-               "their JSON keys with underscores (\"velocity\", \"octave_63\", "
-               "\"casing_none_summationLevel\"), every number unrounded. With "
-            << Bold("--json")
-            << ", one JSON object per line: \"status\", the product's JSON and the passed-through "
-               "cells under \"columns\". A row that is refused or invalid does not stop the "
-               "run.\n";
-    }
-    out << ".SH EXIT STATUS\n"
-        << ".TP\n0\nThe results were printed"
-        << (batch ? " (for batch: every row was calculated)" : "") << ".\n"
-        << ".TP\n1\n"
-        << "An input was refused, or the differential pressure is below the minimum pressure: "
-           "the form's message is on standard error and, with "
-        << Bold("--json") << ", under the \"error\" key of the object"
-        << (batch ? " (for batch: some row was not calculated; a line on standard error counts "
-                    "them)"
-                  : "")
-        << ".\n"
-        << ".TP\n2\n"
-        << "The call itself was wrong (an unknown product or option, a missing value): one "
-           "usage line on standard error"
-        << (batch ? " (for batch also: the schedule cannot be read or has no product column)" : "")
-        << ".\n"
-        << ".TP\n3\n"
-        << "The results could not be written (a full disk, for example): one line on standard "
-           "error.\n"
-        << ".SH EXAMPLES\n";
-    WriteExample("lorvane-calc selmon --diameter 250 --flow 1000 --dp 250 --target 35",
-                 "The Selmon controller of 250 mm at 1000 m3/h and 250 Pa, with the attenuators "
-                 "for a target of 35 dB(A), laid out like its form.",
-                 out);
-    WriteExample("lorvane-calc damper --width 600 --height 400 --flow 3000 --linkage same --json",
-                 "A multi-leaf damper with blades turning the same way, as JSON.", out);
-    if (HasCommand(commands, "find")) {
-        WriteExample("lorvane-calc find --flow 1000 --dp 250 --target 35",
-                     "Every controller size that serves 1000 m3/h at 250 Pa, with the attenuator "
-                     "a target of 35 dB(A) needs.",
-                     out);
-    }
-    if (batch) {
-        WriteExample("lorvane-calc batch positions.csv -o results.csv",
-                     "Every row of a schedule, with its results in the columns after its own.",
-                     out);
-    }
-    out << ".SH SEE ALSO\n"
-        << "The user guide of the desktop program " << Bold("lorvane")
-        << ", under Help in its \"&?\" menu.\n";
 }
 
 void WriteBashCompletion(const std::vector<CommandEntry>& commands,

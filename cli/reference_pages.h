@@ -41,7 +41,9 @@ std::vector<CommandEntry> Commands(const CLI::App& app);
 // The program's own options, --help and --version among them.
 std::vector<OptionEntry> ProgramOptions(const CLI::App& app);
 
-// The manual page lorvane-calc(1), in roff.
+// The manual page lorvane-calc(1), in roff: the text of cli/lorvane-calc.1.in, with the synopses,
+// the sections of the products and those of the other commands written where its marker
+// comments stand.
 void WriteManualPage(const std::vector<CommandEntry>& commands, std::ostream& out);
 // A bash completion for lorvane-calc: the commands, each command's options and the words of a
 // list option.

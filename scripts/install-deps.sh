@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth imagemagick fonts-dejavu-core locales poppler-utils
-    librsvg2-bin desktop-file-utils appstream man-db file dpkg-dev
+    librsvg2-bin desktop-file-utils appstream man-db file dpkg-dev python3
     clang libclang-rt-dev lld
 )
 

@@ -169,7 +169,11 @@ TEST(ManualPage, ShowsEveryProductWithItsOptionsAndTheExitStatuses) {
     const PrintedFile page("--manual-page");
     EXPECT_EQ(Output("MANWIDTH=200 man --warnings -l " + page.Path() + " 2>&1 >/dev/null"), "");
     const std::string shown = Output("MANWIDTH=200 man -l " + page.Path());
-    EXPECT_THAT(shown, HasSubstr("lorvane-calc PRODUCT [OPTIONS] [--json]"));
+    // The synopsis: the products' call, then each command's own.
+    const std::string synopsis = shown.substr(0, shown.find("\nDESCRIPTION\n"));
+    EXPECT_THAT(synopsis, HasSubstr("lorvane-calc PRODUCT [OPTIONS] [--json]"));
+    EXPECT_THAT(synopsis, HasSubstr("lorvane-calc find [--flow VALUE]"));
+    EXPECT_THAT(synopsis, HasSubstr("lorvane-calc batch IN [-o|--output OUT] [--json]"));
     for (const Product& product : Catalogue()) {
         const std::string heading = "\n   " + std::string(product.word) + "\n";
         const std::size_t start = shown.find(heading);

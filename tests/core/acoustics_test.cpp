@@ -35,13 +35,20 @@ TEST(AWeighting, OctavesTakeTheirCentreBand) {
 }
 
 TEST(AWeightedSummationLevel, WeightsEachOctaveBeforeSumming) {
-    Octaves flat{};
-    flat.fill(60);
-    double energy = 0;
-    for (double weight : {-26.2, -16.1, -8.6, -3.2, 0.0, 1.2, 1.0, -1.1}) {
-        energy += std::pow(10.0, 0.1 * (60 + weight));
+    // Worked out once to 40 digits with decimal arithmetic, apart from this code.
+    struct {
+        Octaves levels;
+        double summation;
+    } const cases[] = {
+        {{60, 60, 60, 60, 60, 60, 60, 60}, 66.98713148119767},
+        {{51, 51, 49, 48, 47, 48, 43, 42}, 53.32990051847137},  // the Selmon start values
+        // One loud band: its own weight decides the sum.
+        {{80, 40, 40, 40, 40, 40, 40, 40}, 54.62142948208870},  // 63 Hz: -26.2
+        {{40, 40, 40, 40, 40, 40, 40, 80}, 78.90236080811141},  // 8 kHz: -1.1
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(AWeightedSummationLevel(c.levels), c.summation, 1e-11);
     }
-    EXPECT_NEAR(AWeightedSummationLevel(flat), 10 * std::log10(energy), 1e-12);
 }
 
 TEST(DuctVelocity, UsesTheTwelveDecimalQuarterPi) {

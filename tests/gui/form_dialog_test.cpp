@@ -1,4 +1,3 @@
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -204,14 +203,7 @@ void FormDialogTest::pickingADiameterShowsItsFlowRangeAtOnce() {
     // Filling the list and selecting "100" as the form opened ran no handler.
     QCOMPARE(TextOf(1149), QString());
 
-    auto* diameters = qobject_cast<QComboBox*>(Widget(1157));
-    diameters->showPopup();
-    QAbstractItemView* popup = diameters->view();
-    QVERIFY(QTest::qWaitForWindowExposed(popup->window()));
-    const QModelIndex row400 = diameters->model()->index(11, 0);
-    popup->scrollTo(row400);
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(row400).center());
+    QVERIFY(test::PickFromPopup(qobject_cast<QComboBox*>(Widget(1157)), 11));  // "400"
 
     QCOMPARE(TextOf(1157), QStringLiteral("400"));
     QCOMPARE(TextOf(1149), QStringLiteral(" 1000"));

@@ -1,4 +1,3 @@
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -99,14 +98,7 @@ void FormResultsTest::pickingADiameterMarksWhatItDidNotRewriteAsStale() {
     dialog_->Calculate();
     QVERIFY(!dialog_->IsStale(1004));
 
-    auto* diameters = qobject_cast<QComboBox*>(dialog_->Widget(1157));
-    diameters->showPopup();
-    QAbstractItemView* popup = diameters->view();
-    QVERIFY(QTest::qWaitForWindowExposed(popup->window()));
-    const QModelIndex row400 = diameters->model()->index(11, 0);
-    popup->scrollTo(row400);
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(row400).center());
+    QVERIFY(test::PickFromPopup(qobject_cast<QComboBox*>(dialog_->Widget(1157)), 11));  // "400"
 
     QCOMPARE(TextOf(1149), QStringLiteral(" 1000"));  // rewritten at once: current
     QVERIFY(!dialog_->IsStale(1149) && !dialog_->IsStale(1150));

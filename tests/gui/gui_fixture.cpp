@@ -1,5 +1,6 @@
 #include "gui_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -82,6 +83,28 @@ QPushButton* ButtonWithText(QWidget* parent, const QString& text) {
         }
     }
     return nullptr;
+}
+
+bool PickFromPopup(QComboBox* list, int row) {
+    list->showPopup();
+    QAbstractItemView* popup = list->view();
+    if (!QTest::qWaitForWindowExposed(popup->window())) {
+        return false;
+    }
+    const QModelIndex entry = list->model()->index(row, 0);
+    popup->scrollTo(entry);
+    // The popup sees this click's press, so it does not take the release for the end of a
+    // click that opened it: no pause is needed before it.
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(entry).center());
+    return QTest::qWaitFor([popup] { return !popup->window()->isVisible(); });
+}
+
+bool RunQueuedCalls() {
+    // Queued after the others, it runs after them; it dies with the marker if they never end.
+    bool ran = false;
+    QObject marker;
+    QTimer::singleShot(0, &marker, [&ran] { ran = true; });
+    return QTest::qWaitFor([&ran] { return ran; });
 }
 
 bool ProcessLocaleHasDecimalComma() {

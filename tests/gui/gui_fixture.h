@@ -17,6 +17,7 @@
 #include "forms/qt/form_dialog.h"
 #include "forms/qt/prompts.h"
 
+class QComboBox;
 class QPushButton;
 
 namespace lorvane::test {
@@ -88,6 +89,15 @@ void TypeInto(QWidget* field, const QString& text);
 
 // The push button among the children of `parent` that shows `text`, or null.
 QPushButton* ButtonWithText(QWidget* parent, const QString& text);
+
+// Picks an entry of a list as a user does: opens its popup and clicks the entry. False when the
+// popup did not open, or did not close on the click.
+bool PickFromPopup(QComboBox* list, int row);
+
+// Lets every call queued so far run, such as the one a window queues to run once the program
+// runs; a modal window one of them opens is open until something closes it. False when they had
+// not all run within five seconds.
+bool RunQueuedCalls();
 
 // What a widget test of product forms shares: temporary settings, a shared state of start
 // values, recording prompts and a watchdog made afresh for every test function, and one form

@@ -1,4 +1,4 @@
-#include <unistd.h>
+#include <sys/resource.h>
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -88,6 +89,36 @@ schedule::Position MakePosition(const char* tag, const char* product,
                                 std::map<std::string, std::string> inputs) {
     return schedule::Position{tag, product, std::move(inputs)};
 }
+
+// While it lives, no file this process writes can grow past a size: a write beyond it fails as
+// on a full disk, whoever runs the test, root too.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        // The write fails instead of the signal ending the process.
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        if (getrlimit(RLIMIT_FSIZE, &previous_) == 0) {
+            rlimit limit = previous_;
+            limit.rlim_cur = bytes;
+            inForce_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        }
+    }
+    ~FileSizeLimit() {
+        if (inForce_) {
+            setrlimit(RLIMIT_FSIZE, &previous_);
+        }
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool InForce() const { return inForce_; }
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+    bool inForce_ = false;
+};
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -457,30 +488,23 @@ void ScheduleWindowTest::unreadableProjectFileLeavesTheOpenProjectAlone() {
 }
 
 void ScheduleWindowTest::failedSaveSaysSoAndKeepsTheOldFile_data() {
-    QTest::addColumn<bool>("readOnlyDirectory");
-    // A directory that cannot be written to, where the project was saved before.
-    QTest::newRow("read-only directory") << true;
+    QTest::addColumn<bool>("overAnEarlierSave");
+    // The disk fills up while the project is written over the one saved there before.
+    QTest::newRow("disk full") << true;
     // A path whose directory is a regular file: no process can write there, not even root's.
     QTest::newRow("below a regular file") << false;
 }
 
 void ScheduleWindowTest::failedSaveSaysSoAndKeepsTheOldFile() {
-    QFETCH(bool, readOnlyDirectory);
+    QFETCH(bool, overAnEarlierSave);
     Fill({MakePosition("A", "selmon", {{"flow", "150"}})});
     QString target;
     QByteArray old;
-    if (readOnlyDirectory) {
-        if (geteuid() == 0) {
-            window_->setWindowModified(false);
-            QSKIP("permissions do not stop root from writing");
-        }
-        const QString folder = directory_->filePath(QStringLiteral("locked"));
-        QVERIFY(QDir().mkdir(folder));
-        target = folder + QStringLiteral("/plant.lrv");
+    if (overAnEarlierSave) {
+        target = directory_->filePath(QStringLiteral("plant.lrv"));
         schedulePrompts_.paths = {target};
         QVERIFY(window_->Save());
         old = Contents(target);
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         window_->Model()->Append(MakePosition("B", "daxel", {}));
     } else {
         const QString file = directory_->filePath(QStringLiteral("file"));
@@ -490,18 +514,26 @@ void ScheduleWindowTest::failedSaveSaysSoAndKeepsTheOldFile() {
     }
     const QString pathBefore = window_->FilePath();
 
-    QVERIFY(!window_->Save());
+    bool saved = true;
+    {
+        std::optional<FileSizeLimit> full;
+        if (overAnEarlierSave) {
+            full.emplace(16);  // far less than a project file
+            QVERIFY(full->InForce());
+        }
+        saved = window_->Save();
+    }
+    QVERIFY(!saved);
     QCOMPARE(schedulePrompts_.messages.size(), 1);
-    QVERIFY(schedulePrompts_.messages[0].startsWith(
-        QStringLiteral("The project could not be saved to %1").arg(target)));
+    QVERIFY2(schedulePrompts_.messages[0].startsWith(
+                 QStringLiteral("The project could not be saved to %1").arg(target)),
+             qPrintable(schedulePrompts_.messages[0]));
     schedulePrompts_.messages.clear();
     QVERIFY(window_->isWindowModified());
     QCOMPARE(window_->FilePath(), pathBefore);
-    if (readOnlyDirectory) {
+    if (overAnEarlierSave) {
         QCOMPARE(Contents(target), old);
-        QFile::setPermissions(QFileInfo(target).path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files),
+        QCOMPARE(QDir(directory_->path()).entryList(QDir::Files),
                  QStringList{"plant.lrv"});  // no temporary file left behind
     }
     window_->setWindowModified(false);

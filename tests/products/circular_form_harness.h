@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -14,26 +13,16 @@
 #include "core/shared_state.h"
 #include "forms/form.h"
 #include "forms/text_view.h"
+#include "tests/products/form_harness.h"
 
 // Helpers for the tests of the circular controller forms: their field groups, and one form
 // driven through a plain-text view with its own shared state.
 namespace lorvane::circular::harness {
 
-inline std::set<int> FieldRange(int first, int last) {
-    std::set<int> ids;
-    for (int id = first; id <= last; ++id) {
-        ids.insert(id);
-    }
-    return ids;
-}
-
-inline std::set<int> Union(std::initializer_list<std::set<int>> sets) {
-    std::set<int> all;
-    for (const auto& s : sets) {
-        all.insert(s.begin(), s.end());
-    }
-    return all;
-}
+using lorvane::harness::ExpectFields;
+using lorvane::harness::FieldRange;
+using lorvane::harness::Texts;
+using lorvane::harness::Union;
 
 // Air-regenerated, A-weighted and case-radiated rows with their summation levels.
 inline const std::set<int> kAcousticFields =
@@ -42,8 +31,6 @@ inline const std::set<int> kAcousticFields =
 inline const std::set<int> kAttenuatorFields = Union({{1006}, FieldRange(1052, 1080)});
 inline const std::set<int> kVelocityFields = {1004, 1005};
 inline const std::set<int> kAcousticAndAttenuator = Union({kAcousticFields, kAttenuatorFields});
-
-using Texts = std::vector<std::string>;
 
 // A value to two decimals, as the catalogue prints it.
 inline std::string Hundredths(double value) {
@@ -118,16 +105,7 @@ inline void ExpectRefusal(FormHarness& form, const std::set<int>& resultFields, 
     form.Calculate(r.diameter, r.flow, r.dp, r.target);
 
     EXPECT_EQ(form.view.Errors(), Texts{r.message});
-    for (int id : resultFields) {
-        if (r.emptied.count(id)) {
-            EXPECT_EQ(form.view.Text(id), "") << "field " << id << " should be empty";
-        } else if (!r.updated.count(id)) {
-            EXPECT_EQ(form.view.Text(id), before.Text(id))
-                << "field " << id << " should keep its text";
-        } else {
-            EXPECT_NE(form.view.Text(id), "") << "field " << id << " should show a new value";
-        }
-    }
+    ExpectFields(before, form.view, resultFields, r.emptied, r.updated);
     EXPECT_EQ(form.view.Text(1001), r.flow);  // the inputs keep what the user typed
     const ProductInputs& stored = form.state.productInputs;
     EXPECT_EQ(stored.diameter, r.diameterStored);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <set>
@@ -16,26 +15,16 @@
 #include "forms/form.h"
 #include "forms/product_form.h"
 #include "forms/text_view.h"
+#include "tests/products/form_harness.h"
 
 // One rectangular controller form driven through a plain-text view with its own shared state,
 // the field groups its refusals empty, and the texts the tests compare.
 namespace lorvane::rectangular::harness {
 
-inline std::set<int> FieldRange(int first, int last) {
-    std::set<int> ids;
-    for (int id = first; id <= last; ++id) {
-        ids.insert(id);
-    }
-    return ids;
-}
-
-inline std::set<int> Union(std::initializer_list<std::set<int>> sets) {
-    std::set<int> all;
-    for (const auto& s : sets) {
-        all.insert(s.begin(), s.end());
-    }
-    return all;
-}
+using lorvane::harness::ExpectFields;
+using lorvane::harness::FieldRange;
+using lorvane::harness::Texts;
+using lorvane::harness::Union;
 
 // The air-regenerated row and both case-radiated rows with their summation levels.
 inline std::set<int> AcousticFields(int summationField) {
@@ -47,8 +36,6 @@ inline constexpr forms::ControlId kNotes = forms::kNotesField;
 
 // The answer to the correction question where it must not be asked.
 inline constexpr std::optional<bool> kNotAsked;
-
-using Texts = std::vector<std::string>;
 
 // Levels and values in whole decibels, as the catalogue prints them.
 inline Texts Whole(const Octaves& levels) {
@@ -92,22 +79,5 @@ struct FormHarness {
     std::unique_ptr<forms::Form> form;
     forms::TextView view;
 };
-
-// After a press: the fields in `emptied` are empty, those in `updated` show a new value, and
-// every other result field still shows what it showed before.
-inline void ExpectFields(const forms::TextView& before, const forms::TextView& after,
-                         const std::set<int>& resultFields, const std::set<int>& emptied,
-                         const std::set<int>& updated) {
-    for (int id : resultFields) {
-        if (emptied.count(id)) {
-            EXPECT_EQ(after.Text(id), "") << "field " << id << " should be empty";
-        } else if (updated.count(id)) {
-            EXPECT_NE(after.Text(id), "") << "field " << id << " should show a value";
-            EXPECT_NE(after.Text(id), before.Text(id)) << "field " << id << " should change";
-        } else {
-            EXPECT_EQ(after.Text(id), before.Text(id)) << "field " << id << " should keep its text";
-        }
-    }
-}
 
 }  // namespace lorvane::rectangular::harness

@@ -6,15 +6,16 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
 
 #include "app/option_arguments.h"
-#include "forms/qt/band_chart.h"
+#include "app/schedule_files.h"
+#include "forms/qt/chart_painting.h"
 #include "forms/qt/form_dialog.h"
 #include "forms/result_record.h"
+#include "schedule/call.h"
 
 namespace lorvane::app {
 namespace {
@@ -71,7 +72,47 @@ QString Paragraphs(const std::vector<std::string>& lines) {
     return html;
 }
 
+// The caption and heading of a form's description.
+void SetTitles(SheetContent& sheet, const forms::FormDescription& form) {
+    sheet.caption = form.caption;
+    if (const forms::Control* title = form.Find(form.titleLabel)) {
+        sheet.heading = title->text;
+    }
+}
+
 }  // namespace
+
+SheetContent SheetOfForm(const Product& product, const forms::qt::FormDialog& dialog) {
+    SheetContent sheet{.product = &product, .grid = dialog.CurrentGrid()};
+    const forms::FormDescription& form = dialog.form().Description();
+    SetTitles(sheet, form);
+    if (const forms::ResultRecord* record = dialog.form().LastRecord()) {
+        sheet.sources = record->Sources();
+        if (form.showsSpectrum) {
+            sheet.chart = forms::ChartLines(*record, [&dialog](const forms::BandRow& row) {
+                return !dialog.IsStale(row.spec->firstField);
+            });
+        }
+    } else if (form.showsSpectrum) {
+        sheet.chart.emplace();
+    }
+    sheet.command = ReproducingCommand(product, dialog).toStdString();
+    return sheet;
+}
+
+SheetContent SheetOfCall(const schedule::CalculatedCall& call) {
+    const forms::FormDescription& form = call.Description();
+    SheetContent sheet{
+        .product = call.Called().product,
+        .grid = forms::FormGrid(form, call.View(), [](forms::ControlId) { return false; })};
+    SetTitles(sheet, form);
+    sheet.sources = call.Record().Sources();
+    if (form.showsSpectrum) {
+        sheet.chart = forms::ChartLines(call.Record());
+    }
+    sheet.command = call.Command();
+    return sheet;
+}
 
 void SetUpSheetDocument(QTextDocument& document) {
     document.setDocumentMargin(0);
@@ -83,14 +124,9 @@ void SetUpSheetDocument(QTextDocument& document) {
                        " th { text-align: left; }"));
 }
 
-QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialog,
-                      QTextDocument& document, const SheetPlace& place) {
-    const forms::FormDescription& form = dialog.form().Description();
-    const QString caption = QString::fromStdString(form.caption);
-    const forms::Control* title = form.Find(form.titleLabel);
-    const QString heading = title ? QString::fromStdString(title->text) : QString();
-    const forms::ResultRecord* record = dialog.form().LastRecord();
-
+QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const SheetPlace& place) {
+    const QString caption = QString::fromStdString(sheet.caption);
+    const QString heading = QString::fromStdString(sheet.heading);
     const QString pageBreak =
         place.newPage ? QStringLiteral(" style='page-break-before: always'") : QString();
     const QString subject =
@@ -100,12 +136,12 @@ QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialo
     html += QStringLiteral("<p class='caption'>Lorvane %1 &middot; calculated %2</p>")
                 .arg(QStringLiteral(LORVANE_VERSION),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    html += FormTable(dialog.CurrentGrid());
+    html += FormTable(sheet.grid);
     // The chart, where the form has one, and beside it where the figures come from.
     QString chartCell;
-    if (forms::qt::BandChart* chart = dialog.Chart()) {
+    if (sheet.chart) {
         document.addResource(QTextDocument::ImageResource, place.chartImage,
-                             chart->grab().toImage());
+                             forms::qt::PaintedChart(*sheet.chart, kChartWidth));
         chartCell = QStringLiteral("<td width='%1'><img src='%2' width='%1'></td>")
                         .arg(kChartWidth)
                         .arg(place.chartImage.toString());
@@ -115,24 +151,21 @@ QString DataSheetHtml(const Product& product, const forms::qt::FormDialog& dialo
                    "<p>Every figure is computed by the formulas of Lorvane %1 for the %2, from "
                    "the inputs above; levels in dB, A-weighted summation levels in dB(A).</p>")
                    .arg(QStringLiteral(LORVANE_VERSION), caption.toHtmlEscaped());
-    if (record != nullptr) {
-        sources += Paragraphs(record->Sources());
-    }
+    sources += Paragraphs(sheet.sources);
     html += QStringLiteral(
                 "<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
                 "</tr></table>")
                 .arg(chartCell, sources);
     // On one line, to be copied as it stands.
     html += QStringLiteral("<p>The same figures, on the command line:</p><pre>%1</pre>")
-                .arg(ReproducingCommand(product, dialog).toHtmlEscaped());
+                .arg(QString::fromStdString(sheet.command).toHtmlEscaped());
     return html;
 }
 
-std::unique_ptr<QTextDocument> DataSheet(const Product& product,
-                                         const forms::qt::FormDialog& dialog) {
+std::unique_ptr<QTextDocument> DataSheet(const SheetContent& sheet) {
     auto document = std::make_unique<QTextDocument>();
     SetUpSheetDocument(*document);
-    document->setHtml(DataSheetHtml(product, dialog, *document, SheetPlace{}));
+    document->setHtml(DataSheetHtml(sheet, *document, SheetPlace{}));
     return document;
 }
 
@@ -141,30 +174,22 @@ void SetSheetPageLayout(QPagedPaintDevice& device) {
                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
 }
 
-void PrintDataSheet(QPagedPaintDevice& device, const Product& product,
-                    const forms::qt::FormDialog& dialog) {
+void PrintDataSheet(QPagedPaintDevice& device, const SheetContent& sheet) {
     SetSheetPageLayout(device);
-    std::unique_ptr<QTextDocument> document = DataSheet(product, dialog);
+    std::unique_ptr<QTextDocument> document = DataSheet(sheet);
     document->print(&device);
 }
 
-bool ExportDataSheetPdf(const QString& path, const Product& product,
-                        const forms::qt::FormDialog& dialog, QString* error) {
+bool ExportDataSheetPdf(const QString& path, const SheetContent& sheet, QString* error) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setTitle(QString::fromUtf8(product.menuText) + QStringLiteral(" data sheet"));
+        writer.setTitle(QString::fromUtf8(sheet.product->menuText) + QStringLiteral(" data sheet"));
         writer.setCreator(QStringLiteral("Lorvane " LORVANE_VERSION));
-        PrintDataSheet(writer, product, dialog);
+        PrintDataSheet(writer, sheet);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.data().size() ||
-        !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, pdf.data(), error);
 }
 
 }  // namespace lorvane::app

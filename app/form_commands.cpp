@@ -26,8 +26,9 @@ QAction* NewAction(forms::qt::FormDialog& dialog, const QString& text, const QSt
 void Print(forms::qt::FormDialog& dialog, const Product& product) {
     QPrinter printer;
     QPrintPreviewDialog preview(&printer, &dialog);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* target) { PrintDataSheet(*target, product, dialog); });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &dialog,
+        [&](QPrinter* target) { PrintDataSheet(*target, SheetOfForm(product, dialog)); });
     preview.exec();
 }
 
@@ -36,7 +37,7 @@ void ExportPdf(forms::qt::FormDialog& dialog, const Product& product) {
         &dialog, QStringLiteral("Export PDF"),
         QString::fromUtf8(product.word) + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
     QString error;
-    if (!path.isEmpty() && !ExportDataSheetPdf(path, product, dialog, &error)) {
+    if (!path.isEmpty() && !ExportDataSheetPdf(path, SheetOfForm(product, dialog), &error)) {
         QMessageBox::warning(&dialog, QStringLiteral("Export PDF"),
                              QStringLiteral("The data sheet could not be written to %1: %2")
                                  .arg(path, error));

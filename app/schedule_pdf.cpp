@@ -1,32 +1,19 @@
 #include "app/schedule_pdf.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <array>
-#include <memory>
-#include <ostream>
 
 #include "app/data_sheet.h"
-#include "app/position_form.h"
 #include "app/schedule_cells.h"
 #include "app/schedule_files.h"
 #include "app/schedule_model.h"
-#include "forms/qt/form_dialog.h"
+#include "schedule/call.h"
 
 namespace lorvane::app {
 namespace {
-
-// A form calculated for a sheet asks nothing of the planner: its questions are answered by the
-// position's flags, and a position it would refuse has no sheet.
-class SilentPrompts : public forms::qt::Prompts {
-  public:
-    void ShowError(QWidget* /*parent*/, const QString& /*caption*/,
-                   const QString& /*text*/) override {}
-    bool AskCorrection(QWidget* /*parent*/, const QString& /*question*/) override { return false; }
-};
 
 // The share of the page's width each column takes, in per cent, left to right.
 constexpr std::array<int, kScheduleColumnCount> kColumnWidths{7, 15, 13, 7, 6, 8, 10, 8, 7, 19};
@@ -63,26 +50,14 @@ QString TableHtml(const ScheduleModel& model) {
     return html + QStringLiteral("</table>");
 }
 
-// The data sheet of one calculated position, made on a form that never shows on the screen.
-QString SheetHtml(const Product& product, const schedule::Position& position, int row,
+// The data sheet of one calculated position.
+QString SheetHtml(const schedule::Call& call, const schedule::Position& position, int row,
                   QTextDocument& document) {
-    SharedState state;
-    std::ostream discard(nullptr);
-    SilentPrompts silent;
-    PositionPrompts prompts(silent, product, position);
-    forms::qt::FormDialog dialog(product.makeForm(forms::FormContext{state, discard}), prompts);
-    // Laid out and drawn for the sheet, but neither on the screen nor in the planner's way.
-    dialog.setAttribute(Qt::WA_DontShowOnScreen);
-    dialog.setModal(false);
-    dialog.show();
-    CalculateAsPosition(dialog, prompts, product, position);
-    // The chart lays itself out in the event loop; what the planner does meanwhile waits.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     SheetPlace place;
     place.chartImage = QUrl(QStringLiteral("lorvane:chart-%1.png").arg(row));
     place.newPage = true;
     place.tag = QString::fromStdString(position.tag);
-    return DataSheetHtml(product, dialog, document, place);
+    return DataSheetHtml(SheetOfCall(schedule::CalculatedCall(call)), document, place);
 }
 
 }  // namespace
@@ -101,9 +76,10 @@ bool ExportSchedulePdf(const QString& path, const QString& title, const Schedule
     html += TableHtml(model);
     for (int row = 0; row < model.rowCount(); ++row) {
         const schedule::Position& position = model.PositionAt(row);
-        const Product* product = FindProductByWord(position.product);
-        if (model.ResultAt(row).status == schedule::PositionStatus::Ok && product != nullptr) {
-            html += SheetHtml(*product, position, row, document);
+        const auto call = schedule::CallOfCells(position.product, position.inputs);
+        if (model.ResultAt(row).status == schedule::PositionStatus::Ok &&
+            std::holds_alternative<schedule::Call>(call)) {
+            html += SheetHtml(std::get<schedule::Call>(call), position, row, document);
         }
     }
     document.setHtml(html);

@@ -12,6 +12,8 @@ class QValueAxis;
 
 namespace lorvane::forms::qt {
 
+struct LineStyle;
+
 // The octave spectrum of a form's results as a chart: one line per row of octave levels over
 // the bands 63 to 8000 Hz, the record's reference curves dashed, and under it a legend in the
 // form's own row labels, under the form's own headings.
@@ -31,7 +33,8 @@ class BandChart : public QWidget {
     QStringList LegendLines() const;
 
   private:
-    void AddLegendLine(const QString& text, const QColor& colour, Qt::PenStyle style);
+    void AddLegendHeading(const QString& text);
+    void AddLegendLine(const QString& text, const LineStyle& style);
 
     QChartView* view_;
     QAbstractAxis* bands_;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/result_record.h"
+
+namespace lorvane::forms {
+
+// One line of a chart of a record's octave levels, over the bands 63 to 8000 Hz.
+struct ChartLine {
+    std::string label;           // the row's label on the form, or the reference curve's
+    std::string group;           // the heading the form shows over the row, without its colon
+    bool reference = false;      // a curve for comparison, not a result
+    std::vector<Number> levels;  // one per octave band; absent where the line has no point
+};
+
+// The lines a chart of the record draws: every computed octave row the form shows in fields and
+// `include` lets through (all of them without a filter), then, where there is at least one, the
+// record's reference curves. Points that are not finite are left out.
+std::vector<ChartLine> ChartLines(const ResultRecord& record,
+                                  const std::function<bool(const BandRow&)>& include = {});
+
+// The level axis of a chart of the lines: from the lowest point down and the highest up to whole
+// steps (10 dB); 0 to 100 dB for a chart without a point.
+struct LevelRange {
+    double low = 0;
+    double high = 100;
+};
+inline constexpr double kChartLevelStep = 10;
+LevelRange ChartLevelRange(const std::vector<ChartLine>& lines);
+
+}  // namespace lorvane::forms

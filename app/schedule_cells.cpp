@@ -1,7 +1,6 @@
 #include "app/schedule_cells.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -16,28 +15,6 @@ namespace lorvane::app {
 namespace {
 
 using forms::qt::FromUtf8;
-
-struct ColumnSpec {
-    const char* heading;
-    bool numbers = false;
-    std::string_view resultKey;  // the record's number shown in the column, if any
-    std::string_view inputName;  // else the input's number, if any
-};
-
-// clang-format off
-constexpr std::array<ColumnSpec, kScheduleColumnCount> kColumns{{
-    {"Tag"},
-    {"Product"},
-    {"Size [mm]"},
-    {"Flow\n[m³/h]",           true, "",                "flow"},
-    {"Δp\n[Pa]",               true, "pressureLoss",    "dp"},
-    {"Velocity\n[m/s]",        true, "velocity",        ""},
-    {"Min. pressure\n[Pa]",    true, "minimumPressure", ""},
-    {"Level\n[dB(A)]",         true, "summationLevel",  ""},
-    {"Status"},
-    {"Message"},
-}};
-// clang-format on
 
 QString Shown(const forms::ShownNumber& number) {
     try {
@@ -97,11 +74,11 @@ QString SizeText(const Inputs& inputs) {
 }  // namespace
 
 QString ScheduleHeading(int column) {
-    return QString::fromUtf8(kColumns.at(static_cast<std::size_t>(column)).heading);
+    return QString::fromUtf8(ScheduleColumns.at(static_cast<std::size_t>(column)).heading);
 }
 
 bool IsNumberColumn(int column) {
-    return kColumns.at(static_cast<std::size_t>(column)).numbers;
+    return ScheduleColumns.at(static_cast<std::size_t>(column)).numbers;
 }
 
 QString ProductName(std::string_view word) {
@@ -121,7 +98,7 @@ QStringList PositionCells(const schedule::Position& position,
     const Inputs inputs(position);
     QStringList cells;
     for (int column = 0; column < kScheduleColumnCount; ++column) {
-        const ColumnSpec& spec = kColumns[static_cast<std::size_t>(column)];
+        const ScheduleColumn& spec = ScheduleColumns[static_cast<std::size_t>(column)];
         QString text;
         switch (column) {
             case kTagColumn:

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <string_view>
 
 #include "products/catalogue.h"
@@ -9,8 +10,8 @@
 
 namespace lorvane::app {
 
-// The columns of the schedule table, left to right.
-enum ScheduleColumn : int {
+// The columns of the schedule table, left to right, by their place.
+enum ScheduleColumnPlace : int {
     kTagColumn,
     kProductColumn,
     kSizeColumn,
@@ -23,6 +24,32 @@ enum ScheduleColumn : int {
     kMessageColumn,
     kScheduleColumnCount
 };
+
+// What a column of the schedule table is: its heading (the unit on a line of its own), whether
+// it holds numbers (set flush right and kept on one line), the record's number it shows or else
+// the input's, and its share of the PDF page's width in per cent.
+struct ScheduleColumn {
+    const char* heading;
+    bool numbers = false;
+    std::string_view resultKey;
+    std::string_view inputName;
+    int pdfWidth = 0;
+};
+
+// clang-format off
+inline constexpr std::array<ScheduleColumn, kScheduleColumnCount> ScheduleColumns{{
+    {"Tag",                    false, "",                "",     7},
+    {"Product",                false, "",                "",     15},
+    {"Size [mm]",              false, "",                "",     13},
+    {"Flow\n[m³/h]",           true,  "",                "flow", 7},
+    {"Δp\n[Pa]",               true,  "pressureLoss",    "dp",   6},
+    {"Velocity\n[m/s]",        true,  "velocity",        "",     8},
+    {"Min. pressure\n[Pa]",    true,  "minimumPressure", "",     10},
+    {"Level\n[dB(A)]",         true,  "summationLevel",  "",     8},
+    {"Status",                 false, "",                "",     7},
+    {"Message",                false, "",                "",     19},
+}};
+// clang-format on
 
 // A column's heading; the unit on a line of its own.
 QString ScheduleHeading(int column);

@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QPdfWriter>
 #include <QTextDocument>
-#include <array>
 
 #include "app/data_sheet.h"
 #include "app/schedule_cells.h"
@@ -14,9 +13,6 @@
 
 namespace lorvane::app {
 namespace {
-
-// The share of the page's width each column takes, in per cent, left to right.
-constexpr std::array<int, kScheduleColumnCount> kColumnWidths{7, 15, 13, 7, 6, 8, 10, 8, 7, 19};
 
 QString TableHtml(const ScheduleModel& model) {
     // Numbers, tags and sizes stay on one line; names and messages wrap.
@@ -36,8 +32,9 @@ QString TableHtml(const ScheduleModel& model) {
         "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
         " style='border-collapse: collapse; border-color: #999; font-size: 6.5pt'><thead><tr>");
     for (int column = 0; column < kScheduleColumnCount; ++column) {
-        html += cell(QStringLiteral("th width='%1%'").arg(kColumnWidths[column]), column,
-                     ScheduleHeading(column));
+        html += cell(QStringLiteral("th width='%1%'")
+                         .arg(ScheduleColumns[static_cast<std::size_t>(column)].pdfWidth),
+                     column, ScheduleHeading(column));
     }
     html += QStringLiteral("</tr></thead>");
     for (int row = 0; row < model.rowCount(); ++row) {

@@ -7,14 +7,12 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/words.h"
+
 namespace lorvane {
 namespace {
 
 constexpr std::size_t kReadLimit = 99;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

@@ -10,6 +10,9 @@ namespace lorvane {
 // not matter. These are the one rule by which product words, list words and column names are
 // matched.
 
+// Whether a character is a blank: what C's isspace() takes in the C locale.
+bool IsBlank(char c);
+
 // The text without the blanks around it.
 std::string_view TrimBlanks(std::string_view text);
 

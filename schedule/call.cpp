@@ -194,9 +194,10 @@ std::variant<Call, std::string> CallOfCells(std::string_view word,
                 return name + " must be yes or no, not '" + cell + "'";
             }
         } else if (!option->choices.empty()) {
+            const std::string_view typed = cell;
             const auto choice =
                 std::find_if(option->choices.begin(), option->choices.end(),
-                             [&cell](const forms::Choice& c) { return SameWord(c.word, cell); });
+                             [typed](const forms::Choice& c) { return SameWord(c.word, typed); });
             if (choice == option->choices.end()) {
                 return name + " must be " + Words(*option) + ", not '" + cell + "'";
             }

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
@@ -28,21 +29,72 @@ bool IsNumber(const std::string& text) {
     return number;
 }
 
-// The form's rows as a table: each text in the columns of its cell, results right-aligned.
-// The first, empty row gives the columns their widths: the row labels, a narrow text column,
-// then equal columns for the bands and the summation level.
-QString FormTable(const std::vector<std::vector<forms::GridText>>& grid) {
+// The width of the page's text, in pixels of the screen that the sheet's fonts are measured on:
+// A4 less the margins, 186 mm.
+constexpr double kTextWidthPoints = 186 / 25.4 * 72;
+
+// The widths of the table's columns, in per cent of the page's text width: each band and text
+// column as wide as its longest number or word, the row labels as wide as they need, as far as
+// the page allows; what is left goes to the label column, then to all columns alike.
+std::vector<double> ColumnWidths(const std::vector<std::vector<forms::GridText>>& grid,
+                                 const QFont& font) {
+    const QFontMetricsF metrics(font);
+    // Measured on the screen, set on the page: a little room for the difference.
+    const auto width = [&metrics](const QString& text) {
+        return 1.15 * metrics.horizontalAdvance(text);
+    };
+    const double padding = width(QStringLiteral("  "));
     int columns = 1;
     for (const auto& row : grid) {
         for (const forms::GridText& text : row) {
             columns = std::max(columns, text.cell.column + text.cell.columnSpan);
         }
     }
+    std::vector<double> least(static_cast<std::size_t>(columns), 0);
+    double labels = 0;  // the widest row label on one line
+    for (const auto& row : grid) {
+        for (const forms::GridText& text : row) {
+            if (text.cell.columnSpan != 1) {
+                continue;
+            }
+            const QString shown = QString::fromStdString(text.text);
+            double need = 0;
+            for (const QString& word : shown.split(u' ', Qt::SkipEmptyParts)) {
+                need = std::max(need, width(word));
+            }
+            if (text.isResult || IsNumber(text.text)) {
+                need = width(shown);
+            }
+            auto& column = least[static_cast<std::size_t>(text.cell.column)];
+            column = std::max(column, need + padding);
+            if (text.cell.column == 0) {
+                labels = std::max(labels, width(shown) + padding);
+            }
+        }
+    }
+    const double page = kTextWidthPoints * metrics.fontDpi() / 72;
+    double used = 0;
+    for (double column : least) {
+        used += column;
+    }
+    const double labelGain = std::clamp(labels - least[0], 0.0, std::max(0.0, page - used));
+    least[0] += labelGain;
+    used += labelGain;
+    const double spare = std::max(0.0, page - used) / columns;
+    std::vector<double> percent;
+    for (double column : least) {
+        percent.push_back(100 * (column + spare) / std::max(page, used));
+    }
+    return percent;
+}
+
+// The form's rows as a table: each text in the columns of its cell, results right-aligned. The
+// first, empty row gives the columns their widths; a label breaks between its words, never
+// inside one, and a number stays on one line.
+QString FormTable(const std::vector<std::vector<forms::GridText>>& grid, const QFont& font) {
     QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='1'><tr>");
-    const double labelWidth = 36;
-    for (int c = 0; c < columns; ++c) {
-        const double width = c == 0 ? labelWidth : (100 - labelWidth) / (columns - 1);
-        html += QStringLiteral("<td width='%1%'></td>").arg(width, 0, 'f', 1);
+    for (double width : ColumnWidths(grid, font)) {
+        html += QStringLiteral("<td width='%1%'></td>").arg(width, 0, 'f', 2);
     }
     html += QStringLiteral("</tr>");
     for (const auto& row : grid) {
@@ -52,10 +104,11 @@ QString FormTable(const std::vector<std::vector<forms::GridText>>& grid) {
             if (text.cell.column > column) {
                 html += QStringLiteral("<td colspan='%1'></td>").arg(text.cell.column - column);
             }
+            const bool number = text.isResult || IsNumber(text.text);
             html += QStringLiteral("<td colspan='%1'%2>%3</td>")
                         .arg(text.cell.columnSpan)
-                        .arg(text.isResult || IsNumber(text.text) ? QStringLiteral(" align='right'")
-                                                                  : QString())
+                        .arg(number ? QStringLiteral(" align='right' style='white-space: nowrap'")
+                                    : QString())
                         .arg(QString::fromStdString(text.text).toHtmlEscaped());
             column = text.cell.column + text.cell.columnSpan;
         }
@@ -136,7 +189,7 @@ QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const 
     html += QStringLiteral("<p class='caption'>Lorvane %1 &middot; calculated %2</p>")
                 .arg(QStringLiteral(LORVANE_VERSION),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    html += FormTable(sheet.grid);
+    html += FormTable(sheet.grid, document.defaultFont());
     // The chart, where the form has one, and beside it where the figures come from.
     QString chartCell;
     if (sheet.chart) {
@@ -156,8 +209,10 @@ QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const 
                 "<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
                 "</tr></table>")
                 .arg(chartCell, sources);
-    // On one line, to be copied as it stands.
-    html += QStringLiteral("<p>The same figures, on the command line:</p><pre>%1</pre>")
+    // In a typewriter face, broken between its words where the page is too narrow for it.
+    html += QStringLiteral(
+                "<p>The same figures, on the command line:</p>"
+                "<p style='font-family: monospace'>%1</p>")
                 .arg(QString::fromStdString(sheet.command).toHtmlEscaped());
     return html;
 }

@@ -76,8 +76,10 @@ const std::string& InsertionLossSource() {
             }
         }
         return "Attenuator insertion loss: catalogue values for " + rows +
-               " insulation; every other row is an estimate made from them "
-               "(docs/insertion-loss.md).";
+               " insulation; every other row is an estimate made from them: interpolated over "
+               "the logarithm of the diameter, the thicker insulations' extra loss taken from "
+               "250 mm and scaled by 250 mm over the diameter (the user guide's \"Estimated "
+               "insertion loss\" gives the whole rule).";
     }();
     return source;
 }

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QTextDocument>
 #include <QtTest>
+#include <algorithm>
 
 #include "app/data_sheet.h"
 #include "app/schedule_model.h"
@@ -66,6 +68,54 @@ class DataSheetTest : public QObject {
         QVERIFY2(pages.contains(QStringLiteral("V-1: Selmon")), qPrintable(pages));
         QVERIFY(pages.contains(QStringLiteral("lorvane-calc selmon --diameter 250")));
         QVERIFY(!pages.contains(QStringLiteral("V-2: ")));  // no sheet for a position that fails
+    }
+
+    // Every product's sheet, made by the program and read back from its PDF: every word of the
+    // form's rows whole on one line, every number on one line.
+    void sheetsLayOutWordsWholeAndNumbersOnOneLine() {
+        for (const Product& product : Catalogue()) {
+            QStringList arguments{QString(), QString::fromUtf8(product.word)};
+            if (product.word == "basko") {
+                arguments << QStringLiteral("--keep-flow");  // its start flow asks a question
+            }
+            const QString word = QString::fromUtf8(product.word);
+            QTemporaryDir directory;
+            arguments[0] = directory.filePath(QStringLiteral("sheet.pdf"));
+            QProcess lorvane;
+            lorvane.start(QStringLiteral(LORVANE_APP),
+                          QStringList{QStringLiteral("--sheet")} + arguments);
+            QVERIFY(lorvane.waitForFinished(60000));
+            QVERIFY2(lorvane.exitCode() == 0, qPrintable(word));
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-layout"), arguments[0], QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(60000));
+            // The PDF sets "ff", "fi" and "fl" as ligatures.
+            const QStringList lines = QString::fromUtf8(text.readAllStandardOutput())
+                                          .replace(QChar(0xFB00), QStringLiteral("ff"))
+                                          .replace(QChar(0xFB01), QStringLiteral("fi"))
+                                          .replace(QChar(0xFB02), QStringLiteral("fl"))
+                                          .split(u'\n');
+            const auto onOneLine = [&lines](const QString& piece) {
+                return std::any_of(lines.begin(), lines.end(),
+                                   [&piece](const QString& line) { return line.contains(piece); });
+            };
+            schedule::Call call{.product = &product};
+            if (product.word == "basko") {
+                call.flags.insert("keep-flow");
+            }
+            const app::SheetContent sheet = app::SheetOfCall(schedule::CalculatedCall(call));
+            for (const auto& row : sheet.grid) {
+                for (const forms::GridText& cell : row) {
+                    const QString shown = QString::fromStdString(cell.text);
+                    const QStringList pieces =
+                        cell.isResult ? QStringList{shown} : shown.split(u' ', Qt::SkipEmptyParts);
+                    for (const QString& piece : pieces) {
+                        QVERIFY2(onOneLine(piece), qPrintable(word + QStringLiteral(": ") + piece));
+                    }
+                }
+            }
+        }
     }
 
     void theSheetShowsTheCallsFiguresAndItsChartLines() {

@@ -118,6 +118,34 @@ class DataSheetTest : public QObject {
         }
     }
 
+    // Help and version need no display; a sheet made for a script says nothing on standard error.
+    void theProgramAnswersScriptsQuietly() {
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        bare.remove(QStringLiteral("DISPLAY"));
+        bare.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        bare.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        bare.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        QProcess lorvane;
+        lorvane.setProcessEnvironment(bare);
+        lorvane.start(QStringLiteral(LORVANE_APP), {QStringLiteral("--help")});
+        QVERIFY(lorvane.waitForFinished(60000));
+        QCOMPARE(lorvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(lorvane.exitCode(), 0);
+        QVERIFY(lorvane.readAllStandardOutput().startsWith("Usage: lorvane"));
+        lorvane.start(QStringLiteral(LORVANE_APP), {QStringLiteral("--version")});
+        QVERIFY(lorvane.waitForFinished(60000));
+        QCOMPARE(lorvane.exitCode(), 0);
+        QCOMPARE(lorvane.readAllStandardOutput(), QByteArray("lorvane " LORVANE_VERSION "\n"));
+
+        QTemporaryDir directory;
+        lorvane.start(QStringLiteral(LORVANE_APP),
+                      {QStringLiteral("--sheet"), directory.filePath(QStringLiteral("s.pdf")),
+                       QStringLiteral("selmon")});
+        QVERIFY(lorvane.waitForFinished(60000));
+        QCOMPARE(lorvane.exitCode(), 0);
+        QCOMPARE(lorvane.readAllStandardError(), QByteArray());
+    }
+
     void theSheetShowsTheCallsFiguresAndItsChartLines() {
         const Product& selmon = *FindProductByWord("selmon");
         const schedule::CalculatedCall call(schedule::Call{

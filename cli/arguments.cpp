@@ -16,19 +16,32 @@ struct Subcommand {
     std::vector<std::pair<const forms::Option*, CLI::Option*>> options;
 };
 
-std::string OptionHelp(const forms::Option& option, const std::string& startText) {
-    return startText.empty() ? option.help : option.help + " (default " + startText + ")";
-}
-
-std::string Words(const forms::Option& option) {
-    std::string words;
-    for (const forms::Choice& choice : option.choices) {
-        words += (words.empty() ? "" : "|") + choice.word;
+// The option's help, with the entries of the list it fills where it takes a number of a list
+// (a diameter) rather than a word, and its start value.
+std::string OptionHelp(const forms::FormSpec& spec, const forms::Option& option,
+                       const std::string& startText) {
+    std::string help = option.help;
+    const forms::Control* list = spec.description.Find(option.field);
+    if (option.choices.empty() && list != nullptr && !list->items.empty()) {
+        help += ": ";
+        for (std::size_t i = 0; i < list->items.size(); ++i) {
+            help += (i ? ", " : "") + list->items[i];
+        }
     }
-    return words;
+    return startText.empty() ? help : help + " (default " + startText + ")";
 }
 
-CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::string& start) {
+// Lines under the help's options.
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "\n") + line;
+    }
+    return text;
+}
+
+CLI::Option* AddOption(CLI::App& app, const forms::FormSpec& spec, const forms::Option& option,
+                       const std::string& start) {
     const std::string name = "--" + option.name;
     if (option.IsFlag()) {
         return app.add_flag(name, option.help);
@@ -36,7 +49,7 @@ CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::st
     // Every value is taken as text, so the product reads it as its form reads a field; a value
     // starting with '-' is taken too ("--dp -1").
     CLI::Option* cli = app.add_option(name);
-    cli->description(OptionHelp(option, start))
+    cli->description(OptionHelp(spec, option, start))
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     if (option.choices.empty()) {
         cli->type_name("VALUE");
@@ -45,7 +58,7 @@ CLI::Option* AddOption(CLI::App& app, const forms::Option& option, const std::st
         for (const forms::Choice& choice : option.choices) {
             words.push_back(choice.word);
         }
-        cli->type_name(Words(option))->check(CLI::IsMember(words));
+        cli->type_name(option.ChoiceWords())->check(CLI::IsMember(words));
     }
     return cli;
 }
@@ -55,10 +68,13 @@ Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
         &product, app.add_subcommand(std::string(product.word), std::string(product.help)), {}};
     sub.app->group("Products");
     sub.app->allow_extras();
-    sub.app->footer("");  // the hint to product help is for the top-level help only
+    // The hint to product help is for the top-level help only; a product's own help ends with
+    // the ranges that depend on its size.
+    sub.app->footer(Lines(product.spec().helpNotes));
     const forms::InputTexts start = schedule::StartTexts(product);
     for (const forms::Option& option : product.spec().options) {
-        sub.options.emplace_back(&option, AddOption(*sub.app, option, start.at(option.name)));
+        sub.options.emplace_back(
+            &option, AddOption(*sub.app, product.spec(), option, start.at(option.name)));
     }
     sub.app->add_flag("--json", json, "print the results as one JSON object");
     return sub;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "products/catalogue.h"
 #include "schedule/batch.h"
 
 namespace lorvane::cli {
@@ -55,12 +56,31 @@ class ProgressLine {
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// The columns a schedule may have, product by product, as the help lists them.
+std::string ColumnHelp() {
+    std::string help =
+        "Columns (names in any case): product, then the options of that product; an empty cell\n"
+        "takes the option's start value, a flag is yes or no, and other columns pass through.";
+    for (const Product& product : Catalogue()) {
+        help += "\n  " + std::string(product.word) + ":";
+        for (const forms::Option& option : product.spec().options) {
+            help += " " + option.name;
+            if (option.IsFlag()) {
+                help += " (yes|no)";
+            } else if (!option.choices.empty()) {
+                help += " (" + option.ChoiceWords() + ")";
+            }
+        }
+    }
+    return help;
+}
+
 }  // namespace
 
 BatchSubcommand::BatchSubcommand(CLI::App& app, bool& json)
     : app_(app.add_subcommand("batch", "calculates every row of a CSV schedule")) {
     app_->group("Commands");
-    app_->footer("");
+    app_->footer(ColumnHelp());
     app_->add_option("IN", input_,
                      "the schedule: a CSV file with a header row and a product "
                      "column")

@@ -14,7 +14,8 @@ FormDescription ProductFormDescription(const FormSpec& spec) {
         lastRow = std::max(lastRow, control.cell.row);
         columns = std::max(columns, control.cell.column + control.cell.columnSpan);
     }
-    description.Add({.id = kNotesField, .kind = ControlKind::Note, .cell = {lastRow + 2, 0, columns}});
+    description.Add(
+        {.id = kNotesField, .kind = ControlKind::Note, .cell = {lastRow + 2, 0, columns}});
     return description;
 }
 
@@ -35,6 +36,14 @@ std::optional<std::string> Option::ItemOf(std::string_view word) const {
         }
     }
     return std::nullopt;
+}
+
+std::string Option::ChoiceWords() const {
+    std::string words;
+    for (const Choice& choice : choices) {
+        words += (words.empty() ? "" : "|") + choice.word;
+    }
+    return words;
 }
 
 std::string TextOf(const InputTexts& texts, const std::string& name) {

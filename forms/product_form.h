@@ -35,6 +35,8 @@ struct Option {
     bool IsFlag() const { return !question.empty(); }
     // The list entry a word picks, or nothing.
     std::optional<std::string> ItemOf(std::string_view word) const;
+    // The words of a list, as help shows them: "opposite|same".
+    std::string ChoiceWords() const;
 };
 
 // The texts of a form's inputs, by option name, as the user typed or picked them.
@@ -73,6 +75,9 @@ struct FormSpec {
     // product's own order. A cheap choice before any evaluation: a size it leaves out is one
     // the form would not calculate at that flow. The product finder tries these.
     std::function<std::vector<InputTexts>(double volumeFlow)> candidateSizes;
+    // What lorvane-calc's help of the product says under its options (optional): the ranges
+    // that depend on the size, one line each.
+    std::vector<std::string> helpNotes;
 };
 
 // The line under a form where the notes of a calculation appear.

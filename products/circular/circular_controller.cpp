@@ -9,8 +9,6 @@ namespace lorvane::circular {
 namespace {
 
 constexpr double kMinimumPressureCap = 9999;
-constexpr double kMinimumDifferentialPressure = 0.1;
-constexpr double kMaximumTargetLevel = 100;
 
 bool InRange(double value, double low, double high) {
     return low <= value && value <= high;

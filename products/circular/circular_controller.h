@@ -26,6 +26,10 @@ struct DiameterBands {
     Octaves bands;    // dB, 63 to 8000 Hz
 };
 
+// What the form takes besides a diameter of the list and a volume flow in its range.
+inline constexpr double kMinimumDifferentialPressure = 0.1;  // Pa
+inline constexpr double kMaximumTargetLevel = 100;           // dB(A)
+
 // Casing sound reduction of one diameter without insulation, with 25 mm and with 50 mm. The
 // case-radiated level is the air-regenerated octave level minus these values.
 inline constexpr int kCasingVariants = 3;

@@ -68,14 +68,31 @@ forms::FormDescription Describe(const CircularController& c) {
 }
 
 std::vector<forms::Option> Options(const CircularController& c) {
+    const std::string pressures = FormatNumber("%.1lf", kMinimumDifferentialPressure) + " to " +
+                                  WholeNumber(ProductInputs{}.maxDifferentialPressure);
     return {
         {.name = "diameter", .help = "nominal diameter [mm]", .field = c.diameterListId},
-        {.name = "flow", .help = "volume flow [m3/h]", .field = ids::kVolumeFlow},
-        {.name = "dp", .help = "differential pressure [Pa]", .field = ids::kDifferentialPressure},
+        {.name = "flow",
+         .help = "volume flow [m3/h], in the range of the diameter (below)",
+         .field = ids::kVolumeFlow},
+        {.name = "dp",
+         .help = "differential pressure [Pa], " + pressures,
+         .field = ids::kDifferentialPressure},
         {.name = "target",
-         .help = "summation level wanted behind an attenuator [dB(A)]; 0: no attenuator wanted",
+         .help = "summation level wanted behind an attenuator [dB(A)], 0 to " +
+                 WholeNumber(kMaximumTargetLevel) + "; 0: no attenuator wanted",
          .field = ids::kTargetLevel},
     };
+}
+
+// The volume flow range of every diameter, as lorvane-calc's help lists them.
+std::vector<std::string> FlowRangeNotes(const CircularController& c) {
+    std::vector<std::string> notes{"Volume flow range [m3/h] of each diameter [mm]:"};
+    for (const FlowRange& range : c.flowRanges) {
+        notes.push_back("  " + WholeNumber(range.diameter) + ": " + WholeNumber(range.vmin) +
+                        " to " + WholeNumber(range.vmax));
+    }
+    return notes;
 }
 
 // The diameters whose flow range holds the volume flow, in the order of the diameter list, each
@@ -129,6 +146,7 @@ forms::FormSpec CircularFormSpec(const CircularController& c) {
                 forms::ShowNumber(view, r.vmax.field, r.vmax.format, c.flowRanges[index].vmax);
             },
         .candidateSizes = [&c](double volumeFlow) { return DiametersServing(c, volumeFlow); },
+        .helpNotes = FlowRangeNotes(c),
     };
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <regex>
 
 #include "tests/cli/calc_process.h"
 
@@ -61,6 +62,48 @@ TEST(CliUsage, HelpListsProductsAndOptions) {
     }
     // The defaults are the form's start values.
     EXPECT_THAT(selmon.out, HasSubstr("(default 250)"));
+}
+
+// A product's help says what its form takes: every diameter of its list, and where the volume flow
+// range depends on the diameter, each range, which the calculation keeps to.
+TEST(CliUsage, ProductHelpListsSizesAndRangesTheCalculationKeeps) {
+    const CalcRun attenuator = RunCalc({"attenuator", "--help"});
+    EXPECT_THAT(attenuator.out, HasSubstr("duct diameter [mm]: 80, 100, 125, 140, 150"));
+    EXPECT_THAT(attenuator.out, HasSubstr(", 400 (default 100)"));
+
+    for (const char* product : {"tolmar", "selmon", "daxel", "mirolt"}) {
+        const CalcRun help = RunCalc({product, "--help"});
+        EXPECT_THAT(help.out, HasSubstr("0.1 to 10000"));
+        const std::regex rangeLine(R"(^  (\d+): (\d+) to (\d+)$)");
+        int ranges = 0;
+        for (const std::string& line : Lines(help.out)) {
+            std::smatch range;
+            if (!std::regex_match(line, range, rangeLine)) {
+                continue;
+            }
+            ++ranges;
+            const std::string diameter = range[1];
+            EXPECT_TRUE(
+                std::regex_search(help.out, std::regex("--diameter .*[ ,]" + diameter + "[, ]")))
+                << product << " lists " << diameter;
+            const auto runAt = [&](const std::string& flow) {
+                return RunCalc({product, "--diameter", diameter, "--flow", flow}).status;
+            };
+            const double high = std::stod(range[3]);
+            EXPECT_EQ(runAt(range[2]), 0) << product << " " << line;
+            EXPECT_EQ(runAt(range[3]), 0) << product << " " << line;
+            EXPECT_EQ(runAt(std::to_string(high * 1.01)), 1) << product << " " << line;
+        }
+        EXPECT_GE(ranges, 5) << product;
+    }
+}
+
+TEST(CliUsage, BatchHelpListsTheColumnsOfEveryProduct) {
+    const CalcRun help = RunCalc({"batch", "--help"});
+    EXPECT_THAT(help.out, HasSubstr("  selmon: diameter flow dp target\n"));
+    EXPECT_THAT(help.out, HasSubstr("  basko: width height flow dp keep-flow (yes|no)\n"));
+    EXPECT_THAT(help.out, HasSubstr(" linkage (opposite|same) "));
+    EXPECT_THAT(help.out, EndsWith("  attenuator: diameter length\n"));
 }
 
 // The suite runs lorvane-calc's command line in its own process; the program itself must give the

@@ -43,11 +43,16 @@ QString ScheduleDialogs::SavePath(QWidget* parent, const QString& caption, const
 }
 
 std::optional<QString> ScheduleDialogs::AskTag(QWidget* parent, const QString& suggested) {
-    bool ok = false;
-    const QString tag = QInputDialog::getText(parent, QStringLiteral("Add to schedule"),
-                                              QStringLiteral("Tag of the new position:"),
-                                              QLineEdit::Normal, suggested, &ok);
-    return ok ? std::optional<QString>(tag.trimmed()) : std::nullopt;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Add to schedule"));
+    dialog.setLabelText(QStringLiteral("Tag of the new position:"));
+    dialog.setTextValue(suggested);
+    // Wide enough for its title beside a window manager's buttons.
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 3);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue().trimmed();
 }
 
 void ScheduleDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text) {

@@ -26,11 +26,12 @@ QAction* NewAction(forms::qt::FormDialog& dialog, const QString& text, const QSt
     return action;
 }
 
-// A preview as tall as the screen allows, a page wide, showing each page whole.
+// A preview as tall as the screen allows, as wide as tall for its whole tool bar, showing each
+// page whole.
 void ShowWholePages(QPrintPreviewDialog& preview) {
     const QScreen* screen = preview.screen();
     const int height = screen != nullptr ? screen->availableGeometry().height() : 900;
-    FitToScreen(preview, QSize(height * 3 / 4, height));
+    FitToScreen(preview, QSize(height, height));
     if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
         pages->setZoomMode(QPrintPreviewWidget::FitInView);
     }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -47,8 +48,11 @@ std::optional<QString> ScheduleDialogs::AskTag(QWidget* parent, const QString& s
     dialog.setWindowTitle(QStringLiteral("Add to schedule"));
     dialog.setLabelText(QStringLiteral("Tag of the new position:"));
     dialog.setTextValue(suggested);
-    // Wide enough for its title beside a window manager's buttons.
-    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 3);
+    // Wide enough for its title beside a window manager's buttons: the box's layout keeps it
+    // as narrow as its contents, so the line of the tag is made wide.
+    if (auto* line = dialog.findChild<QLineEdit*>()) {
+        line->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 3);
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

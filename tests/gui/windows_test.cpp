@@ -122,6 +122,7 @@ void WindowsTest::everyWindowOpensWhollyOnItsScreenAtAReadableSize() {
     // The tag's box is wide enough for its title.
     watchdog_->Expect([&](QWidget* modal) {
         QVERIFY(qobject_cast<QInputDialog*>(modal) != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(modal));
         const int title = modal->fontMetrics().horizontalAdvance(modal->windowTitle());
         QVERIFY2(modal->width() >= 2 * title, qPrintable(Where(*modal)));
         QVERIFY2(WhollyOnScreen(*modal), qPrintable(Where(*modal)));

@@ -170,8 +170,8 @@ std::optional<double> ReadNumber(std::string_view text) {
     }
     const std::string_view digits = *number;
     const bool startsWithDigits =
-        !digits.empty() && (IsDigit(digits[0]) ||
-                            (digits[0] == '.' && digits.size() > 1 && IsDigit(digits[1])));
+        !digits.empty() &&
+        (IsDigit(digits[0]) || (digits[0] == '.' && digits.size() > 1 && IsDigit(digits[1])));
     if (!startsWithDigits) {
         return std::nullopt;
     }

@@ -11,9 +11,9 @@ namespace lorvane {
 // whatever follows is ignored ("250 Pa" is 250, "2.5, 3" is 2.5). The decimal separator may also
 // be a comma, as a spreadsheet set to a decimal comma writes it ("812,5" is 812.5, "1,5e3" is
 // 1500); a number whose digits hold a comma beside a point or a second comma ("1,234.5",
-// "1.234,5", "1,2,3") is no clear number, and no number. Only the first 99 characters are read. No value when the
-// text holds no number or a value that is not finite ("inf", "1e999"); a value too small for a
-// double reads as 0 ("1e-400"), as in "%lf".
+// "1.234,5", "1,2,3") is no clear number, and no number. Only the first 99 characters are read.
+// No value when the text holds no number or a value that is not finite ("inf", "1e999"); a value
+// too small for a double reads as 0 ("1e-400"), as in "%lf".
 std::optional<double> ReadNumber(std::string_view text);
 
 // Reads a text that is one plain number and nothing else, independent of the process locale: an

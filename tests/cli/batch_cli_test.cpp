@@ -256,6 +256,28 @@ TEST(Batch, CellsThatAreNotUtf8AreKept) {
     EXPECT_EQ(lines[1]["error"], "unknown product 'sp\uFFFDler'");
 }
 
+// A Basko row whose volume flow lies outside the size's range: kept, its results are noted as
+// such; not kept, its message says how to keep it.
+TEST(Batch, SaysWhereABaskoFlowLiesOutsideTheRange) {
+    const std::string file = WrittenFile("basko.csv",
+                                         "tag,product,width,height,flow,dp,keep-flow\n"
+                                         "K,basko,400,200,500,250,yes\n"
+                                         "R,basko,400,200,500,250,\n");
+    const std::vector<std::vector<std::string>> results = CsvRecords(RunCalc({"batch", file}).out);
+    ASSERT_EQ(results.size(), 3u);
+    const std::vector<std::string>& header = results[0];
+    const auto cell = [&](std::size_t row, const std::string& name) {
+        return results[row].at(std::find(header.begin(), header.end(), name) - header.begin());
+    };
+    EXPECT_EQ(cell(1, "status"), "ok");
+    EXPECT_EQ(cell(1, "notes"),
+              "The volume flow lies outside the range of this size, 864 to 2880 m3/h");
+    EXPECT_EQ(cell(2, "status"), "refused");
+    EXPECT_EQ(cell(2, "message"),
+              "The volume flow lies outside 864 to 2880 m3/h; set keep-flow to calculate it "
+              "anyway");
+}
+
 struct Unusable {
     const char* name;
     std::vector<std::string> arguments;  // after "batch"; "IN" is a schedule that can be read

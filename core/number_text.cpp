@@ -27,6 +27,40 @@ bool IsBelowEveryDouble(std::string_view number) {
            number[exponent + 1] == '-';
 }
 
+// The one rule for a decimal comma, which both readers follow. `number` is the text of a number
+// from its first digit or separator on, after any sign. The decimal separator is the point or
+// the comma that follows the whole digits ("812,5", ",5", "5,"); a comma there reads as the
+// point. The number's digits, with the points and commas between them or before a digit, are
+// no clear number when they hold a comma beside a point or a second comma: "1,234.5", "1.234,5"
+// and "1,2,3" may each hold a thousands separator. A separator followed by no digit ends the
+// number ("2.5, 3" is 2.5). Returns the number as from_chars reads it, kept in `storage` when
+// it changed, or nothing when it is not clear.
+std::optional<std::string_view> WithDecimalPoint(std::string_view number, std::string& storage) {
+    std::size_t separators = 0;
+    bool hasComma = false;
+    for (std::size_t pos = 0; pos < number.size(); ++pos) {
+        const char c = number[pos];
+        if (IsDigit(c)) {
+            continue;
+        }
+        if ((c != '.' && c != ',') || pos + 1 == number.size() || !IsDigit(number[pos + 1])) {
+            break;
+        }
+        ++separators;
+        hasComma |= c == ',';
+    }
+    if (hasComma && separators > 1) {
+        return std::nullopt;
+    }
+    const std::size_t whole = std::min(number.find_first_not_of("0123456789"), number.size());
+    if (whole == number.size() || number[whole] != ',') {
+        return number;
+    }
+    storage.assign(number);
+    storage[whole] = '.';
+    return std::string_view(storage);
+}
+
 struct Conversion {
     bool leftAlign = false;
     int width = 0;
@@ -129,16 +163,22 @@ std::optional<double> ReadNumber(std::string_view text) {
         negative = text[pos] == '-';
         ++pos;
     }
+    std::string storage;
+    const std::optional<std::string_view> number = WithDecimalPoint(text.substr(pos), storage);
+    if (!number) {
+        return std::nullopt;
+    }
+    const std::string_view digits = *number;
     const bool startsWithDigits =
-        pos < text.size() && (IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() &&
-                                                     IsDigit(text[pos + 1])));
+        !digits.empty() &&
+        (IsDigit(digits[0]) || (digits[0] == '.' && digits.size() > 1 && IsDigit(digits[1])));
     if (!startsWithDigits) {
         return std::nullopt;
     }
     double value = 0.0;
-    auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value,
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                      std::chars_format::general);
-    if (ec == std::errc::result_out_of_range && IsBelowEveryDouble({text.data() + pos, end})) {
+    if (ec == std::errc::result_out_of_range && IsBelowEveryDouble({digits.data(), end})) {
         value = 0.0;  // as "%lf" reads a value too small for a double ("1e-400")
         ec = std::errc{};
     }
@@ -151,40 +191,28 @@ std::optional<double> ReadNumber(std::string_view text) {
 std::optional<double> ReadPlainNumber(std::string_view text) {
     const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
     const bool negative = hasSign && text.front() == '-';
-    std::string_view magnitude = text.substr(hasSign ? 1 : 0);
-    std::size_t digits = 0;
-    std::size_t separator = std::string_view::npos;
-    for (std::size_t pos = 0; pos < magnitude.size(); ++pos) {
-        if (IsDigit(magnitude[pos])) {
-            ++digits;
-        } else if ((magnitude[pos] == '.' || magnitude[pos] == ',') &&
-                   separator == std::string_view::npos) {
-            separator = pos;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0) {
+    const std::string_view signless = text.substr(hasSign ? 1 : 0);
+    if (signless.find_first_not_of("0123456789.,") != std::string_view::npos) {
         return std::nullopt;
     }
-    std::string withPoint;  // from_chars knows only the decimal point
-    if (separator != std::string_view::npos && magnitude[separator] == ',') {
-        withPoint = magnitude;
-        withPoint[separator] = '.';
-        magnitude = withPoint;
+    std::string storage;
+    const std::optional<std::string_view> number = WithDecimalPoint(signless, storage);
+    if (!number) {
+        return std::nullopt;
     }
+    const std::string_view magnitude = *number;
     double value = 0.0;
     const auto [end, ec] = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(),
                                            value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Without an exponent, only a whole part with a digit other than 0 is too large.
-        const std::string_view whole = magnitude.substr(0, separator);
+        const std::string_view whole = magnitude.substr(0, magnitude.find('.'));
         if (whole.find_first_not_of('0') != std::string_view::npos) {
             return std::nullopt;
         }
         value = 0.0;  // too small for a double, as ReadNumber reads it
     } else if (ec != std::errc{} || end != magnitude.data() + magnitude.size()) {
-        return std::nullopt;
+        return std::nullopt;  // also a second point ("1.2.3"), which from_chars stops at
     }
     return negative ? -value : value;
 }

@@ -8,17 +8,21 @@ namespace lorvane {
 
 // Reads a number the way C's "%lf" conversion does, independent of the process locale: leading
 // white space, an optional sign, digits with an optional decimal point and an optional exponent;
-// whatever follows is ignored ("250 Pa" is 250, "2,5" is 2). Only the first 99 characters are
-// read. No value when the text holds no number or a value that is not finite ("inf", "1e999");
-// a value too small for a double reads as 0 ("1e-400"), as in "%lf".
+// whatever follows is ignored ("250 Pa" is 250, "2.5, 3" is 2.5). The decimal separator may also
+// be a comma, as a spreadsheet set to a decimal comma writes it ("812,5" is 812.5, "1,5e3" is
+// 1500); a number whose digits hold a comma beside a point or a second comma ("1,234.5",
+// "1.234,5", "1,2,3") is no clear number, and no number. Only the first 99 characters are read.
+// No value when the text holds no number or a value that is not finite ("inf", "1e999"); a value
+// too small for a double reads as 0 ("1e-400"), as in "%lf".
 std::optional<double> ReadNumber(std::string_view text);
 
 // Reads a text that is one plain number and nothing else, independent of the process locale: an
 // optional sign, then digits with at most one decimal point or decimal comma ("812.5" and
-// "812,5" are both 812.5, ".5" is 0.5). Anything else in the text makes it no number: blanks,
-// an exponent, a thousands separator ("1,234.5"), a unit ("12a"), "inf" or "nan"; so does an
-// empty text or a value too large for a double. A value too small for a double reads as 0,
-// keeping its sign, as in ReadNumber.
+// "812,5" are both 812.5, ".5" and ",5" are 0.5), the comma taken as ReadNumber takes it.
+// Anything else in the text makes it no number: blanks, an exponent, a second separator
+// ("1,234.5", "1.2.3"), a unit ("12a"), "inf" or "nan"; so does an empty text or a value too
+// large for a double. A value too small for a double reads as 0, keeping its sign, as in
+// ReadNumber.
 std::optional<double> ReadPlainNumber(std::string_view text);
 
 // Formats a value with a printf-style conversion "%[-][width][.precision][l]f", independent of

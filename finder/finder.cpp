@@ -46,7 +46,9 @@ void AddProduct(const Product& product, const DutyPoint& duty, std::vector<Candi
     const forms::FormSpec& spec = product.spec();
     forms::InputTexts texts = DutyTexts(spec, duty);
     bool asked = false;
-    const forms::Ask ask = [&asked](std::string_view) { return asked = true; };
+    const forms::Ask ask = [&asked](std::string_view, const forms::ResultRecord&) {
+        return asked = true;
+    };
     for (forms::InputTexts& sizeTexts : spec.candidateSizes(duty.volumeFlow)) {
         Candidate candidate{
             .product = product.word, .name = product.menuText, .size = SizeOf(sizeTexts)};

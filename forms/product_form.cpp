@@ -72,7 +72,8 @@ void ProductForm::OnButton(FormView& view, ControlId button) {
     if (button != description_.defaultButton) {
         return;
     }
-    const Ask ask = [&](std::string_view question) {
+    const Ask ask = [&](std::string_view question, const ResultRecord& soFar) {
+        ShowRecord(view, soFar, kNotesField);
         return AskCorrection(view, context_.state, question);
     };
     lastRecord_ = spec_.evaluate(context_.state, ReadInputs(view), ask);

@@ -45,8 +45,10 @@ using InputTexts = std::map<std::string, std::string>;
 // The text of an input, empty when there is none.
 std::string TextOf(const InputTexts& texts, const std::string& name);
 
-// Puts a YES/NO question to the user; true for YES.
-using Ask = std::function<bool(std::string_view question)>;
+// Puts a YES/NO question to the user; true for YES. `soFar` is what the calculation has come to
+// before the question (the ranges a volume flow lies outside): a form shows it while the
+// question is up.
+using Ask = std::function<bool(std::string_view question, const ResultRecord& soFar)>;
 
 // The questions a calculation put, with their answers.
 using Answers = std::map<std::string, bool, std::less<>>;
@@ -89,6 +91,7 @@ FormDescription ProductFormDescription(const FormSpec& spec);
 
 // A product form: on "calculate" it reads its inputs, evaluates them, writes the record into
 // the fields, hands the calculation's trace to the diagnostics and shows the refusal's message.
+// A question the calculation puts comes up over the results it has come to so far.
 class ProductForm : public Form {
   public:
     ProductForm(const FormSpec& spec, const FormContext& context);

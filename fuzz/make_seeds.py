@@ -76,6 +76,8 @@ NUMBER_SEEDS = {
     "read_unit": bytes([0]) + b"250 Pa",
     "read_exponent": bytes([0]) + b" -2.5E+3x",
     "read_comma": bytes([0]) + b"2,5",
+    "read_comma_exponent": bytes([0]) + b" -1,5e3 m3/h",
+    "read_thousands": bytes([0]) + b"1.234,5",
     "read_tiny": bytes([0]) + b"1e-400",
     "read_hex": bytes([0]) + b"0x1p3",
     "read_long": bytes([0]) + b"1" + b"0" * 120,

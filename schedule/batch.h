@@ -35,7 +35,9 @@ std::vector<const Product*> ProductsIn(std::istream& in);
 // through. A row that cannot be calculated gets its status and message; the run goes on.
 // Rows are calculated on every core while the input is read and the output written, a few
 // thousand at a time, so memory stays the same however long the schedule is. Returns the
-// count, or why the schedule cannot be read at all.
+// count, or why the schedule cannot be read at all. The CSV keeps the input's separator; a
+// file separated by semicolons gets its result numbers with a decimal comma, as the spreadsheet
+// that wrote it reads them.
 std::variant<BatchCount, std::string> RunBatch(std::istream& in, std::ostream& out,
                                                BatchFormat format,
                                                const std::vector<const Product*>& products,

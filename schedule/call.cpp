@@ -65,7 +65,7 @@ Evaluation EvaluateCall(const Call& call) {
             evaluation.inputs[option.name] = option.ItemOf(text->second).value_or(text->second);
         }
     }
-    const forms::Ask ask = [&](std::string_view question) {
+    const forms::Ask ask = [&](std::string_view question, const forms::ResultRecord& /*soFar*/) {
         const bool yes = forms::AnswerOf(spec.options, call.flags, question);
         evaluation.answers[std::string(question)] = yes;
         return yes;

@@ -15,10 +15,12 @@ std::string BandName(std::string_view key, double frequency) {
     return ColumnName(key) + "_" + ExactNumber(frequency);
 }
 
-void WriteNumber(std::string& cell, const forms::Number& number) {
+// The number as the shortest text that reads back to it, with the given decimal separator.
+void WriteNumber(std::string& cell, const forms::Number& number, char decimalSeparator) {
     if (number && std::isfinite(*number)) {
         char text[32];
         const auto result = std::to_chars(text, text + sizeof text, *number);
+        std::replace(text, result.ptr, '.', decimalSeparator);
         cell.assign(text, result.ptr);
     }
 }
@@ -165,6 +167,8 @@ void ResultColumns::FillFields(const forms::ResultRecord& record, char separator
 
 void ResultColumns::FillCells(const forms::ResultRecord& record, std::vector<std::string>& cells,
                               const char* separator) const {
+    // A spreadsheet that separates its fields with semicolons writes a decimal comma.
+    const char decimalSeparator = separator != nullptr && *separator == ';' ? ',' : '.';
     const auto writeText = [separator](std::string& cell, std::string_view text) {
         if (separator != nullptr) {
             AppendCsvField(cell, text, *separator);
@@ -189,7 +193,7 @@ void ResultColumns::FillCells(const forms::ResultRecord& record, std::vector<std
                 continue;
             }
             if (const forms::Number* number = std::get_if<forms::Number>(&value->value)) {
-                WriteNumber(cells[column], *number);
+                WriteNumber(cells[column], *number, decimalSeparator);
             } else if (const std::string* text = std::get_if<std::string>(&value->value)) {
                 writeText(cells[column], *text);
             } else {
@@ -204,11 +208,11 @@ void ResultColumns::FillCells(const forms::ResultRecord& record, std::vector<std
         const Target target = TargetOf(item, position, layout);
         if (target.column >= 0) {
             for (std::size_t band = 0; band < row.levels.size(); ++band) {
-                WriteNumber(cells[target.column + band], row.levels[band]);
+                WriteNumber(cells[target.column + band], row.levels[band], decimalSeparator);
             }
         }
         if (target.summation >= 0) {
-            WriteNumber(cells[target.summation], row.summation);
+            WriteNumber(cells[target.summation], row.summation, decimalSeparator);
         }
     }
     std::string notes;

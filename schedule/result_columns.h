@@ -25,7 +25,9 @@ class ResultColumns {
     // cells' strings are reused, so a caller that keeps them makes no new ones row after row.
     void Fill(const forms::ResultRecord& record, std::vector<std::string>& cells) const;
     // The cells as the fields of a CSV line with this separator: a text that holds the
-    // separator, a quote or a line break is quoted.
+    // separator, a quote or a line break is quoted. In a line separated by semicolons, as a
+    // spreadsheet set to a decimal comma writes it, the numbers have a decimal comma ("5,65"),
+    // so that the spreadsheet reads them back as numbers; ReadNumber reads either exactly.
     void FillFields(const forms::ResultRecord& record, char separator,
                     std::vector<std::string>& fields) const;
 

@@ -75,6 +75,24 @@ bool IsCBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// The separators that stand between the number's digits or before its first one, in order: the
+// digits go on across a point or a comma only where a digit follows it.
+std::string SeparatorsAmongDigits(std::string_view text) {
+    std::string separators;
+    std::size_t pos = 0;
+    while (true) {
+        while (pos < text.size() && IsDigit(text[pos])) {
+            ++pos;
+        }
+        const bool goesOn = pos + 1 < text.size() && (text[pos] == '.' || text[pos] == ',') &&
+                            IsDigit(text[pos + 1]);
+        if (!goesOn) {
+            return separators;
+        }
+        separators += text[pos++];
+    }
+}
+
 }  // namespace
 
 ExactDecimal ExpandExactly(double value) {
@@ -144,12 +162,18 @@ std::optional<double> ReferenceRead(std::string_view text) {
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         number += text[pos++];
     }
+    // A comma among several separators may part thousands: it is no clear number.
+    const std::string separators = SeparatorsAmongDigits(text.substr(pos));
+    if (separators.size() > 1 && separators.find(',') != std::string::npos) {
+        return std::nullopt;
+    }
     std::size_t digits = 0;
     for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++digits) {
         number += text[pos];
     }
-    if (pos < text.size() && text[pos] == '.') {
-        number += text[pos++];
+    if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
+        number += '.';  // strtod in the C locale knows only the point
+        ++pos;
         for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++digits) {
             number += text[pos];
         }

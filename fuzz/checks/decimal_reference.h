@@ -24,7 +24,9 @@ std::string ReferenceFixed(double value, int width, int precision, bool leftAlig
 // What a scanf-style "%lf" reads from the first 99 characters of a text, without the locale: the
 // longest leading decimal number (blanks, sign, digits with a point, an exponent) converted by
 // the C library; no value when there is none or when it is not finite. A value too small for a
-// double reads as the C library rounds it (0 or a subnormal).
+// double reads as the C library rounds it (0 or a subnormal). A comma may stand for the point;
+// a number whose digits are parted by a comma and any other separator (a point or a second
+// comma, each followed by a digit) is no clear number and reads as none.
 std::optional<double> ReferenceRead(std::string_view text);
 
 }  // namespace lorvane::fuzz

@@ -67,7 +67,7 @@ Findings CheckReading(std::string_view text) {
         return {};
     }
     return {"ReadNumber(" + Quoted(text) + ") gives " + Describe(read) +
-            ", a scanf \"%lf\" gives " + Describe(expected)};
+            ", the reference reading gives " + Describe(expected)};
 }
 
 Findings CheckShowing(double value, int width, int precision, bool leftAlign) {

@@ -8,7 +8,8 @@
 
 namespace lorvane::fuzz {
 
-// Reading a text: the program reads what the reference reads, bit for bit.
+// Reading a text: the program reads what the reference reads, bit for bit: a "%lf" conversion
+// that also takes a decimal comma and refuses a number whose comma may part thousands.
 Findings CheckReading(std::string_view text);
 
 // Showing a value: the program's text in "%[-][width].[precision]lf" is the reference's; for a

@@ -27,8 +27,7 @@ bool TakesFlow(const VolumeFlowRange& theoretical, double width, double height, 
            FitsExistingScale(width, height, volumeFlow);
 }
 
-BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
-                           const std::function<bool(std::string_view question)>& ask) {
+BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts, const BaskoAsk& ask) {
     using enum ResultGroup;
     BaskoOutcome outcome;
     ProductInputs& inputs = state.productInputs;
@@ -58,12 +57,13 @@ BaskoOutcome EvaluateBasko(SharedState& state, const BaskoEntry& texts,
     if (!flow || !TakesFlow(*ranges.theoretical, inputs.width, inputs.height, *flow)) {
         outcome.emptied.insert({Acoustic, Flow});
         outcome.correctionAsked = true;
-        const bool correct = ask(kBaskoCorrectionQuestion);
+        const bool correct = ask(kBaskoCorrectionQuestion, outcome);
         // Without a number there is no flow to go on with, whatever the answer.
         if (correct || !flow) {
             outcome.refused = BaskoInput::VolumeFlow;
             return outcome;
         }
+        outcome.keptOutsideRange = true;
     }
     // A flow the model then refuses is not kept: the state goes back to these.
     const double keptFlow = inputs.volumeFlow;

@@ -11,6 +11,9 @@ namespace {
 using forms::ResultRecord;
 using forms::ValueSpec;
 
+// The flag that answers NO to the correction question, as lorvane-calc and schedules name it.
+constexpr std::string_view kKeepFlow = "keep-flow";
+
 // The two ranges a size serves, each a Vmin and Vmax field.
 struct RangeFields {
     std::string key;  // "theoreticalRange"
@@ -115,16 +118,27 @@ const char* InputName(BaskoInput input) {
     return "";
 }
 
+// "864 to 2880 m3/h": the size's theoretical range in whole m3/h, as its fields show it.
+std::string RangeText(const BaskoOutcome& outcome) {
+    const VolumeFlowRange& range = *outcome.ranges->theoretical;
+    return FormatNumber("%.0lf", range.vmin) + " to " + FormatNumber("%.0lf", range.vmax) + " m3/h";
+}
+
 forms::Refusal RefusalOf(const BaskoOutcome& outcome, const BaskoEntry& entry) {
     const BaskoInput input = *outcome.refused;
     if (!outcome.message.empty()) {
         return {InputName(input), std::string(outcome.message)};
     }
-    // The press ended after the correction question, without a word on the form.
-    const bool flowIsANumber = ReadNumber(entry.volumeFlow).has_value();
+    // The press ended after the correction question, without a word on the form; lorvane-calc
+    // and a schedule say what calculates the flow as it is.
+    if (!ReadNumber(entry.volumeFlow)) {
+        return {.input = InputName(input),
+                .message = "Please correct volume flow",
+                .shownOnForm = false};
+    }
     return {.input = InputName(input),
-            .message = flowIsANumber ? std::string(kBaskoCorrectionQuestion)
-                                     : "Please correct volume flow",
+            .message = "The volume flow lies outside " + RangeText(outcome) + "; set " +
+                       std::string(kKeepFlow) + " to calculate it anyway",
             .shownOnForm = false};
 }
 
@@ -143,7 +157,7 @@ std::vector<forms::InputTexts> BaskoSizesServing(double volumeFlow) {
 
 forms::FormSpec MakeBaskoSpec() {
     std::vector<forms::Option> options = SizeAndFlowOptions("100 to 600");
-    options.push_back({.name = "keep-flow",
+    options.push_back({.name = std::string(kKeepFlow),
                        .help = "go on with a volume flow outside the size's range, as answering "
                                "NO to the correction question does",
                        .question = std::string(kBaskoCorrectionQuestion),
@@ -157,7 +171,11 @@ forms::FormSpec MakeBaskoSpec() {
                 using forms::TextOf;
                 const BaskoEntry entry{TextOf(texts, "width"), TextOf(texts, "height"),
                                        TextOf(texts, "flow"), TextOf(texts, "dp")};
-                return BaskoRecord(EvaluateBasko(state, entry, ask), entry);
+                const BaskoAsk askOverRanges = [&](std::string_view question,
+                                                   const BaskoOutcome& soFar) {
+                    return ask(question, BaskoRecord(soFar, entry));
+                };
+                return BaskoRecord(EvaluateBasko(state, entry, askOverRanges), entry);
             },
         .candidateSizes = BaskoSizesServing,
     };
@@ -186,6 +204,10 @@ ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry) {
         if (!outcome.ranges->existingScales) {
             record.AddNote("This size has no existing scales");
         }
+        if (outcome.keptOutsideRange) {
+            record.AddNote("The volume flow lies outside the range of this size, " +
+                           RangeText(outcome));
+        }
     } else if (outcome.refused == BaskoInput::Dimensions) {
         AddAbsentRange(record, Theoretical());
         AddAbsentRange(record, ExistingScales());
@@ -194,6 +216,9 @@ ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry) {
     if (outcome.refused) {
         record.Refuse(RefusalOf(outcome, entry));
         return record;
+    }
+    if (!outcome.result) {
+        return record;  // the press waits for the answer to the correction question
     }
     const BaskoResult& result = *outcome.result;
     AddFlow(record, r, result.velocity, result.minimumPressure, result.accepted);

@@ -16,8 +16,9 @@ inline constexpr forms::ControlId kBaskoTitle = 1166;
 // What a Basko "calculate" came to, as one record: the groups a refusal empties are emptied
 // before whatever the press still shows is written. A volume flow the user chose to correct
 // (YES), or one that holds no number, ends the press without a message on the form; elsewhere
-// the refusal carries the correction question, or the volume-flow message for a text without a
-// number.
+// the refusal names the size's range and the flag that keeps the flow, or carries the
+// volume-flow message for a text without a number. A flow kept (NO) gets a note that it lies
+// outside the range. Before the correction question, the record holds the ranges alone.
 forms::ResultRecord BaskoRecord(const BaskoOutcome& outcome, const BaskoEntry& entry);
 
 // The Basko form: flow ranges, velocity, minimum pressure and sound power of the rectangular

@@ -5,10 +5,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 
 #include "schedule/call.h"
@@ -35,6 +37,29 @@ std::vector<std::vector<std::string>> CsvRecords(const std::string& text) {
         records.push_back(fields);
     }
     return records;
+}
+
+char SeparatorOf(const std::string& text) {
+    std::istringstream in(text);
+    schedule::CsvReader reader(in);
+    std::vector<std::string> header;
+    reader.Next(header);
+    return reader.Separator();
+}
+
+// A result cell as the spreadsheet that wrote the schedule reads it: with a decimal comma in a
+// file separated by semicolons, with a decimal point in one separated by commas. Nothing where
+// the cell is no number in that convention.
+std::optional<double> SpreadsheetNumber(std::string cell, char separator) {
+    const char decimal = separator == ';' ? ',' : '.';
+    const char other = separator == ';' ? '.' : ',';
+    if (cell.empty() || cell.find(other) != std::string::npos) {
+        return std::nullopt;
+    }
+    std::replace(cell.begin(), cell.end(), decimal, '.');
+    char* end = nullptr;
+    const double value = std::strtod(cell.c_str(), &end);
+    return *end == '\0' ? std::optional(value) : std::nullopt;
 }
 
 std::vector<Json> JsonLines(const std::string& text) {
@@ -112,7 +137,8 @@ TEST_P(ScheduleFile, EveryRowIsWhatTheProductCallGives) {
         actual.erase("columns");
         EXPECT_EQ(actual, expected) << "row " << r + 1;
         EXPECT_EQ(result[header.size() + 1], expected.value("error", "")) << "row " << r + 1;
-        // The CSV cell of every number is that number, read back exactly.
+        // The CSV cell of every number is that number, read back exactly in the convention of
+        // the file's spreadsheet.
         for (std::size_t c = header.size() + 2; c < resultHeader.size(); ++c) {
             std::string pointer = "/" + resultHeader[c];
             std::replace(pointer.begin(), pointer.end(), '_', '/');
@@ -127,14 +153,40 @@ TEST_P(ScheduleFile, EveryRowIsWhatTheProductCallGives) {
             if (!expected.contains(at) || !expected[at].is_number()) {
                 continue;
             }
-            EXPECT_EQ(std::strtod(result[c].c_str(), nullptr), expected[at].get<double>())
-                << "row " << r + 1 << " " << resultHeader[c];
+            EXPECT_EQ(SpreadsheetNumber(result[c], SeparatorOf(input)), expected[at].get<double>())
+                << "row " << r + 1 << " " << resultHeader[c] << " '" << result[c] << "'";
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, ScheduleFile,
-                         testing::Values("schedule_mixed.csv", "schedule_semicolon.csv"));
+                         testing::Values("schedule_mixed.csv", "schedule_semicolon.csv",
+                                         "schedule_decimal_comma.csv"));
+
+// A spreadsheet set to a decimal comma separates its fields with semicolons. Saved with a
+// decimal point instead, the same schedule has commas and points swapped; both give the same
+// results, and a number with both a comma and a point is refused in either.
+TEST(Batch, DecimalCommasGiveTheResultsOfDecimalPoints) {
+    const std::string commas = kData + "/schedule_decimal_comma.csv";
+    std::ifstream in(commas, std::ios::binary);
+    std::string points{std::istreambuf_iterator<char>(in), {}};
+    for (char& c : points) {
+        c = c == ';' ? ',' : c == ',' ? '.' : c == '.' ? ',' : c;
+    }
+    const std::vector<Json> fromCommas = JsonLines(RunCalc({"batch", commas, "--json"}).out);
+    const std::vector<Json> fromPoints =
+        JsonLines(RunCalc({"batch", WrittenFile("points.csv", points), "--json"}).out);
+    EXPECT_EQ(fromCommas, fromPoints);
+    std::vector<std::string> statuses;
+    for (const Json& line : fromCommas) {
+        statuses.push_back(line["columns"]["tag"].get<std::string>() + " " +
+                           line["status"].get<std::string>() + " " + line.value("error", ""));
+    }
+    EXPECT_THAT(statuses, ElementsAre("C-1 ok ", "C-2 ok ", "C-3 ok ", "C-4 ok ",
+                                      "C-5 refused Pease correct diameter"));
+    EXPECT_EQ(fromCommas[0]["inputs"]["flow"], 812.5);
+    EXPECT_EQ(fromCommas[0]["inputs"]["dp"], 150.7);
+}
 
 TEST(Batch, RowsKeepTheirOrderStatusAndMessage) {
     const CalcRun run = RunCalc({"batch", kData + "/schedule_mixed.csv"});
@@ -202,6 +254,28 @@ TEST(Batch, CellsThatAreNotUtf8AreKept) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0]["columns"]["tag"], "B\uFFFDro");
     EXPECT_EQ(lines[1]["error"], "unknown product 'sp\uFFFDler'");
+}
+
+// A Basko row whose volume flow lies outside the size's range: kept, its results are noted as
+// such; not kept, its message says how to keep it.
+TEST(Batch, SaysWhereABaskoFlowLiesOutsideTheRange) {
+    const std::string file = WrittenFile("basko.csv",
+                                         "tag,product,width,height,flow,dp,keep-flow\n"
+                                         "K,basko,400,200,500,250,yes\n"
+                                         "R,basko,400,200,500,250,\n");
+    const std::vector<std::vector<std::string>> results = CsvRecords(RunCalc({"batch", file}).out);
+    ASSERT_EQ(results.size(), 3u);
+    const std::vector<std::string>& header = results[0];
+    const auto cell = [&](std::size_t row, const std::string& name) {
+        return results[row].at(std::find(header.begin(), header.end(), name) - header.begin());
+    };
+    EXPECT_EQ(cell(1, "status"), "ok");
+    EXPECT_EQ(cell(1, "notes"),
+              "The volume flow lies outside the range of this size, 864 to 2880 m3/h");
+    EXPECT_EQ(cell(2, "status"), "refused");
+    EXPECT_EQ(cell(2, "message"),
+              "The volume flow lies outside 864 to 2880 m3/h; set keep-flow to calculate it "
+              "anyway");
 }
 
 struct Unusable {

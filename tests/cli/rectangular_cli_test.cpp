@@ -70,9 +70,11 @@ TEST(CliBasko, AFlowOutsideTheRangesIsRefusedUnlessItIsKept) {
     // The start values: 100 m3/h through 200 x 100 mm.
     const CalcRun refused = RunCalc({"basko", "--json"});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "Would you like to correct the volume flow?\n");
+    const std::string message =
+        "The volume flow lies outside 200 to 600 m3/h; set keep-flow to calculate it anyway";
+    EXPECT_EQ(refused.err, message + "\n");
     const Json json = Json::parse(refused.out);
-    EXPECT_EQ(json["error"], "Would you like to correct the volume flow?");
+    EXPECT_EQ(json["error"], message);
     EXPECT_NEAR(json["theoreticalRange"]["vmin"].get<double>(), 200.16, 1e-9);
     EXPECT_NEAR(json["theoreticalRange"]["vmax"].get<double>(), 599.76, 1e-9);
     for (const char* key : {"velocity", "minimumPressure", "octave", "casing"}) {
@@ -83,6 +85,8 @@ TEST(CliBasko, AFlowOutsideTheRangesIsRefusedUnlessItIsKept) {
     EXPECT_EQ(kept["inputs"]["keep-flow"], true);
     EXPECT_NEAR(kept["velocity"].get<double>(), 1.3889, 1e-4);
     EXPECT_EQ(kept["octave"].size(), 8u);
+    EXPECT_EQ(kept["notes"],
+              Json({"The volume flow lies outside the range of this size, 200 to 600 m3/h"}));
 
     // Kept or not, a flow that is no number ends the calculation.
     const CalcRun noNumber = RunCalc({"basko", "--keep-flow", "--flow", "abc"});

@@ -34,7 +34,7 @@ TEST_P(ReadNumberTest, ReadsLikeAScanfConversion) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
     testing::Values(ReadCase{"250", 250}, ReadCase{"250 Pa", 250}, ReadCase{" 250", 250},
-                    ReadCase{"\t\n250.5", 250.5}, ReadCase{"2,5", 2}, ReadCase{"+7", 7},
+                    ReadCase{"\t\n250.5", 250.5}, ReadCase{"+7", 7},
                     ReadCase{"-0.3", -0.3}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
                     ReadCase{"1e3", 1000}, ReadCase{"1.5E-1x", 0.15}, ReadCase{"2e", 2},
                     ReadCase{"0x10", 0},  // digits, point and exponent only: no hexadecimal
@@ -46,6 +46,30 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"NAN(1)", std::nullopt}, ReadCase{"1e999", std::nullopt}));
 
 // As "%lf" reads it: the value rounds to 0 (keeping its sign) or to the smallest double.
+// A decimal comma reads as the point, where the point may stand. A comma beside a point or a
+// second comma between the digits leaves open whether it separates thousands: no number.
+INSTANTIATE_TEST_SUITE_P(
+    DecimalComma, ReadNumberTest,
+    testing::Values(ReadCase{"812,5", 812.5}, ReadCase{"-0,5", -0.5}, ReadCase{"1,5e3", 1500},
+                    ReadCase{",5", 0.5}, ReadCase{"5,", 5}, ReadCase{" +2,25", 2.25},
+                    ReadCase{"250 Pa", 250}, ReadCase{"12,5 m3/h", 12.5},
+                    ReadCase{"1,234.5", std::nullopt}, ReadCase{"1.234,5", std::nullopt},
+                    ReadCase{"1,2,3", std::nullopt}, ReadCase{"1.234.567,5", std::nullopt},
+                    ReadCase{",", std::nullopt}, ReadCase{",e5", std::nullopt},
+                    // A separator before no digit is trailing text, as after any number.
+                    ReadCase{"2.5, 3", 2.5}, ReadCase{"1,5.", 1.5}, ReadCase{"12,5, 13", 12.5},
+                    // Points alone keep the "%lf" reading: the second ends the number.
+                    ReadCase{"1.2.3", 1.2}));
+
+// The plain reader of sound paths takes the comma by the same rule: where a text is one plain
+// number, both read the same.
+TEST(ReadPlainNumber, TakesTheCommaAsReadNumberDoes) {
+    for (const char* text : {"812,5", "-0,5", ",5", "5,", "007,250", "1,234.5", "1.234,5",
+                             "1,2,3", ","}) {
+        EXPECT_EQ(ReadPlainNumber(text), ReadNumber(text)) << '"' << text << '"';
+    }
+}
+
 TEST(ReadNumber, AValueTooSmallForADoubleIsANumber) {
     EXPECT_EQ(ReadNumber("1e-400"), 0.0);
     const std::optional<double> negative = ReadNumber("-2.5e-999 Pa");
@@ -149,10 +173,12 @@ TEST(NumberText, IgnoresTheProcessLocale) {
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
         << "the de_DE.UTF-8 locale is not installed (scripts/install-deps.sh makes it)";
     const std::optional<double> read = ReadNumber("2.5");
+    const std::optional<double> comma = ReadNumber("2,5 Pa");
     const std::optional<double> plain = ReadPlainNumber("2.5");
     const std::string shown = FormatNumber("%5.1lf", 2.25);
     std::setlocale(LC_ALL, "C");
     EXPECT_DOUBLE_EQ(*read, 2.5);
+    EXPECT_EQ(comma, 2.5);
     EXPECT_EQ(plain, 2.5);
     EXPECT_EQ(shown, "  2.3");
 }

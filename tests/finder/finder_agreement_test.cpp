@@ -83,8 +83,9 @@ const std::vector<Offer>& Offers() {
 bool FormCalculates(const forms::FormSpec& spec, const forms::InputTexts& texts) {
     SharedState state;
     bool asked = false;
-    const forms::ResultRecord record =
-        spec.evaluate(state, texts, [&asked](std::string_view) { return asked = true; });
+    const forms::ResultRecord record = spec.evaluate(
+        state, texts,
+        [&asked](std::string_view, const forms::ResultRecord&) { return asked = true; });
     return !asked && !record.Refused() && record.NumberAt("velocity");
 }
 

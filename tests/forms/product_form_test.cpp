@@ -81,8 +81,8 @@ TEST(ShowRecord, EmptiesTheFieldsOfResultsThePressDidNotReach) {
     EXPECT_EQ(view.Text(9000), "");
 }
 
-// A form of one input whose evaluation refuses "0", asks about "ask" and otherwise shows the
-// number it read as a velocity.
+// A form of one input whose evaluation refuses "0", asks about "ask" over a velocity of 2.5 and
+// otherwise shows a velocity of 1.25.
 FormSpec TestSpec() {
     FormDescription description;
     description.caption = "Test";
@@ -97,11 +97,14 @@ FormSpec TestSpec() {
             [](SharedState&, const InputTexts& texts, const Ask& ask) {
                 ResultRecord record;
                 const std::string flow = TextOf(texts, "flow");
+                ResultRecord soFar;
+                soFar.Add(kVelocity, 2.5);
                 if (flow == "0") {
                     record.Refuse({"flow", "Please correct volume flow"});
                 } else if (flow == "silent") {
                     record.Refuse({.input = "flow", .message = "not shown", .shownOnForm = false});
-                } else if (flow == "ask" && ask("Would you like to correct the volume flow?")) {
+                } else if (flow == "ask" &&
+                           ask("Would you like to correct the volume flow?", soFar)) {
                     record.Refuse({"flow", "corrected"});
                 } else {
                     record.Add(kVelocity, 1.25);
@@ -111,6 +114,17 @@ FormSpec TestSpec() {
             },
     };
 }
+
+// Notes what the velocity field shows while the correction box is up.
+class WatchedView : public TextView {
+  public:
+    using TextView::TextView;
+    bool ShowCorrectionBox(std::string_view question) override {
+        velocityAtQuestion.push_back(Text(11));
+        return TextView::ShowCorrectionBox(question);
+    }
+    std::vector<std::string> velocityAtQuestion;
+};
 
 class ProductFormTest : public testing::Test {
   protected:
@@ -123,7 +137,7 @@ class ProductFormTest : public testing::Test {
     SharedState state;
     std::ostringstream diagnostics;
     ProductForm form{spec, FormContext{state, diagnostics}};
-    TextView view{form.Description()};
+    WatchedView view{form.Description()};
 };
 
 TEST_F(ProductFormTest, GetsANotesLineUnderEverythingElse) {
@@ -151,9 +165,10 @@ TEST_F(ProductFormTest, ShowsARefusalOnlyWhereTheFormSaysIt) {
     EXPECT_EQ(form.LastRecord()->Refused()->message, "not shown");
 }
 
-TEST_F(ProductFormTest, AsksThroughTheCorrectionBox) {
+TEST_F(ProductFormTest, AsksThroughTheCorrectionBoxOverTheResultsSoFar) {
     view.QueueAnswer(true);
     Press("ask");
+    EXPECT_EQ(view.velocityAtQuestion, std::vector<std::string>{"  2.5"});
     EXPECT_EQ(view.Errors(), std::vector<std::string>{"corrected"});
     EXPECT_EQ(state.correctionText, "Would you like to correct the volume flow?");
     Press("ask");  // NO: the calculation goes on

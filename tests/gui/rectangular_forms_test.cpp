@@ -105,7 +105,8 @@ void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox_data() {
     QTest::newRow("Escape") << CorrectionAnswer::Escape << true;
 }
 
-// The start values, 200 x 100 mm, with 80 m3/h: below 200 m3/h and below every scale.
+// The start values, 200 x 100 mm, with 80 m3/h: below 200 m3/h and below every scale. The box
+// comes up over the ranges; NO calculates with a note that the flow lies outside them.
 void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
     QFETCH(CorrectionAnswer, answer);
     QFETCH(bool, calculated);
@@ -115,7 +116,9 @@ void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
     QCOMPARE(TextOf(1003), QStringLiteral("100"));
     Type(1001, QStringLiteral("80"));
 
+    QStringList rangeAtQuestion;
     watchdog_->Expect([&](QWidget* modal) {
+        rangeAtQuestion = {TextOf(1017), TextOf(1020)};
         auto* box = qobject_cast<forms::qt::Dialog1*>(modal);
         QVERIFY(box != nullptr);
         QCOMPARE(box->findChild<QLabel*>()->text(),
@@ -134,11 +137,17 @@ void RectangularFormsTest::baskoPutsTheFlowToTheCorrectionBox() {
     });
     PressCalculate();
 
+    QCOMPARE(rangeAtQuestion, QStringList({QStringLiteral("  200"), QStringLiteral("  600")}));
     QCOMPARE(TextOf(1017), QStringLiteral("  200"));  // the range stays in view
     QCOMPARE(TextOf(1020), QStringLiteral("  600"));
     QCOMPARE(TextOf(1004), calculated ? QStringLiteral("  1.1") : QString());
     QCOMPARE(TextOf(1024).isEmpty(), !calculated);
     QCOMPARE(state_.productInputs.volumeFlow, calculated ? 80.0 : 100.0);
+    auto* note = qobject_cast<QLabel*>(dialog_->Widget(forms::kNotesField));
+    QVERIFY(note != nullptr);
+    const QString outside =
+        QStringLiteral("The volume flow lies outside the range of this size, 200 to 600 m3/h");
+    QCOMPARE(note->text(), calculated ? outside : QString());
 }
 
 void RectangularFormsTest::quentaSaysWhenNoNozzleArrangementFits() {

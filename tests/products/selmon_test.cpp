@@ -188,9 +188,25 @@ TEST_F(SelmonFormTest, ALaterOpeningStartsFromWhatWasAccepted) {
     EXPECT_EQ(next.Text(1003), "40");
 }
 
-TEST_F(SelmonFormTest, ADecimalCommaEndsTheNumber) {
-    Calculate("100", "100", "2,5", "0");  // reads as 2 Pa: far below the minimum pressure
-    EXPECT_EQ(state.productInputs.differentialPressure, 2);
+// A decimal comma is the decimal point: the form shows what it shows for the point. A number with
+// both a comma and a point is refused as a text without a number is.
+TEST_F(SelmonFormTest, ADecimalCommaIsTheDecimalPoint) {
+    Open();
+    Calculate("250", "812.5", "150.7", "35");
+    const forms::TextView withPoints = view;
+    Calculate("250", "812,5", "150,7", "35");
+    EXPECT_TRUE(view.Errors().empty());
+    EXPECT_EQ(state.productInputs.volumeFlow, 812.5);
+    EXPECT_EQ(state.productInputs.differentialPressure, 150.7);
+    for (const int id : kResults) {
+        EXPECT_EQ(view.Text(id), withPoints.Text(id)) << id;
+    }
+
+    Calculate("250", "abc", "250", "35");
+    Calculate("250", "1.234,5", "250", "35");
+    ASSERT_EQ(view.Errors().size(), 2u);
+    EXPECT_EQ(view.Errors()[1], view.Errors()[0]);
+    EXPECT_EQ(state.productInputs.volumeFlow, 812.5);
 }
 
 }  // namespace

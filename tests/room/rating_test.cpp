@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadRoomTargetTest,
                                          TargetCase{"NR 30", {RatingKind::Nr, 30}},
                                          TargetCase{"nr30", {RatingKind::Nr, 30}},
                                          TargetCase{"Nc\t27.5", {RatingKind::Nc, 27.5}},
-                                         TargetCase{"nC 30,5", {RatingKind::Nc, 30}},
+                                         TargetCase{"nC 30,5", {RatingKind::Nc, 30.5}},
                                          TargetCase{"NC 0", {RatingKind::Nc, 0}}));
 
 TEST(ReadRoomTarget, RefusesWhatIsNotATarget) {

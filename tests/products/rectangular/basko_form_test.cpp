@@ -20,6 +20,7 @@ using harness::Union;
 const std::set<int> kBaskoAcoustic = AcousticFields(1024);
 const std::set<int> kRange = FieldRange(1017, 1020);
 const std::set<int> kBaskoResults = Union({kBaskoAcoustic, kFlowFields, kRange});
+const std::set<int> kAcousticAndFlow = Union({kBaskoAcoustic, kFlowFields});
 
 class BaskoFormTest : public testing::Test {
   protected:
@@ -50,6 +51,10 @@ TEST_F(BaskoFormTest, StartValuesPutTheFlowToTheCorrectionQuestion) {
     form.view.QueueAnswer(true);
     form.form->OnButton(form.view, 1083);
     EXPECT_EQ(form.view.Questions(), Texts{"Would you like to correct the volume flow?"});
+    // The question comes up over the ranges the flow lies outside.
+    for (const int id : kRange) {
+        EXPECT_NE(form.view.TextAtQuestion(0, id), "") << id;
+    }
     EXPECT_TRUE(form.view.Errors().empty());  // YES ends the press without a word
     // 200.16 and 599.76 m3/h, and the scales 200-350 and 300-600.
     EXPECT_EQ(form.TextsOf({1017, 1018, 1019, 1020}), (Texts{"  200", "  600", "  200", "  600"}));
@@ -61,6 +66,8 @@ TEST_F(BaskoFormTest, StartValuesPutTheFlowToTheCorrectionQuestion) {
     EXPECT_TRUE(form.view.Errors().empty());
     EXPECT_EQ(form.TextsOf({1004, 1005}), (Texts{"  1.4", "   61"}));
     EXPECT_NE(form.view.Text(1024), "");
+    EXPECT_EQ(form.view.Text(kNotes),
+              "The volume flow lies outside the range of this size, 200 to 600 m3/h");
     EXPECT_EQ(form.state.productInputs.volumeFlow, 100);
 }
 
@@ -100,7 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         BaskoRangeCase{"InsideAScale", "200", "200", "410",
                        {"  432", " 1440", "  400", " 1000"}, false, ""},
         BaskoRangeCase{"NoScales", "220", "200", "500",
-                       {"  475", " 1584", "", ""}, false, "This size has no existing scales"}),
+                       {"  475", " 1584", "", ""}, false, "This size has no existing scales"},
+        // NO to the correction question: the results are noted as outside the range.
+        BaskoRangeCase{"NoScalesKeptBelow", "220", "200", "300",
+                       {"  475", " 1584", "", ""}, true,
+                       "This size has no existing scales\n"
+                       "The volume flow lies outside the range of this size, 475 to 1584 m3/h"}),
     [](const testing::TestParamInfo<BaskoRangeCase>& c) { return c.param.name; });
 // clang-format on
 
@@ -141,6 +153,16 @@ TEST_P(BaskoRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
     form.Calculate(r.width, r.height, r.flow, r.dp);
 
     EXPECT_EQ(form.view.Questions().size(), r.answer ? 1U : 0U);
+    if (r.answer) {
+        // While the question is up, the ranges of the size show, and no result of the press
+        // before.
+        for (const int id : kRange) {
+            EXPECT_EQ(form.view.TextAtQuestion(0, id), form.view.Text(id)) << id;
+        }
+        for (const int id : kAcousticAndFlow) {
+            EXPECT_EQ(form.view.TextAtQuestion(0, id), "") << id;
+        }
+    }
     EXPECT_EQ(form.view.Errors(), std::string(r.message).empty() ? Texts{} : Texts{r.message});
     harness::ExpectFields(before, form.view, kBaskoResults, r.emptied, r.updated);
     EXPECT_EQ(form.view.Text(1001), r.flow);  // the inputs keep what the user typed
@@ -152,7 +174,6 @@ TEST_P(BaskoRefusalFormTest, EmptiesItsFieldsAndKeepsWhatWasAccepted) {
 }
 
 const std::set<int> kAllBaskoFields = Union({kBaskoAcoustic, kFlowFields, kRange});
-const std::set<int> kAcousticAndFlow = Union({kBaskoAcoustic, kFlowFields});
 
 // 300 x 200 mm serves 648 to 2160 m3/h, by its scales 500 to 2000 m3/h.
 // clang-format off
@@ -192,15 +213,17 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 TEST(BaskoRecord, NamesTheRefusalAfterTheQuestion) {
-    // YES: lorvane-calc reports the question; a text without a number: the volume-flow message.
-    // Neither shows a box on the form.
+    // YES: lorvane-calc and a schedule say how to keep the flow; a text without a number: the
+    // volume-flow message. Neither shows a box on the form.
     for (const auto& [flow, message] :
-         {std::pair{"5000", "Would you like to correct the volume flow?"},
+         {std::pair{"5000",
+                    "The volume flow lies outside 648 to 2160 m3/h; set keep-flow to calculate "
+                    "it anyway"},
           std::pair{"abc", "Please correct volume flow"}}) {
         SharedState state;
         const BaskoEntry entry{"300", "200", flow, "300"};
-        const forms::ResultRecord record =
-            BaskoRecord(EvaluateBasko(state, entry, [](std::string_view) { return true; }), entry);
+        const auto yes = [](std::string_view, const BaskoOutcome&) { return true; };
+        const forms::ResultRecord record = BaskoRecord(EvaluateBasko(state, entry, yes), entry);
         ASSERT_TRUE(record.Refused()) << flow;
         EXPECT_EQ(record.Refused()->input, "flow");
         EXPECT_EQ(record.Refused()->message, message);

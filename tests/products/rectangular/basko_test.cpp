@@ -150,7 +150,7 @@ struct BaskoPress {
     std::vector<std::string> questions;
 
     BaskoOutcome Calculate(const BaskoEntry& entry, bool answer = true) {
-        return EvaluateBasko(state, entry, [&](std::string_view question) {
+        return EvaluateBasko(state, entry, [&](std::string_view question, const BaskoOutcome&) {
             questions.emplace_back(question);
             return answer;
         });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -50,6 +51,26 @@ inline std::string Whole(double value) {
     return FormatNumber("%.0lf", value);
 }
 
+// A text view that keeps what every field showed when a question came up.
+class QuestionWatchingView : public forms::TextView {
+  public:
+    using TextView::TextView;
+
+    bool ShowCorrectionBox(std::string_view question) override {
+        shownAtQuestions_.push_back(Texts());
+        return TextView::ShowCorrectionBox(question);
+    }
+    // What a field showed when the question of that number came up.
+    std::string TextAtQuestion(std::size_t question, forms::ControlId id) const {
+        const std::map<forms::ControlId, std::string>& shown = shownAtQuestions_.at(question);
+        const auto text = shown.find(id);
+        return text == shown.end() ? std::string() : text->second;
+    }
+
+  private:
+    std::vector<std::map<forms::ControlId, std::string>> shownAtQuestions_;
+};
+
 struct FormHarness {
     explicit FormHarness(forms::FormFactory make)
         : form(make(context)), view(form->Description()) {}
@@ -77,7 +98,7 @@ struct FormHarness {
     std::ostringstream diagnostics;
     forms::FormContext context{state, diagnostics};
     std::unique_ptr<forms::Form> form;
-    forms::TextView view;
+    QuestionWatchingView view;
 };
 
 }  // namespace lorvane::rectangular::harness

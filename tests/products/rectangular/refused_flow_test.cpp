@@ -32,7 +32,8 @@ TEST_P(ModelRefusalTest, KeepsNeitherTheFlowNorItsVelocity) {
     state.productInputs.velocity = 4.5;
     bool refusedFlow = false;
     if (c.basko) {
-        const auto no = [](std::string_view) { return false; };  // go on with the flow
+        // NO: go on with the flow
+        const auto no = [](std::string_view, const BaskoOutcome&) { return false; };
         refusedFlow = EvaluateBasko(state, {"400", "200", c.flow, "250"}, no).refused ==
                       BaskoInput::VolumeFlow;
     } else {

@@ -108,6 +108,20 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     if (control.kind == ControlKind::Result) {
         results_.insert(id);
     }
+    // What a result shows stops being current as soon as an input changes.
+    if (control.kind == ControlKind::Input || control.kind == ControlKind::ComboBox) {
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            edit = combo->lineEdit();
+        }
+        if (edit != nullptr) {
+            connect(edit, &QLineEdit::textEdited, this, [this] {
+                written_.clear();
+                MarkStaleResults();
+                ShowCurrentChart();
+            });
+        }
+    }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         connect(button, &QPushButton::clicked, this,
                 [this, id] { RunHandler([this, id] { form_->OnButton(*this, id); }); });
@@ -136,6 +150,10 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
     answers_.clear();
     handler();
     MarkStaleResults();
+    ShowCurrentChart();
+}
+
+void FormDialog::ShowCurrentChart() {
     if (chart_ != nullptr) {
         chart_->ShowRecord(form_->LastRecord(),
                            [this](const BandRow& row) { return !IsStale(row.spec->firstField); });
@@ -164,11 +182,7 @@ void FormDialog::ShowFieldState(ControlId id) {
     QFont font = widget->font();
     font.setItalic(hasCaveat);
     widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, IsStale(id)
-                                         ? palette.color(QPalette::Disabled, QPalette::Text)
-                                         : QGuiApplication::palette().color(QPalette::Text));
-    widget->setPalette(palette);
+    ShowTextAsStale(widget, IsStale(id));
     const Control* control = form_->Description().Find(id);
     const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();
     widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : ownToolTip);

@@ -80,6 +80,7 @@ class FormDialog : public QDialog, public FormView {
     void AddControl(const forms::Control& control, QGridLayout* grid);
     void RunHandler(const std::function<void()>& handler);
     void MarkStaleResults();
+    void ShowCurrentChart();
     void ShowFieldState(ControlId id);
 
     std::unique_ptr<Form> form_;

@@ -11,6 +11,7 @@
 
 #include "products/catalogue.h"
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 
 namespace lorvane::test {
@@ -97,6 +98,28 @@ bool PickFromPopup(QComboBox* list, int row) {
     // click that opened it: no pause is needed before it.
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(entry).center());
     return QTest::qWaitFor([popup] { return !popup->window()->isVisible(); });
+}
+
+QColor DrawnTextColour(QWidget* field) {
+    const QImage image = field->grab().toImage();
+    constexpr int kFrame = 3;
+    // The numbers stand at the right: the field's left inside edge is background.
+    const QColor background = image.pixelColor(kFrame, image.height() / 2);
+    const auto distance = [&background](const QColor& colour) {
+        return std::abs(colour.red() - background.red()) +
+               std::abs(colour.green() - background.green()) +
+               std::abs(colour.blue() - background.blue());
+    };
+    QColor text = background;
+    for (int y = kFrame; y < image.height() - kFrame; ++y) {
+        for (int x = kFrame; x < image.width() - kFrame; ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (distance(colour) > distance(text)) {
+                text = colour;
+            }
+        }
+    }
+    return text;
 }
 
 bool RunQueuedCalls() {

@@ -1,0 +1,153 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QtTest>
+#include <functional>
+#include <vector>
+
+#include "forms/qt/form_dialog.h"
+#include "gui_fixture.h"
+#include "tests/gui/gui_tests.h"
+
+namespace lorvane {
+namespace {
+
+constexpr int kSelmon = test::kSelmon;
+constexpr int kDaxel = 32772;
+constexpr int kDamperAcoustics = 32776;
+constexpr int kAttenuator = 32780;
+
+// How far apart two colours are to the eye, roughly: the difference of their lightness.
+int LightnessDifference(const QColor& a, const QColor& b) {
+    return std::abs(a.lightness() - b.lightness());
+}
+
+}  // namespace
+
+// What a planner sees on a form, read from pictures of the widgets: the colour of stale values,
+// the marks beside results, and where the fields stand.
+class FormViewTest : public QObject, protected test::FormTestBase {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void staleValuesAreGreyInEveryStyle();
+
+  private:
+    // Opens a form, types the texts and presses "calculate".
+    void Calculated(int menuCommand, const std::vector<std::pair<int, QString>>& typed);
+};
+
+void FormViewTest::initTestCase() {
+    CheckLocale();
+}
+
+void FormViewTest::init() {
+    StartTest();
+}
+
+void FormViewTest::cleanup() {
+    FinishTest();
+}
+
+void FormViewTest::Calculated(int menuCommand, const std::vector<std::pair<int, QString>>& typed) {
+    Open(menuCommand);
+    for (const auto& [id, text] : typed) {
+        Type(id, text);
+    }
+    PressCalculate();
+}
+
+void FormViewTest::staleValuesAreGreyInEveryStyle() {
+    struct Case {
+        const char* what;
+        std::function<void()> makeStale;  // opens a form and leaves `stale` from an earlier press
+        int stale;
+        int current;                     // a field the latest press wrote, or an input
+        std::function<void()> makeCurrent;  // the press that writes `stale` again
+    };
+    const auto pick = [this](int list, int row) {
+        QVERIFY(test::PickFromPopup(qobject_cast<QComboBox*>(dialog_->Widget(list)), row));
+    };
+    const std::vector<Case> cases{
+        {"Daxel 450 mm after 400 mm with a target",
+         [&] {
+             Calculated(kDaxel, {{1129, "400"}, {1001, "3000"}, {1003, "35"}});
+             Type(1129, QStringLiteral("450"));
+             PressCalculate();
+         },
+         1054, 1024,
+         [&] {
+             Type(1129, QStringLiteral("400"));
+             PressCalculate();
+         }},
+        {"Selmon, another diameter picked",
+         [&] {
+             Calculated(kSelmon, {});
+             pick(1157, 11);  // 400 mm, from 1000 m3/h
+         },
+         1004, 1149,
+         [&] {
+             Type(1001, QStringLiteral("2000"));
+             PressCalculate();
+         }},
+        {"Selmon, typing into an input",
+         [&] {
+             Calculated(kSelmon, {});
+             Type(1001, QStringLiteral("150"));
+         },
+         1024, 1001, [&] { PressCalculate(); }},
+        {"damper, another linkage picked",
+         [&] {
+             Calculated(kDamperAcoustics,
+                        {{1084, "1000"}, {1003, "1000"}, {1001, "36000"}, {1002, "90"}});
+             pick(102, 1);
+         },
+         1017, 1084, [&] { PressCalculate(); }},
+        {"attenuator, a refused length",
+         [&] {
+             Calculated(kAttenuator, {});
+             Type(1001, QStringLiteral("2001"));
+             PressCalculate();
+             prompts_.errors.clear();
+         },
+         1058, 1001,
+         [&] {
+             Type(1001, QStringLiteral("1000"));
+             PressCalculate();
+         }},
+    };
+    const QString ownStyle = QApplication::style()->name();
+    const auto restoreStyle = qScopeGuard([&ownStyle] { QApplication::setStyle(ownStyle); });
+    for (const QString& style : QStyleFactory::keys()) {
+        QApplication::setStyle(style);
+        for (const Case& c : cases) {
+            const QString what = style + QStringLiteral(": ") + QString::fromUtf8(c.what);
+            state_ = SharedState{};  // each case starts from the forms' start values
+            c.makeStale();
+            QVERIFY2(dialog_->IsStale(c.stale), qPrintable(what));
+            const QColor stale = test::DrawnTextColour(dialog_->Widget(c.stale));
+            const QColor current = test::DrawnTextColour(dialog_->Widget(c.current));
+            QVERIFY2(LightnessDifference(stale, current) >= 60,
+                     qPrintable(what + QStringLiteral(": stale %1, current %2")
+                                           .arg(stale.name(), current.name())));
+            c.makeCurrent();
+            QVERIFY2(!dialog_->IsStale(c.stale), qPrintable(what));
+            const QColor again = test::DrawnTextColour(dialog_->Widget(c.stale));
+            QVERIFY2(LightnessDifference(again, current) < 20,
+                     qPrintable(what + QStringLiteral(": once stale %1, current %2")
+                                           .arg(again.name(), current.name())));
+            QVERIFY2(prompts_.errors.isEmpty(), qPrintable(what));
+            dialog_.reset();
+        }
+    }
+}
+
+}  // namespace lorvane
+
+LORVANE_GUI_TEST(lorvane::FormViewTest, form_view);
+#include "form_view_test.moc"

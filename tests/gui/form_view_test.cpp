@@ -36,6 +36,7 @@ class FormViewTest : public QObject, protected test::FormTestBase {
     void cleanup();
 
     void staleValuesAreGreyInEveryStyle();
+    void italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached();
 
   private:
     // Opens a form, types the texts and presses "calculate".
@@ -144,6 +145,50 @@ void FormViewTest::staleValuesAreGreyInEveryStyle() {
             QVERIFY2(prompts_.errors.isEmpty(), qPrintable(what));
             dialog_.reset();
         }
+    }
+}
+
+void FormViewTest::italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached() {
+    struct Row {
+        int band;           // a band field of the row
+        bool estimate;      // set in italics
+        const char* reached;  // the row's "Target reached" field; null for a form without one
+        int reachedField;
+    };
+    struct Case {
+        const char* what;
+        int menuCommand;
+        std::vector<std::pair<int, QString>> typed;
+        std::vector<Row> rows;
+    };
+    const std::vector<Case> cases{
+        {"Selmon 250 mm: catalogue values, 25 mm short of the target",
+         kSelmon,
+         {{1157, "250"}, {1001, "1000"}, {1003, "50"}},
+         {{1054, false, "no", 1085}, {1063, false, "yes", 1086}, {1072, false, "yes", 1087}}},
+        {"Daxel 400 mm: 50 and 75 mm estimated, no row reaching 35 dB(A)",
+         kDaxel,
+         {{1129, "400"}, {1001, "3000"}, {1003, "35"}},
+         {{1054, false, "no", 1085}, {1063, true, "no", 1086}, {1072, true, "no", 1087}}},
+        {"attenuator form, 100 mm: every row estimated", kAttenuator, {}, {{1054, true, nullptr, 0}}},
+    };
+    for (const Case& c : cases) {
+        state_ = SharedState{};
+        Calculated(c.menuCommand, c.typed);
+        QVERIFY2(prompts_.errors.isEmpty(), c.what);
+        for (const Row& row : c.rows) {
+            const QString what = QString::fromUtf8(c.what) + QStringLiteral(", field %1").arg(row.band);
+            QWidget* band = dialog_->Widget(row.band);
+            QVERIFY2(!TextOf(row.band).trimmed().isEmpty(), qPrintable(what));
+            QVERIFY2(QFontInfo(band->font()).italic() == row.estimate, qPrintable(what));
+            QVERIFY2(band->toolTip().contains(QStringLiteral("Estimated")) == row.estimate,
+                     qPrintable(what));
+            if (row.reached != nullptr) {
+                QCOMPARE(TextOf(row.reachedField), QString::fromUtf8(row.reached));
+                QVERIFY2(dialog_->Widget(row.reachedField)->isVisible(), qPrintable(what));
+            }
+        }
+        dialog_.reset();
     }
 }
 

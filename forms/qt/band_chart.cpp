@@ -32,6 +32,8 @@ BandChart::BandChart(QWidget* parent)
     legendGrid_->setContentsMargins(8, 0, 0, 0);
     legendGrid_->setVerticalSpacing(1);
     legendGrid_->setColumnStretch(1, 1);
+    // The chart is only looked at: it takes no focus, which it could not show.
+    view_->setFocusPolicy(Qt::NoFocus);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(400, 260);
     QChart* chart = view_->chart();

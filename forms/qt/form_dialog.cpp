@@ -11,10 +11,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "forms/form_text.h"
 #include "forms/qt/application_icon.h"
 #include "forms/qt/band_chart.h"
+#include "forms/qt/clipboard_text.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
 #include "forms/qt/utf8_text.h"
@@ -47,8 +50,11 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, Prompts& prompts, QWidget* pa
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     copy->setToolTip(QStringLiteral("Inputs and results as a table for a spreadsheet"));
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(TabSeparatedText()); });
+    // A spreadsheet on this machine reads numbers with the user's decimal separator.
+    connect(copy, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(
+            WithLocaleNumbers(TabSeparatedText(), QLocale::system()));
+    });
     AddCommand(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -76,6 +82,49 @@ void FormDialog::Build(const FormDescription& description) {
     if (auto* button = qobject_cast<QPushButton*>(Widget(description.defaultButton))) {
         button->setDefault(true);
     }
+    OrderTabs(description);
+}
+
+// The keyboard's path through the form: the inputs top to bottom (left to right within a row),
+// then "calculate", then the form's other buttons, then the commands under it. A form opens
+// with the focus in its first input, so that typing goes there at once.
+void FormDialog::OrderTabs(const FormDescription& description) {
+    std::vector<const Control*> inputs;
+    std::vector<const Control*> buttons;
+    for (const Control& control : description.controls) {
+        if (control.kind == ControlKind::Input || control.kind == ControlKind::ComboBox ||
+            control.kind == ControlKind::List) {
+            inputs.push_back(&control);
+        } else if (control.kind == ControlKind::Button &&
+                   control.id != description.defaultButton) {
+            buttons.push_back(&control);
+        }
+    }
+    const auto visualOrder = [](const Control* a, const Control* b) {
+        return std::pair(a->cell.row, a->cell.column) < std::pair(b->cell.row, b->cell.column);
+    };
+    std::stable_sort(inputs.begin(), inputs.end(), visualOrder);
+    std::stable_sort(buttons.begin(), buttons.end(), visualOrder);
+    if (const Control* calculate = description.Find(description.defaultButton)) {
+        inputs.push_back(calculate);
+    }
+    inputs.insert(inputs.end(), buttons.begin(), buttons.end());
+    for (const Control* control : inputs) {
+        AppendToTabs(Widget(control->id));
+    }
+    if (!tabs_.empty()) {
+        tabs_.front()->setFocus();
+    }
+}
+
+void FormDialog::AppendToTabs(QWidget* widget) {
+    if (widget == nullptr) {
+        return;
+    }
+    if (!tabs_.empty()) {
+        setTabOrder(tabs_.back(), widget);
+    }
+    tabs_.push_back(widget);
 }
 
 void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
@@ -142,6 +191,7 @@ QPushButton* FormDialog::AddCommand(QAction* action) {
             [button, action] { button->setEnabled(action->isEnabled()); });
     addAction(action);
     commands_->addWidget(button);
+    AppendToTabs(button);
     return button;
 }
 

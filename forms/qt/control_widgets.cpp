@@ -173,12 +173,14 @@ void EnterWidgetText(QWidget* widget, const QString& text) {
 void ShowTextAsStale(QWidget* field, bool stale) {
     QPalette palette = QApplication::palette(field);
     if (stale) {
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             const QColor text = palette.color(group, QPalette::Text);
             const QColor base = palette.color(group, QPalette::Base);
-            palette.setColor(group, QPalette::Text,
-                             QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
-                                    (text.blue() + base.blue()) / 2));
+            palette.setColor(
+                group, QPalette::Text,
+                QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                       (text.blue() + base.blue()) / 2));
         }
     }
     field->setPalette(palette);

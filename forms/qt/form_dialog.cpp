@@ -95,8 +95,7 @@ void FormDialog::OrderTabs(const FormDescription& description) {
         if (control.kind == ControlKind::Input || control.kind == ControlKind::ComboBox ||
             control.kind == ControlKind::List) {
             inputs.push_back(&control);
-        } else if (control.kind == ControlKind::Button &&
-                   control.id != description.defaultButton) {
+        } else if (control.kind == ControlKind::Button && control.id != description.defaultButton) {
             buttons.push_back(&control);
         }
     }

@@ -137,8 +137,9 @@ void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
     AddAttenuatorNotes(record, selection, estimates,
                        RoundWhole(outcome.targetLevel) >= RoundWhole(ownLevel));
     record.AddSource(forms::InsertionLossSource());
+    // The target is a summation level: it stands beside the summation levels, not over the bands.
     record.AddReference({"Target " + WholeNumber(outcome.targetLevel) + " dB(A)",
-                         std::vector<forms::Number>(kOctaveCount, outcome.targetLevel)});
+                         std::vector<forms::Number>(kOctaveCount), outcome.targetLevel});
 }
 
 forms::Refusal RefusalOf(const CircularController& controller, CircularInput input) {

@@ -9,16 +9,16 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include "forms/qt/band_chart.h"
 #include "forms/qt/clipboard_text.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
-#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
+#include "tests/gui/gui_tests.h"
 
 namespace lorvane {
 namespace {
@@ -87,8 +87,18 @@ void FormResultsTest::chartDrawsEveryLevelRowAndEmptiesOnARefusal() {
                           "without insulation [dB]", with25, "with Insulation thickness 50 mm [dB]",
                           with25, "with Insulation thickness 50 mm [dB]",
                           "with Insulation thickness 75 mm [dB]", "Target 50 dB(A)"}));
-    QCOMPARE(Rounded(dialog_->Chart()->SeriesLevels(QStringLiteral("Air-regenerated noise [dB]"))),
+    QCOMPARE(Rounded(dialog_->Chart()
+                          ->SeriesLevels(QStringLiteral("Air-regenerated noise [dB]"))
+                          .first(8)),
              (QList<double>{66, 64, 61, 57, 55, 55, 48, 47}));
+    // Summation levels, and the target among them, stand in the column right of the bands: the
+    // target is no line across the bands.
+    const QList<double> aWeighted =
+        dialog_->Chart()->SeriesLevels(QStringLiteral("A-weighted [dB(A)]"));
+    QCOMPARE(std::round(aWeighted.back()), TextOf(1024).toDouble());
+    const QList<double> target = dialog_->Chart()->SeriesLevels(QStringLiteral("Target 50 dB(A)"));
+    QCOMPARE(target.back(), 50.0);
+    QVERIFY(std::all_of(target.begin(), target.end() - 1, [](double level) { return std::isnan(level); }));
     QCOMPARE(dialog_->Chart()->LegendLines().mid(2, 2),
              (QStringList{"Case-radiated noise", "without insulation [dB]"}));
 
@@ -156,8 +166,10 @@ void FormResultsTest::copiedNumbersTakeTheLocalesSeparators_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
     const QString minus = QString(QChar(0x2212));
-    QTest::newRow("German") << "de_DE" << "Velocity [m/s]:\t3,5\t-0,25\t2.00m\t1.2.3\t8000";
-    QTest::newRow("C") << "C" << "Velocity [m/s]:\t3.5\t-0.25\t2.00m\t1.2.3\t8000";
+    QTest::newRow("German") << "de_DE"
+                            << "Velocity [m/s]:\t3,5\t-0,25\t2.00m\t1.2.3\t8000";
+    QTest::newRow("C") << "C"
+                       << "Velocity [m/s]:\t3.5\t-0.25\t2.00m\t1.2.3\t8000";
     QTest::newRow("Swedish minus") << "sv_SE"
                                    << "Velocity [m/s]:\t3,5\t" + minus + "0,25\t2.00m\t1.2.3\t8000";
 }
@@ -165,9 +177,10 @@ void FormResultsTest::copiedNumbersTakeTheLocalesSeparators_data() {
 void FormResultsTest::copiedNumbersTakeTheLocalesSeparators() {
     QFETCH(QString, locale);
     QFETCH(QString, expected);
-    QCOMPARE(forms::qt::WithLocaleNumbers(
-                 QStringLiteral("Velocity [m/s]:\t3.5\t-0.25\t2.00m\t1.2.3\t8000"), QLocale(locale)),
-             expected);
+    QCOMPARE(
+        forms::qt::WithLocaleNumbers(
+            QStringLiteral("Velocity [m/s]:\t3.5\t-0.25\t2.00m\t1.2.3\t8000"), QLocale(locale)),
+        expected);
 }
 
 // What the keyboard visits, read from each form's description: its inputs top to bottom, then
@@ -266,8 +279,8 @@ void FormResultsTest::sheetHoldsTheInputsResultsAndTheReproducingCall() {
                               .simplified()
                               .replace(QChar(0xFB01), QStringLiteral("fi"));
     for (const char* expected :
-         {"Selmon", "Diameter [mm]:", "Velocity [m/s]:", "5.7", "Minimum", "66", "2.00m",
-          "1.00m", "0.75m", "Target reached:", "Target not reached with 25 mm insulation",
+         {"Selmon", "Diameter [mm]:", "Velocity [m/s]:", "5.7", "Minimum", "66", "2.00m", "1.00m",
+          "0.75m", "Target reached:", "Target not reached with 25 mm insulation",
           "Where the figures come from", "catalogue values for 80 mm with 25 mm",
           "lorvane-calc selmon --diameter 250 --flow 1000 --dp 250 --target 50"}) {
         QVERIFY2(sheet.contains(QString::fromUtf8(expected)), expected);

@@ -68,7 +68,7 @@ void FormViewTest::staleValuesAreGreyInEveryStyle() {
         const char* what;
         std::function<void()> makeStale;  // opens a form and leaves `stale` from an earlier press
         int stale;
-        int current;                     // a field the latest press wrote, or an input
+        int current;                        // a field the latest press wrote, or an input
         std::function<void()> makeCurrent;  // the press that writes `stale` again
     };
     const auto pick = [this](int list, int row) {
@@ -150,8 +150,8 @@ void FormViewTest::staleValuesAreGreyInEveryStyle() {
 
 void FormViewTest::italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached() {
     struct Row {
-        int band;           // a band field of the row
-        bool estimate;      // set in italics
+        int band;             // a band field of the row
+        bool estimate;        // set in italics
         const char* reached;  // the row's "Target reached" field; null for a form without one
         int reachedField;
     };
@@ -170,14 +170,18 @@ void FormViewTest::italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached()
          kDaxel,
          {{1129, "400"}, {1001, "3000"}, {1003, "35"}},
          {{1054, false, "no", 1085}, {1063, true, "no", 1086}, {1072, true, "no", 1087}}},
-        {"attenuator form, 100 mm: every row estimated", kAttenuator, {}, {{1054, true, nullptr, 0}}},
+        {"attenuator form, 100 mm: every row estimated",
+         kAttenuator,
+         {},
+         {{1054, true, nullptr, 0}}},
     };
     for (const Case& c : cases) {
         state_ = SharedState{};
         Calculated(c.menuCommand, c.typed);
         QVERIFY2(prompts_.errors.isEmpty(), c.what);
         for (const Row& row : c.rows) {
-            const QString what = QString::fromUtf8(c.what) + QStringLiteral(", field %1").arg(row.band);
+            const QString what =
+                QString::fromUtf8(c.what) + QStringLiteral(", field %1").arg(row.band);
             QWidget* band = dialog_->Widget(row.band);
             QVERIFY2(!TextOf(row.band).trimmed().isEmpty(), qPrintable(what));
             QVERIFY2(QFontInfo(band->font()).italic() == row.estimate, qPrintable(what));

@@ -9,10 +9,10 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "products/catalogue.h"
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include "products/catalogue.h"
 
 namespace lorvane::test {
 
@@ -172,8 +172,7 @@ void FormTestBase::Type(int id, const QString& text) {
 }
 
 void FormTestBase::PressCalculate() {
-    QTest::mouseClick(dialog_->Widget(dialog_->form().Description().defaultButton),
-                      Qt::LeftButton);
+    QTest::mouseClick(dialog_->Widget(dialog_->form().Description().defaultButton), Qt::LeftButton);
 }
 
 }  // namespace lorvane::test

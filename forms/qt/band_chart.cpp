@@ -32,6 +32,10 @@ BandChart::BandChart(QWidget* parent)
     layout->addStretch();
     legendGrid_->setContentsMargins(8, 0, 0, 0);
     legendGrid_->setVerticalSpacing(1);
+    // The legend keeps room for the most lines a form draws, so that the form does not grow,
+    // nor its buttons move, when a calculation fills it.
+    constexpr int kLegendLines = 12;
+    legend_->setMinimumHeight(kLegendLines * (legend_->fontMetrics().height() + 1));
     legendGrid_->setColumnStretch(1, 1);
     // The chart is only looked at: it takes no focus, which it could not show.
     view_->setFocusPolicy(Qt::NoFocus);

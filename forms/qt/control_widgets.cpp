@@ -50,9 +50,14 @@ QLabel* CreateLabel(const QString& text, QWidget* parent) {
 }
 
 // The notes of a calculation: wrapped lines across the form, selectable so they can be copied.
+// Their room is kept while there are none, so that the buttons under them stay where they are.
+constexpr int kNoteLines = 3;
+
 QLabel* CreateNote(QWidget* parent) {
     auto* note = new QLabel(parent);
     note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setMinimumHeight(kNoteLines * note->fontMetrics().lineSpacing());
     note->setTextFormat(Qt::PlainText);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return note;

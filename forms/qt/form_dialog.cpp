@@ -134,9 +134,10 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     if (control.kind == ControlKind::Hidden) {
         widget->hide();
     } else {
-        // A result field keeps its narrow width at the left of a wider cell.
+        // A result field keeps its narrow width at the right of a wider cell, under its column's
+        // head, which stands right as the numbers do.
         const Qt::Alignment alignment =
-            control.kind == ControlKind::Result ? Qt::AlignLeft : Qt::Alignment();
+            control.kind == ControlKind::Result ? Qt::AlignRight : Qt::Alignment();
         grid->addWidget(widget, control.cell.row, control.cell.column, 1, control.cell.columnSpan,
                         alignment);
     }

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtTest>
@@ -8,6 +10,7 @@
 
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
+#include "products/catalogue.h"
 #include "tests/gui/gui_tests.h"
 
 namespace lorvane {
@@ -37,8 +40,11 @@ class FormViewTest : public QObject, protected test::FormTestBase {
 
     void staleValuesAreGreyInEveryStyle();
     void italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached();
+    void fieldsStandUnderTheirHeadsAndButtonsKeepTheirPlace();
 
   private:
+    // Where the text of a right-aligned head of the open form ends, in the form's coordinates.
+    int HeadRight(const forms::Control& head) const;
     // Opens a form, types the texts and presses "calculate".
     void Calculated(int menuCommand, const std::vector<std::pair<int, QString>>& typed);
 };
@@ -53,6 +59,20 @@ void FormViewTest::init() {
 
 void FormViewTest::cleanup() {
     FinishTest();
+}
+
+int FormViewTest::HeadRight(const forms::Control& head) const {
+    QWidget* calculate = dialog_->Widget(dialog_->form().Description().defaultButton);
+    for (QGridLayout* grid : dialog_->findChildren<QGridLayout*>()) {
+        if (grid->indexOf(calculate) < 0) {
+            continue;  // the chart's legend
+        }
+        QLayoutItem* item = grid->itemAtPosition(head.cell.row, head.cell.column);
+        if (auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr) {
+            return label->mapTo(dialog_.get(), label->contentsRect().topRight()).x();
+        }
+    }
+    return -1;
 }
 
 void FormViewTest::Calculated(int menuCommand, const std::vector<std::pair<int, QString>>& typed) {
@@ -192,6 +212,56 @@ void FormViewTest::italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached()
                 QVERIFY2(dialog_->Widget(row.reachedField)->isVisible(), qPrintable(what));
             }
         }
+        dialog_.reset();
+    }
+}
+
+// Every number head (a band's frequency) ends where the fields under it end; calculating, with
+// or without notes, moves no button.
+void FormViewTest::fieldsStandUnderTheirHeadsAndButtonsKeepTheirPlace() {
+    for (const Product& product : Catalogue()) {
+        const QString word = QString::fromUtf8(product.word);
+        state_ = SharedState{};
+        Open(product.menuCommand);
+        if (product.menuCommand == kDaxel) {  // with notes under the form
+            Type(1129, QStringLiteral("400"));
+            Type(1001, QStringLiteral("3000"));
+            Type(1003, QStringLiteral("35"));
+        }
+        const forms::FormDescription& description = dialog_->form().Description();
+        for (const forms::Control& head : description.controls) {
+            bool isNumber = false;
+            QString::fromStdString(head.text).toDouble(&isNumber);
+            if (head.kind != forms::ControlKind::Label || !isNumber) {
+                continue;
+            }
+            // The label is not in the widget map: find it by its place in the grid.
+            for (const forms::Control& field : description.controls) {
+                if (field.kind != forms::ControlKind::Result || field.cell.row <= head.cell.row ||
+                    field.cell.column != head.cell.column || field.cell.columnSpan != 1) {
+                    continue;
+                }
+                QWidget* widget = dialog_->Widget(field.id);
+                const int fieldRight = widget->mapTo(dialog_.get(), widget->rect().topRight()).x();
+                const int headRight = HeadRight(head);
+                QVERIFY2(std::abs(fieldRight - headRight) <= 2,
+                         qPrintable(QStringLiteral("%1: field %2 ends at %3, its head \"%4\" at %5")
+                                        .arg(word)
+                                        .arg(field.id)
+                                        .arg(fieldRight)
+                                        .arg(QString::fromStdString(head.text))
+                                        .arg(headRight)));
+            }
+        }
+        QWidget* copy = dialog_->findChild<QWidget*>(QStringLiteral("copy"));
+        const QPoint before = copy->mapTo(dialog_.get(), QPoint());
+        PressCalculate();
+        QCoreApplication::processEvents();  // the layout takes the new texts' sizes
+        QVERIFY2(copy->mapTo(dialog_.get(), QPoint()) == before, qPrintable(word));
+        if (product.menuCommand == kDaxel) {
+            QVERIFY2(prompts_.errors.isEmpty(), qPrintable(word));
+        }
+        prompts_.errors.clear();
         dialog_.reset();
     }
 }

@@ -16,8 +16,7 @@
 namespace lorvane {
 namespace {
 
-constexpr int kSelmon = test::kSelmon;
-constexpr int kDaxel = 32772;
+using test::kDaxel;
 constexpr int kDamperAcoustics = 32776;
 constexpr int kAttenuator = 32780;
 
@@ -108,7 +107,7 @@ void FormViewTest::staleValuesAreGreyInEveryStyle() {
          }},
         {"Selmon, another diameter picked",
          [&] {
-             Calculated(kSelmon, {});
+             Calculated(test::kSelmon, {});
              pick(1157, 11);  // 400 mm, from 1000 m3/h
          },
          1004, 1149,
@@ -118,7 +117,7 @@ void FormViewTest::staleValuesAreGreyInEveryStyle() {
          }},
         {"Selmon, typing into an input",
          [&] {
-             Calculated(kSelmon, {});
+             Calculated(test::kSelmon, {});
              Type(1001, QStringLiteral("150"));
          },
          1024, 1001, [&] { PressCalculate(); }},
@@ -183,7 +182,7 @@ void FormViewTest::italicsMarkEstimatesAndAColumnSaysWhetherTheTargetIsReached()
     };
     const std::vector<Case> cases{
         {"Selmon 250 mm: catalogue values, 25 mm short of the target",
-         kSelmon,
+         test::kSelmon,
          {{1157, "250"}, {1001, "1000"}, {1003, "50"}},
          {{1054, false, "no", 1085}, {1063, false, "yes", 1086}, {1072, false, "yes", 1087}}},
         {"Daxel 400 mm: 50 and 75 mm estimated, no row reaching 35 dB(A)",

@@ -25,6 +25,8 @@ namespace lorvane::test {
 
 // The menu command of the Selmon form.
 inline constexpr int kSelmon = 32771;
+// The menu command of the Daxel form.
+inline constexpr int kDaxel = 32772;
 
 // Prompts that note what a form would have shown and answer questions from a queue (NO when
 // it is empty).

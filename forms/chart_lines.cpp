@@ -21,12 +21,20 @@ std::string Heading(std::string group) {
     return group;
 }
 
+Number FinitePoint(const Number& level) {
+    return level && std::isfinite(*level) ? level : std::nullopt;
+}
+
 std::vector<Number> FinitePoints(const std::vector<Number>& levels) {
     std::vector<Number> points;
     for (const Number& level : levels) {
-        points.push_back(level && std::isfinite(*level) ? level : std::nullopt);
+        points.push_back(FinitePoint(level));
     }
     return points;
+}
+
+Number SummationPoint(const BandRow& row) {
+    return row.spec->summationField != kNoId ? FinitePoint(row.summation) : std::nullopt;
 }
 
 }  // namespace
@@ -37,13 +45,14 @@ std::vector<ChartLine> ChartLines(const ResultRecord& record,
     for (const ResultItem& item : record.Items()) {
         const auto* row = std::get_if<BandRow>(&item);
         if (row != nullptr && IsOctaveRow(*row) && (!include || include(*row))) {
-            lines.push_back(
-                {row->spec->label, Heading(row->spec->group), false, FinitePoints(row->levels)});
+            lines.push_back({row->spec->label, Heading(row->spec->group), false,
+                             FinitePoints(row->levels), SummationPoint(*row)});
         }
     }
     if (!lines.empty()) {
         for (const ReferenceCurve& curve : record.References()) {
-            lines.push_back({curve.label, "", true, FinitePoints(curve.levels)});
+            lines.push_back(
+                {curve.label, "", true, FinitePoints(curve.levels), FinitePoint(curve.summation)});
         }
     }
     return lines;
@@ -52,13 +61,17 @@ std::vector<ChartLine> ChartLines(const ResultRecord& record,
 LevelRange ChartLevelRange(const std::vector<ChartLine>& lines) {
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
+    const auto take = [&low, &high](const Number& level) {
+        if (level) {
+            low = std::min(low, *level);
+            high = std::max(high, *level);
+        }
+    };
     for (const ChartLine& line : lines) {
         for (const Number& level : line.levels) {
-            if (level) {
-                low = std::min(low, *level);
-                high = std::max(high, *level);
-            }
+            take(level);
         }
+        take(line.summation);
     }
     if (!std::isfinite(low)) {
         return {};

@@ -67,6 +67,7 @@ struct BandRow {
 struct ReferenceCurve {
     std::string label;
     std::vector<Number> levels;  // one per octave band; absent where the curve has no point
+    Number summation;            // a level for the summation levels instead (a target): no curve
 };
 
 using ResultItem = std::variant<ResultValue, BandRow>;

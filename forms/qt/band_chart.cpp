@@ -9,6 +9,7 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <limits>
 
@@ -31,7 +32,13 @@ BandChart::BandChart(QWidget* parent)
     layout->addStretch();
     legendGrid_->setContentsMargins(8, 0, 0, 0);
     legendGrid_->setVerticalSpacing(1);
+    // The legend keeps room for the most lines a form draws, so that the form does not grow,
+    // nor its buttons move, when a calculation fills it.
+    constexpr int kLegendLines = 12;
+    legend_->setMinimumHeight(kLegendLines * (legend_->fontMetrics().height() + 1));
     legendGrid_->setColumnStretch(1, 1);
+    // The chart is only looked at: it takes no focus, which it could not show.
+    view_->setFocusPolicy(Qt::NoFocus);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(400, 260);
     QChart* chart = view_->chart();
@@ -42,9 +49,10 @@ BandChart::BandChart(QWidget* parent)
     for (double frequency : OctaveBands) {
         bands->append(QString::fromStdString(WholeNumber(frequency)));
     }
+    bands->append(SummationHead());
     bands->setTitleText(QStringLiteral("Frequency [Hz]"));
     QFont labels = bands->labelsFont();
-    labels.setPointSizeF(labels.pointSizeF() * 0.8);  // "1000" to "8000" fit their band
+    labels.setPointSizeF(labels.pointSizeF() * 0.7);  // "1000" to "8000" fit their band
     bands->setLabelsFont(labels);
     chart->addAxis(bands, Qt::AlignBottom);
     levels_ = new QValueAxis;
@@ -73,6 +81,33 @@ void BandChart::AddLegendLine(const QString& text, const LineStyle& style) {
     legendGrid_->addWidget(new QLabel(text, legend_), row, 1);
 }
 
+namespace {
+
+// A line's summation level in the summation column: a result's as a point, a reference's (a
+// target) as a short line across the column.
+QXYSeries* SummationSeries(const QString& name, double level, const LineStyle& style) {
+    QXYSeries* series = nullptr;
+    if (style.pen == Qt::SolidLine) {
+        auto* point = new QScatterSeries;
+        point->setMarkerSize(8);
+        point->setColor(style.colour);
+        point->setBorderColor(style.colour);
+        point->append(static_cast<double>(kChartSummationPlace), level);
+        series = point;
+    } else {
+        const SummationMark mark = SummationMarkAt(level);
+        auto* tick = new QLineSeries;
+        tick->setPen(QPen(style.colour, 3, style.pen));
+        tick->append(mark.from, mark.level);
+        tick->append(mark.to, mark.level);
+        series = tick;
+    }
+    series->setName(name);
+    return series;
+}
+
+}  // namespace
+
 void BandChart::ShowRecord(const ResultRecord* record,
                            const std::function<bool(const BandRow&)>& include) {
     QChart* chart = view_->chart();
@@ -91,8 +126,9 @@ void BandChart::ShowRecord(const ResultRecord* record,
             group = line.group;
             AddLegendHeading(QString::fromStdString(group));
         }
+        const QString name = QString::fromStdString(line.label);
         auto* series = new QLineSeries;
-        series->setName(QString::fromStdString(line.label));
+        series->setName(name);
         series->setPen(QPen(styles[i].colour, 2, styles[i].pen));
         series->setPointsVisible(styles[i].pen == Qt::SolidLine);
         for (std::size_t k = 0; k < line.levels.size(); ++k) {
@@ -101,10 +137,16 @@ void BandChart::ShowRecord(const ResultRecord* record,
             }
         }
         chart->addSeries(series);
-        AddLegendLine(series->name(), styles[i]);
+        if (line.summation) {
+            chart->addSeries(SummationSeries(name, *line.summation, styles[i]));
+        }
+        AddLegendLine(name, styles[i]);
     }
     const LevelRange range = ChartLevelRange(lines);
     levels_->setRange(range.low, range.high);
+    // A chart without lines stays quiet: no numbers on an axis that measures nothing.
+    levels_->setLabelsVisible(!lines.empty());
+    levels_->setTitleVisible(!lines.empty());
     for (QAbstractSeries* series : chart->series()) {
         series->attachAxis(bands_);
         series->attachAxis(levels_);
@@ -114,20 +156,23 @@ void BandChart::ShowRecord(const ResultRecord* record,
 QStringList BandChart::SeriesNames() const {
     QStringList names;
     for (const QAbstractSeries* series : view_->chart()->series()) {
-        names.append(series->name());
+        // A line's summation level is a series of its own, under the line's name.
+        if (names.isEmpty() || names.back() != series->name()) {
+            names.append(series->name());
+        }
     }
     return names;
 }
 
 QList<double> BandChart::SeriesLevels(const QString& name) const {
-    QList<double> levels(static_cast<qsizetype>(OctaveBands.size()),
+    QList<double> levels(static_cast<qsizetype>(kChartPlaces),
                          std::numeric_limits<double>::quiet_NaN());
     for (const QAbstractSeries* series : view_->chart()->series()) {
         if (series->name() != name) {
             continue;
         }
-        for (const QPointF& point : static_cast<const QLineSeries*>(series)->points()) {
-            levels[static_cast<qsizetype>(point.x())] = point.y();
+        for (const QPointF& point : static_cast<const QXYSeries*>(series)->points()) {
+            levels[qRound(point.x())] = point.y();
         }
     }
     return levels;

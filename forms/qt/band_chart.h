@@ -15,8 +15,9 @@ namespace lorvane::forms::qt {
 struct LineStyle;
 
 // The octave spectrum of a form's results as a chart: one line per row of octave levels over
-// the bands 63 to 8000 Hz, the record's reference curves dashed, and under it a legend in the
-// form's own row labels, under the form's own headings.
+// the bands 63 to 8000 Hz with its summation level in a column at their right, the record's
+// reference curves dashed (a target summation level as a mark in that column), and under it a
+// legend in the form's own row labels, under the form's own headings.
 class BandChart : public QWidget {
     Q_OBJECT
 
@@ -27,7 +28,8 @@ class BandChart : public QWidget {
     void ShowRecord(const ResultRecord* record, const std::function<bool(const BandRow&)>& include);
     // The lines drawn: results first, then references.
     QStringList SeriesNames() const;
-    // The points of the named line, band by band; NaN where it has none.
+    // The points of the named line, band by band and then its summation level; NaN where it
+    // has none.
     QList<double> SeriesLevels(const QString& name) const;
     // The legend's lines: headings and row labels, top to bottom.
     QStringList LegendLines() const;

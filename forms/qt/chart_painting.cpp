@@ -24,10 +24,11 @@ struct Plot {
     QRectF area;
     LevelRange range;
 
-    double X(std::size_t band) const {
-        const double width = area.width() / static_cast<double>(OctaveBands.size());
-        return area.left() + (static_cast<double>(band) + 0.5) * width;
-    }
+    // The width of a band's or the summation column's place.
+    double PlaceWidth() const { return area.width() / static_cast<double>(kChartPlaces); }
+    // The centre of a place; a place and a fraction lies between two centres.
+    double X(double place) const { return area.left() + (place + 0.5) * PlaceWidth(); }
+    double Centre(std::size_t place) const { return X(static_cast<double>(place)); }
     double Y(double level) const {
         return area.bottom() - (level - range.low) / (range.high - range.low) * area.height();
     }
@@ -40,6 +41,9 @@ void PaintAxes(QPainter& painter, const Plot& plot) {
         painter.drawLine(QPointF(plot.area.left(), plot.Y(level)),
                          QPointF(plot.area.right(), plot.Y(level)));
     }
+    const double summationLeft = plot.Centre(kChartSummationPlace) - plot.PlaceWidth() / 2;
+    painter.drawLine(QPointF(summationLeft, plot.area.top()),
+                     QPointF(summationLeft, plot.area.bottom()));
     painter.setPen(QPen(Qt::black, 0.8));
     painter.drawRect(plot.area);
     for (double level = plot.range.low; level <= plot.range.high; level += kChartLevelStep) {
@@ -48,11 +52,14 @@ void PaintAxes(QPainter& painter, const Plot& plot) {
             QRectF(0, plot.Y(level) - metrics.height() / 2, plot.area.left() - 3, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter, text);
     }
-    const double bandWidth = plot.area.width() / static_cast<double>(OctaveBands.size());
-    for (std::size_t k = 0; k < OctaveBands.size(); ++k) {
-        painter.drawText(
-            QRectF(plot.X(k) - bandWidth / 2, plot.area.bottom() + 2, bandWidth, metrics.height()),
-            Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(WholeNumber(OctaveBands[k])));
+    const double placeWidth = plot.PlaceWidth();
+    for (std::size_t k = 0; k < kChartPlaces; ++k) {
+        const QString head = k < kChartSummationPlace
+                                 ? QString::fromStdString(WholeNumber(OctaveBands[k]))
+                                 : SummationHead();
+        painter.drawText(QRectF(plot.Centre(k) - placeWidth / 2, plot.area.bottom() + 2, placeWidth,
+                                metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, head);
     }
     painter.drawText(QRectF(plot.area.left(), plot.area.bottom() + 2 + metrics.height(),
                             plot.area.width(), metrics.height()),
@@ -73,7 +80,7 @@ void PaintLine(QPainter& painter, const Plot& plot, const ChartLine& line, const
             previous.reset();  // a band without a point breaks the line
             continue;
         }
-        const QPointF point(plot.X(k), plot.Y(*line.levels[k]));
+        const QPointF point(plot.Centre(k), plot.Y(*line.levels[k]));
         if (previous) {
             painter.drawLine(*previous, point);
         }
@@ -83,10 +90,19 @@ void PaintLine(QPainter& painter, const Plot& plot, const ChartLine& line, const
         painter.setBrush(style.colour);
         for (std::size_t k = 0; k < line.levels.size(); ++k) {
             if (line.levels[k]) {
-                painter.drawEllipse(QPointF(plot.X(k), plot.Y(*line.levels[k])), 1.6, 1.6);
+                painter.drawEllipse(QPointF(plot.Centre(k), plot.Y(*line.levels[k])), 1.6, 1.6);
             }
         }
+        if (line.summation) {
+            painter.drawEllipse(QPointF(plot.Centre(kChartSummationPlace), plot.Y(*line.summation)),
+                                1.6, 1.6);
+        }
         painter.setBrush(Qt::NoBrush);
+    } else if (line.summation) {
+        const SummationMark mark = SummationMarkAt(*line.summation);
+        painter.setPen(QPen(style.colour, 1.6, style.pen));
+        painter.drawLine(QPointF(plot.X(mark.from), plot.Y(mark.level)),
+                         QPointF(plot.X(mark.to), plot.Y(mark.level)));
     }
 }
 

@@ -28,6 +28,17 @@ std::vector<LineStyle> LineStyles(const std::vector<ChartLine>& lines) {
     return styles;
 }
 
+SummationMark SummationMarkAt(double level) {
+    constexpr double kHalfWidth = 0.4;  // of the column's width
+    const auto place = static_cast<double>(kChartSummationPlace);
+    return {place - kHalfWidth, place + kHalfWidth, level};
+}
+
+QString SummationHead() {
+    return QString::fromUtf8(kChartSummationHead.data(),
+                             static_cast<qsizetype>(kChartSummationHead.size()));
+}
+
 QPixmap Swatch(const LineStyle& style) {
     QPixmap pixmap(24, 12);
     pixmap.fill(Qt::transparent);

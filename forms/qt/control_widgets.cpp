@@ -1,6 +1,7 @@
 #include "forms/qt/control_widgets.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -49,9 +50,14 @@ QLabel* CreateLabel(const QString& text, QWidget* parent) {
 }
 
 // The notes of a calculation: wrapped lines across the form, selectable so they can be copied.
+// Their room is kept while there are none, so that the buttons under them stay where they are.
+constexpr int kNoteLines = 3;
+
 QLabel* CreateNote(QWidget* parent) {
     auto* note = new QLabel(parent);
     note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setMinimumHeight(kNoteLines * note->fontMetrics().lineSpacing());
     note->setTextFormat(Qt::PlainText);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return note;
@@ -167,6 +173,22 @@ void EnterWidgetText(QWidget* widget, const QString& text) {
     if (index < 0 && combo->isEditable()) {
         combo->setEditText(text);
     }
+}
+
+void ShowTextAsStale(QWidget* field, bool stale) {
+    QPalette palette = QApplication::palette(field);
+    if (stale) {
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            const QColor text = palette.color(group, QPalette::Text);
+            const QColor base = palette.color(group, QPalette::Base);
+            palette.setColor(
+                group, QPalette::Text,
+                QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                       (text.blue() + base.blue()) / 2));
+        }
+    }
+    field->setPalette(palette);
 }
 
 QFont TitleFontFrom(const QFont& base) {

@@ -25,6 +25,11 @@ void SetWidgetText(QWidget* widget, const QString& text);
 // selection-only list picks the entry equal to it, or none when no entry is.
 void EnterWidgetText(QWidget* widget, const QString& text);
 
+// Sets a field's text grey, halfway between the text and the background colours of the
+// application's palette, or back in the palette's own text colour. The grey is plain at a glance
+// in every style and colour scheme, which the palette's colour for disabled text is not.
+void ShowTextAsStale(QWidget* field, bool stale);
+
 // The heading's font: TitleFont on the given font's family when the face is missing.
 QFont TitleFontFrom(const QFont& base);
 

@@ -11,10 +11,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "forms/form_text.h"
 #include "forms/qt/application_icon.h"
 #include "forms/qt/band_chart.h"
+#include "forms/qt/clipboard_text.h"
 #include "forms/qt/control_widgets.h"
 #include "forms/qt/prompts.h"
 #include "forms/qt/utf8_text.h"
@@ -47,8 +50,11 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, Prompts& prompts, QWidget* pa
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     copy->setToolTip(QStringLiteral("Inputs and results as a table for a spreadsheet"));
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(TabSeparatedText()); });
+    // A spreadsheet on this machine reads numbers with the user's decimal separator.
+    connect(copy, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(
+            WithLocaleNumbers(TabSeparatedText(), QLocale::system()));
+    });
     AddCommand(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -76,6 +82,48 @@ void FormDialog::Build(const FormDescription& description) {
     if (auto* button = qobject_cast<QPushButton*>(Widget(description.defaultButton))) {
         button->setDefault(true);
     }
+    OrderTabs(description);
+}
+
+// The keyboard's path through the form: the inputs top to bottom (left to right within a row),
+// then "calculate", then the form's other buttons, then the commands under it. A form opens
+// with the focus in its first input, so that typing goes there at once.
+void FormDialog::OrderTabs(const FormDescription& description) {
+    std::vector<const Control*> inputs;
+    std::vector<const Control*> buttons;
+    for (const Control& control : description.controls) {
+        if (control.kind == ControlKind::Input || control.kind == ControlKind::ComboBox ||
+            control.kind == ControlKind::List) {
+            inputs.push_back(&control);
+        } else if (control.kind == ControlKind::Button && control.id != description.defaultButton) {
+            buttons.push_back(&control);
+        }
+    }
+    const auto visualOrder = [](const Control* a, const Control* b) {
+        return std::pair(a->cell.row, a->cell.column) < std::pair(b->cell.row, b->cell.column);
+    };
+    std::stable_sort(inputs.begin(), inputs.end(), visualOrder);
+    std::stable_sort(buttons.begin(), buttons.end(), visualOrder);
+    if (const Control* calculate = description.Find(description.defaultButton)) {
+        inputs.push_back(calculate);
+    }
+    inputs.insert(inputs.end(), buttons.begin(), buttons.end());
+    for (const Control* control : inputs) {
+        AppendToTabs(Widget(control->id));
+    }
+    if (!tabs_.empty()) {
+        tabs_.front()->setFocus();
+    }
+}
+
+void FormDialog::AppendToTabs(QWidget* widget) {
+    if (widget == nullptr) {
+        return;
+    }
+    if (!tabs_.empty()) {
+        setTabOrder(tabs_.back(), widget);
+    }
+    tabs_.push_back(widget);
 }
 
 void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
@@ -86,9 +134,10 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     if (control.kind == ControlKind::Hidden) {
         widget->hide();
     } else {
-        // A result field keeps its narrow width at the left of a wider cell.
+        // A result field keeps its narrow width at the right of a wider cell, under its column's
+        // head, which stands right as the numbers do.
         const Qt::Alignment alignment =
-            control.kind == ControlKind::Result ? Qt::AlignLeft : Qt::Alignment();
+            control.kind == ControlKind::Result ? Qt::AlignRight : Qt::Alignment();
         grid->addWidget(widget, control.cell.row, control.cell.column, 1, control.cell.columnSpan,
                         alignment);
     }
@@ -107,6 +156,20 @@ void FormDialog::AddControl(const forms::Control& control, QGridLayout* grid) {
     widgets_[id] = widget;
     if (control.kind == ControlKind::Result) {
         results_.insert(id);
+    }
+    // What a result shows stops being current as soon as an input changes.
+    if (control.kind == ControlKind::Input || control.kind == ControlKind::ComboBox) {
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            edit = combo->lineEdit();
+        }
+        if (edit != nullptr) {
+            connect(edit, &QLineEdit::textEdited, this, [this] {
+                written_.clear();
+                MarkStaleResults();
+                ShowCurrentChart();
+            });
+        }
     }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         connect(button, &QPushButton::clicked, this,
@@ -128,6 +191,7 @@ QPushButton* FormDialog::AddCommand(QAction* action) {
             [button, action] { button->setEnabled(action->isEnabled()); });
     addAction(action);
     commands_->addWidget(button);
+    AppendToTabs(button);
     return button;
 }
 
@@ -136,6 +200,10 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
     answers_.clear();
     handler();
     MarkStaleResults();
+    ShowCurrentChart();
+}
+
+void FormDialog::ShowCurrentChart() {
     if (chart_ != nullptr) {
         chart_->ShowRecord(form_->LastRecord(),
                            [this](const BandRow& row) { return !IsStale(row.spec->firstField); });
@@ -164,11 +232,7 @@ void FormDialog::ShowFieldState(ControlId id) {
     QFont font = widget->font();
     font.setItalic(hasCaveat);
     widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, IsStale(id)
-                                         ? palette.color(QPalette::Disabled, QPalette::Text)
-                                         : QGuiApplication::palette().color(QPalette::Text));
-    widget->setPalette(palette);
+    ShowTextAsStale(widget, IsStale(id));
     const Control* control = form_->Description().Find(id);
     const QString ownToolTip = control ? QString::fromStdString(control->toolTip) : QString();
     widget->setToolTip(IsStale(id) ? kStaleToolTip : hasCaveat ? caveat->second : ownToolTip);

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "forms/form.h"
 #include "forms/form_text.h"
@@ -53,7 +54,8 @@ class FormDialog : public QDialog, public FormView {
 
     // Whether a result field shows a value from an earlier calculation.
     bool IsStale(ControlId id) const { return stale_.contains(id); }
-    // The form's inputs and current results as tab-separated text, stale values left out.
+    // The form's inputs and current results as tab-separated text, stale values left out, each
+    // number as the form shows it; "Copy" gives it with the user's decimal separator.
     QString TabSeparatedText() const;
     // The form's rows with their texts, stale values left out.
     std::vector<std::vector<GridText>> CurrentGrid() const;
@@ -78,8 +80,11 @@ class FormDialog : public QDialog, public FormView {
   private:
     void Build(const FormDescription& description);
     void AddControl(const forms::Control& control, QGridLayout* grid);
+    void OrderTabs(const FormDescription& description);
+    void AppendToTabs(QWidget* widget);
     void RunHandler(const std::function<void()>& handler);
     void MarkStaleResults();
+    void ShowCurrentChart();
     void ShowFieldState(ControlId id);
 
     std::unique_ptr<Form> form_;
@@ -90,6 +95,7 @@ class FormDialog : public QDialog, public FormView {
     std::set<ControlId> stale_;
     std::map<ControlId, QString> caveats_;
     Answers answers_;
+    std::vector<QWidget*> tabs_;  // the widgets Tab visits, in order
     QHBoxLayout* commands_ = nullptr;
     BandChart* chart_ = nullptr;
     bool centred_ = false;

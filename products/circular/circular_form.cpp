@@ -12,7 +12,10 @@ using forms::Cell;
 using forms::ControlKind;
 using forms::FormView;
 
-constexpr int kColumnCount = forms::kSummationColumn + 1;
+// Whether an attenuator row reaches the target stands right of its summation level.
+constexpr int kTargetReachedColumn = forms::kSummationColumn + 1;
+constexpr int kColumnCount = kTargetReachedColumn + 1;
+
 forms::FormDescription Describe(const CircularController& c) {
     const CircularResults& r = ResultsOf(c);
     forms::FormDescription form;
@@ -59,10 +62,13 @@ forms::FormDescription Describe(const CircularController& c) {
     }
     forms::AddLabel(form, {15, 0}, r.attenuatorRows[0].group);
     forms::AddLabel(form, {15, forms::kRowTextColumn}, "Length [mm]:");
+    forms::AddLabel(form, {15, kTargetReachedColumn}, r.targetReached[0].label + ":");
     for (int t = 0; t < kInsulationCount; ++t) {
         forms::AddField(form, r.attenuatorLength[t].field, ControlKind::Result,
                         {16 + t, forms::kRowTextColumn});
         forms::AddBandRow(form, 16 + t, r.attenuatorRows[t]);
+        forms::AddField(form, r.targetReached[t].field, ControlKind::Result,
+                        {16 + t, kTargetReachedColumn});
     }
     return form;
 }

@@ -82,14 +82,6 @@ std::string Thicknesses(Test test) {
     return forms::ThicknessList(thicknesses);
 }
 
-std::string RowCaveat(bool estimate, bool reachesTarget) {
-    std::string caveat = estimate ? std::string(forms::kEstimatedInsertionLoss) : "";
-    if (!reachesTarget) {
-        caveat += (caveat.empty() ? "" : "; ") + std::string("target not reached");
-    }
-    return caveat;
-}
-
 void AddAttenuatorNotes(ResultRecord& record, const AttenuatorSelection& selection,
                         const std::array<bool, kInsulationCount>& estimates,
                         bool controllerMeetsTarget) {
@@ -132,7 +124,9 @@ void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
     for (int t = 0; t < kInsulationCount; ++t) {
         const AttenuatorRow& row = selection.rows[t];
         estimates[t] = !InsertionLossFromCatalogue[position][t];
-        const std::string caveat = RowCaveat(estimates[t], row.reachesTarget);
+        // Italics mark the estimates; whether the row reaches the target has a column of its own.
+        const std::string caveat =
+            estimates[t] ? std::string(forms::kEstimatedInsertionLoss) : std::string();
         record.AddText(r.attenuatorLength[t], std::string(AttenuatorLengths[row.length].text));
         record.AddCaveat(caveat);
         record.AddBands(r.attenuatorRows[t], row.levels, row.summationLevel);
@@ -143,8 +137,9 @@ void AddAttenuatorSelection(ResultRecord& record, const CircularResults& r,
     AddAttenuatorNotes(record, selection, estimates,
                        RoundWhole(outcome.targetLevel) >= RoundWhole(ownLevel));
     record.AddSource(forms::InsertionLossSource());
+    // The target is a summation level: it stands beside the summation levels, not over the bands.
     record.AddReference({"Target " + WholeNumber(outcome.targetLevel) + " dB(A)",
-                         std::vector<forms::Number>(kOctaveCount, outcome.targetLevel)});
+                         std::vector<forms::Number>(kOctaveCount), outcome.targetLevel});
 }
 
 forms::Refusal RefusalOf(const CircularController& controller, CircularInput input) {
@@ -206,7 +201,8 @@ CircularResults MakeResults(const CircularController& c) {
                                         forms::InsulationLabel(InsulationThicknesses[t]), "dB",
                                         level, fields.firstBand, fields.summation);
         r.attenuatorRows[t].group = kAttenuatorHeading;
-        r.targetReached[t] = {key + ".targetReached", "Target reached"};
+        r.targetReached[t] = {key + ".targetReached", "Target reached", "", "",
+                              fields.targetReached};
     }
     return r;
 }

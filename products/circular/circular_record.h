@@ -23,16 +23,18 @@ inline constexpr forms::ControlId kCasing[] = {1025, 1034, 1043};  // 8 bands ea
 inline constexpr forms::ControlId kCasingSum[] = {1033, 1042, 1051};
 inline constexpr forms::ControlId kCalculate = 1083;
 
-// The fields of the attenuator rows: the length text, eight bands, the summation level.
+// The fields of the attenuator rows: the length text, eight bands, the summation level and
+// whether the row reaches the target.
 struct AttenuatorRowIds {
     forms::ControlId length;
     forms::ControlId firstBand;
     forms::ControlId summation;
+    forms::ControlId targetReached;
 };
 inline constexpr std::array<AttenuatorRowIds, kInsulationCount> kAttenuatorRows{{
-    {1006, 1054, 1062},  // 25 mm insulation
-    {1052, 1063, 1071},  // 50 mm
-    {1053, 1072, 1080},  // 75 mm
+    {1006, 1054, 1062, 1085},  // 25 mm insulation
+    {1052, 1063, 1071, 1086},  // 50 mm
+    {1053, 1072, 1080, 1087},  // 75 mm
 }};
 }  // namespace ids
 

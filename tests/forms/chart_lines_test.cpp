@@ -37,7 +37,8 @@ ResultRecord Record() {
     record.AddBands(kGrouped, nan);
     record.AddBands(kNotOnTheForm, nan);
     record.NotComputed(kGrouped);
-    record.AddReference({"Target 35 dB(A)", {35, 35, 35, 35, 35, 35, 35, 35}});
+    // A target summation level: a mark beside the summation levels, no curve over the bands.
+    record.AddReference({"Target 35 dB(A)", std::vector<Number>(8), 35});
     return record;
 }
 
@@ -50,6 +51,7 @@ TEST(ChartLines, AreTheRowsShownOnTheFormThenTheReferences) {
     EXPECT_EQ(lines[1].group, "Case-radiated noise");  // the heading without its colon
     EXPECT_FALSE(lines[1].levels[7]);                  // nor has a level that is not finite
     EXPECT_TRUE(lines[2].reference);
+    EXPECT_EQ(lines[2].summation, 35);  // counted in the level range
     EXPECT_EQ(ChartLevelRange(lines).low, 30);
     EXPECT_EQ(ChartLevelRange(lines).high, 60);
 }

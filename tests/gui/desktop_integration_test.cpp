@@ -23,7 +23,7 @@ namespace lorvane {
 namespace {
 
 using test::kSelmon;
-constexpr int kDaxel = 32772;
+using test::kDaxel;
 
 QImage Drawn(const QIcon& icon) {
     return icon.pixmap(QSize(32, 32)).toImage();

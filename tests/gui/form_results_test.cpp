@@ -7,15 +7,18 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include "forms/qt/band_chart.h"
+#include "forms/qt/clipboard_text.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
-#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
+#include "tests/gui/gui_tests.h"
 
 namespace lorvane {
 namespace {
@@ -47,6 +50,8 @@ class FormResultsTest : public QObject, protected test::FormTestBase {
     void chartDrawsEveryLevelRowAndEmptiesOnARefusal();
     void pickingADiameterMarksWhatItDidNotRewriteAsStale();
     void copyGivesTheRowsAsTabSeparatedText();
+    void copiedNumbersTakeTheLocalesSeparators_data();
+    void copiedNumbersTakeTheLocalesSeparators();
     void tabVisitsTheInputsAndButtonsOnly();
     void everyFormFitsTheSmallScreenAndOpensCentred();
     void sheetHoldsTheInputsResultsAndTheReproducingCall();
@@ -82,8 +87,18 @@ void FormResultsTest::chartDrawsEveryLevelRowAndEmptiesOnARefusal() {
                           "without insulation [dB]", with25, "with Insulation thickness 50 mm [dB]",
                           with25, "with Insulation thickness 50 mm [dB]",
                           "with Insulation thickness 75 mm [dB]", "Target 50 dB(A)"}));
-    QCOMPARE(Rounded(dialog_->Chart()->SeriesLevels(QStringLiteral("Air-regenerated noise [dB]"))),
+    QCOMPARE(Rounded(dialog_->Chart()
+                          ->SeriesLevels(QStringLiteral("Air-regenerated noise [dB]"))
+                          .first(8)),
              (QList<double>{66, 64, 61, 57, 55, 55, 48, 47}));
+    // Summation levels, and the target among them, stand in the column right of the bands: the
+    // target is no line across the bands.
+    const QList<double> aWeighted =
+        dialog_->Chart()->SeriesLevels(QStringLiteral("A-weighted [dB(A)]"));
+    QCOMPARE(std::round(aWeighted.back()), TextOf(1024).toDouble());
+    const QList<double> target = dialog_->Chart()->SeriesLevels(QStringLiteral("Target 50 dB(A)"));
+    QCOMPARE(target.back(), 50.0);
+    QVERIFY(std::all_of(target.begin(), target.end() - 1, [](double level) { return std::isnan(level); }));
     QCOMPARE(dialog_->Chart()->LegendLines().mid(2, 2),
              (QStringList{"Case-radiated noise", "without insulation [dB]"}));
 
@@ -116,6 +131,8 @@ void FormResultsTest::pickingADiameterMarksWhatItDidNotRewriteAsStale() {
     }
 }
 
+// The tests run under a German locale: the copied numbers have a decimal comma, the fields keep
+// their points.
 void FormResultsTest::copyGivesTheRowsAsTabSeparatedText() {
     Open(kSelmon);
     dialog_->Calculate();
@@ -126,7 +143,7 @@ void FormResultsTest::copyGivesTheRowsAsTabSeparatedText() {
         "Sound power level of the constant volume flow controller Selmon\n"
         "Diameter [mm]:\t100\t\t\t\t\tVmin [m3/h]:\t\t\t70\n"
         "Volume flow [m3/h]:\t100\t\t\t\t\tVmax [m3/h]:\t\t\t220\n"
-        "Differential pressure [Pa]:\t250\t\t\t\t\tVelocity [m/s]:\t\t\t3.5\n"
+        "Differential pressure [Pa]:\t250\t\t\t\t\tVelocity [m/s]:\t\t\t3,5\n"
         "Summation level [dB(A)]:\t0\t\t\t\t\tMinimum pressure [Pa]:\t\t\t45\n"
         "\tMaximum summation level A-weighted with attenuator\n"
         "Frequency [Hz]:\t\t63\t125\t250\t500\t1000\t2000\t4000\t8000\tSummation level [dB(A)]:\n"
@@ -137,26 +154,89 @@ void FormResultsTest::copyGivesTheRowsAsTabSeparatedText() {
         "without insulation [dB]:\t\t36\t31\t24\t23\t31\t32\t27\t28\t37\n"
         "with Insulation thickness 25 mm [dB]:\t\t36\t30\t22\t22\t23\t21\t12\t15\t28\n"
         "with Insulation thickness 50 mm [dB]:\t\t35\t28\t18\t10\t11\t9\t-0\t3\t18\n"
-        "Air-regenerated noise with attenuator:\tLength [mm]:\n"
-        "with Insulation thickness 25 mm [dB]:\t\t\t\t\t\t\t\t\t\t\n"
-        "with Insulation thickness 50 mm [dB]:\t\t\t\t\t\t\t\t\t\t\n"
-        "with Insulation thickness 75 mm [dB]:\t\t\t\t\t\t\t\t\t\t\n");
+        "Air-regenerated noise with attenuator:\tLength [mm]:\t\t\t\t\t\t\t\t\t\tTarget reached:\n"
+        "with Insulation thickness 25 mm [dB]:\t\t\t\t\t\t\t\t\t\t\t\n"
+        "with Insulation thickness 50 mm [dB]:\t\t\t\t\t\t\t\t\t\t\t\n"
+        "with Insulation thickness 75 mm [dB]:\t\t\t\t\t\t\t\t\t\t\t\n");
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+    QCOMPARE(TextOf(1004), QStringLiteral("  3.5"));
 }
 
+void FormResultsTest::copiedNumbersTakeTheLocalesSeparators_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+    const QString minus = QString(QChar(0x2212));
+    QTest::newRow("German") << "de_DE"
+                            << "Velocity [m/s]:\t3,5\t-0,25\t2.00m\t1.2.3\t8000";
+    QTest::newRow("C") << "C"
+                       << "Velocity [m/s]:\t3.5\t-0.25\t2.00m\t1.2.3\t8000";
+    QTest::newRow("Swedish minus") << "sv_SE"
+                                   << "Velocity [m/s]:\t3,5\t" + minus + "0,25\t2.00m\t1.2.3\t8000";
+}
+
+void FormResultsTest::copiedNumbersTakeTheLocalesSeparators() {
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(
+        forms::qt::WithLocaleNumbers(
+            QStringLiteral("Velocity [m/s]:\t3.5\t-0.25\t2.00m\t1.2.3\t8000"), QLocale(locale)),
+        expected);
+}
+
+// What the keyboard visits, read from each form's description: its inputs top to bottom, then
+// "calculate", then its other buttons, then the commands under it, and round to the first input,
+// where the focus is as the form opens.
 void FormResultsTest::tabVisitsTheInputsAndButtonsOnly() {
-    Open(kSelmon);
-    dialog_->Widget(1157)->setFocus();
-    QStringList visited;
-    for (int i = 0; i < 6; ++i) {
-        QWidget* focus = QApplication::focusWidget();
+    for (const Product& product : Catalogue()) {
+        const QString word = QString::fromUtf8(product.word);
+        state_ = SharedState{};
+        Open(product.menuCommand);
+        const forms::FormDescription& description = dialog_->form().Description();
+        std::vector<const forms::Control*> inputs;
+        std::vector<const forms::Control*> buttons;
+        for (const forms::Control& control : description.controls) {
+            using forms::ControlKind;
+            if (control.kind == ControlKind::Input || control.kind == ControlKind::ComboBox ||
+                control.kind == ControlKind::List) {
+                inputs.push_back(&control);
+            } else if (control.kind == ControlKind::Button &&
+                       control.id != description.defaultButton) {
+                buttons.push_back(&control);
+            }
+        }
+        const auto above = [](const forms::Control* a, const forms::Control* b) {
+            return std::pair(a->cell.row, a->cell.column) < std::pair(b->cell.row, b->cell.column);
+        };
+        std::stable_sort(inputs.begin(), inputs.end(), above);
+        std::stable_sort(buttons.begin(), buttons.end(), above);
+        QStringList expected;
+        for (const forms::Control* control : inputs) {
+            expected.append(QString::number(control->id));
+        }
+        expected.append(QString::number(description.defaultButton));
+        for (const forms::Control* control : buttons) {
+            expected.append(QString::number(control->id));
+        }
+        expected.append(QStringLiteral("copy"));
+        expected.append(expected.front());
+
         // An editable list's line takes the focus for its list.
-        const QWidget* control =
-            qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus;
-        visited.append(control->objectName());
-        QTest::keyClick(focus, Qt::Key_Tab);
+        const auto control = [](QWidget* focus) {
+            return qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus;
+        };
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        QStringList visited;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus != nullptr, qPrintable(word));
+            visited.append(control(focus)->objectName());
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QVERIFY2(visited == expected,
+                 qPrintable(word + QStringLiteral(": ") + visited.join(u' ') +
+                            QStringLiteral(" instead of ") + expected.join(u' ')));
+        dialog_.reset();
     }
-    QCOMPARE(visited, (QStringList{"1157", "1001", "1002", "1003", "1083", "copy"}));
 }
 
 void FormResultsTest::everyFormFitsTheSmallScreenAndOpensCentred() {
@@ -199,8 +279,8 @@ void FormResultsTest::sheetHoldsTheInputsResultsAndTheReproducingCall() {
                               .simplified()
                               .replace(QChar(0xFB01), QStringLiteral("fi"));
     for (const char* expected :
-         {"Selmon", "Diameter [mm]:", "Velocity [m/s]:", "5.7", "Minimum pressure", "66", "2.00m",
-          "1.00m", "0.75m", "Target not reached with 25 mm insulation",
+         {"Selmon", "Diameter [mm]:", "Velocity [m/s]:", "5.7", "Minimum", "66", "2.00m", "1.00m",
+          "0.75m", "Target reached:", "Target not reached with 25 mm insulation",
           "Where the figures come from", "catalogue values for 80 mm with 25 mm",
           "lorvane-calc selmon --diameter 250 --flow 1000 --dp 250 --target 50"}) {
         QVERIFY2(sheet.contains(QString::fromUtf8(expected)), expected);

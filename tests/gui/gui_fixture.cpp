@@ -9,9 +9,10 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "products/catalogue.h"
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
+#include "products/catalogue.h"
 
 namespace lorvane::test {
 
@@ -99,6 +100,28 @@ bool PickFromPopup(QComboBox* list, int row) {
     return QTest::qWaitFor([popup] { return !popup->window()->isVisible(); });
 }
 
+QColor DrawnTextColour(QWidget* field) {
+    const QImage image = field->grab().toImage();
+    constexpr int kFrame = 3;
+    // The numbers stand at the right: the field's left inside edge is background.
+    const QColor background = image.pixelColor(kFrame, image.height() / 2);
+    const auto distance = [&background](const QColor& colour) {
+        return std::abs(colour.red() - background.red()) +
+               std::abs(colour.green() - background.green()) +
+               std::abs(colour.blue() - background.blue());
+    };
+    QColor text = background;
+    for (int y = kFrame; y < image.height() - kFrame; ++y) {
+        for (int x = kFrame; x < image.width() - kFrame; ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (distance(colour) > distance(text)) {
+                text = colour;
+            }
+        }
+    }
+    return text;
+}
+
 bool RunQueuedCalls() {
     // Queued after the others, it runs after them; it dies with the marker if they never end.
     bool ran = false;
@@ -149,8 +172,7 @@ void FormTestBase::Type(int id, const QString& text) {
 }
 
 void FormTestBase::PressCalculate() {
-    QTest::mouseClick(dialog_->Widget(dialog_->form().Description().defaultButton),
-                      Qt::LeftButton);
+    QTest::mouseClick(dialog_->Widget(dialog_->form().Description().defaultButton), Qt::LeftButton);
 }
 
 }  // namespace lorvane::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -24,6 +25,8 @@ namespace lorvane::test {
 
 // The menu command of the Selmon form.
 inline constexpr int kSelmon = 32771;
+// The menu command of the Daxel form.
+inline constexpr int kDaxel = 32772;
 
 // Prompts that note what a form would have shown and answer questions from a queue (NO when
 // it is empty).
@@ -93,6 +96,10 @@ QPushButton* ButtonWithText(QWidget* parent, const QString& text);
 // Picks an entry of a list as a user does: opens its popup and clicks the entry. False when the
 // popup did not open, or did not close on the click.
 bool PickFromPopup(QComboBox* list, int row);
+
+// The colour a field's text is drawn in, read from a picture of the field: of the pixels inside
+// its frame, the one farthest from the field's background.
+QColor DrawnTextColour(QWidget* field);
 
 // Lets every call queued so far run, such as the one a window queues to run once the program
 // runs; a modal window one of them opens is open until something closes it. False when they had

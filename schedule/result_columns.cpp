@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "forms/record_fields.h"
 #include "schedule/call.h"
 #include "schedule/csv.h"
 
@@ -192,8 +193,10 @@ void ResultColumns::FillCells(const forms::ResultRecord& record, std::vector<std
                 WriteNumber(cells[column], *number);
             } else if (const std::string* text = std::get_if<std::string>(&value->value)) {
                 writeText(cells[column], *text);
+            } else if (const bool* flag = std::get_if<bool>(&value->value)) {
+                cells[column] = *flag ? "true" : "false";
             } else {
-                cells[column] = std::get<bool>(value->value) ? "true" : "false";
+                writeText(cells[column], forms::ValueText(*value));
             }
             continue;
         }

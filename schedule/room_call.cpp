@@ -345,6 +345,28 @@ void AddRoom(forms::ResultRecord& record, const Product& product, const forms::I
     AddRoomResult(record, std::get<room::RoomResult>(evaluated));
 }
 
+const forms::ResultRecord& RoomColumnsRecord() {
+    static const forms::ResultRecord record = [] {
+        const RoomSpecs& specs = Specs();
+        forms::ResultRecord columns;
+        for (const BandRowSpec* row : {&specs.powerAtRoom, &specs.levels}) {
+            columns.NotComputed(*row);
+        }
+        for (const ValueSpec* value : {&specs.nc, &specs.ncBelowLowestCurve, &specs.nr,
+                                       &specs.targetReached, &specs.attenuatorThickness,
+                                       &specs.attenuatorLength}) {
+            columns.NotComputed(*value);
+        }
+        columns.NotComputed(specs.attenuatorLevels);
+        for (const ValueSpec* value : {&specs.attenuatorNc, &specs.attenuatorNcBelowLowestCurve,
+                                       &specs.attenuatorNr, &specs.notes}) {
+            columns.NotComputed(*value);
+        }
+        return columns;
+    }();
+    return record;
+}
+
 void AddRoomResult(forms::ResultRecord& record, const room::RoomResult& result) {
     const RoomSpecs& specs = Specs();
     if (result.path.empty()) {

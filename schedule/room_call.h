@@ -43,6 +43,10 @@ std::optional<room::RoomSource> RoomSourceOf(const Product& product,
 void AddRoom(forms::ResultRecord& record, const Product& product, const forms::InputTexts& inputs,
              const std::map<std::string, std::string>& given);
 
+// Every room result a record can carry but the path's elements, each as a result not reached:
+// what a schedule's columns of the room are made from.
+const forms::ResultRecord& RoomColumnsRecord();
+
 // The room's results appended to a record: keys under "room.", as lorvane-calc's JSON has them.
 void AddRoomResult(forms::ResultRecord& record, const room::RoomResult& result);
 

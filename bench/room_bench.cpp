@@ -36,4 +36,3 @@ void BM_SelmonEvaluationWithRoom(benchmark::State& state) {
 BENCHMARK(BM_SelmonEvaluationWithRoom);
 
 }  // namespace
-

@@ -183,8 +183,9 @@ int RunFind(const FindCall& call, std::ostream& out, std::ostream& err) {
         for (const Candidate& candidate : candidates) {
             list.push_back(finder::CandidateJson(candidate));
         }
-        const Json object{
-            {"product", "find"}, {"inputs", InputsJson(reading, texts)}, {"candidates", std::move(list)}};
+        const Json object{{"product", "find"},
+                          {"inputs", InputsJson(reading, texts)},
+                          {"candidates", std::move(list)}};
         out << schedule::JsonText(object) << '\n';
     } else {
         PrintText(*reading.dutyPoint, reading, candidates, out);

@@ -83,12 +83,14 @@ std::string RoomAttenuatorCell(const Candidate& candidate) {
     return std::string(attenuator.thickness) + " " + std::string(attenuator.length);
 }
 
+// None asked for first, then by length and insulation, then where none reaches the target.
 double RoomAttenuatorOrder(const Candidate& candidate) {
-    if (!candidate.room || !candidate.room->attenuator) {
-        return candidate.room && candidate.room->attenuatorOutcome ==
-                                     room::AttenuatorOutcome::NotAsked
-                   ? 0
-                   : 1e6;
+    if (!candidate.room ||
+        candidate.room->attenuatorOutcome == room::AttenuatorOutcome::NoneFound) {
+        return 1e6;
+    }
+    if (!candidate.room->attenuator) {
+        return 0;
     }
     const room::RoomAttenuator& attenuator = *candidate.room->attenuator;
     return ReadNumber(attenuator.length).value_or(0) * 1000 +

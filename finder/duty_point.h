@@ -79,8 +79,8 @@ struct FinderRefusal {
 
 // The duty point the texts give, or the first input that does not read as a value of its
 // range, in the order of FinderInputs, then the room options (schedule::RoomOptions, by their
-// names): a room that cannot be read or evaluated is refused with its sentence. Numbers are read as the forms read them. A target of 0
-// means no target, as in the controller forms.
+// names): a room that cannot be read or evaluated is refused with its sentence. Numbers are read as
+// the forms read them. A target of 0 means no target, as in the controller forms.
 struct DutyPointReading {
     std::optional<DutyPoint> dutyPoint;
     std::optional<FinderRefusal> refusal;

@@ -15,7 +15,6 @@ std::string JoinTexts(const TextList& texts) {
     return joined;
 }
 
-
 void ShowValue(FormView& view, const ResultValue& value) {
     if (value.spec->field != kNoId) {
         view.SetText(value.spec->field, ValueText(value));

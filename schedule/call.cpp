@@ -178,9 +178,10 @@ bool IsNo(std::string_view cell) {
 }
 
 bool IsOptionName(std::string_view name) {
-    return IsRoomOption(name) || std::any_of(Catalogue().begin(), Catalogue().end(), [&](const Product& product) {
-        return OptionNamed(product.spec(), name) != nullptr;
-    });
+    return IsRoomOption(name) ||
+           std::any_of(Catalogue().begin(), Catalogue().end(), [&](const Product& product) {
+               return OptionNamed(product.spec(), name) != nullptr;
+           });
 }
 
 std::variant<Call, std::string> CallOfCells(std::string_view word,

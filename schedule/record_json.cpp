@@ -8,8 +8,8 @@ namespace lorvane::schedule {
 namespace {
 
 bool IsPlace(std::string_view segment) {
-    return !segment.empty() && std::all_of(segment.begin(), segment.end(),
-                                           [](char c) { return c >= '0' && c <= '9'; });
+    return !segment.empty() &&
+           std::all_of(segment.begin(), segment.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The member at a dotted path, made with its parents where they are missing. A part of the path

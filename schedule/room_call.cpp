@@ -147,15 +147,16 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs,
         if (!room::IsWord(word, "diffuse") && !room::IsWord(word, "schultz")) {
             return Unreadable("The room model must be diffuse or schultz", *text);
         }
-        inputs.model = room::IsWord(word, "schultz") ? room::RoomModel::Schultz
-                                                     : room::RoomModel::Diffuse;
+        inputs.model =
+            room::IsWord(word, "schultz") ? room::RoomModel::Schultz : room::RoomModel::Diffuse;
     }
     if (const std::string* text = Given(given, "casing")) {
         const std::string_view word = TrimBlanks(*text);
         if (!room::IsWord(word, "none") && !room::IsWord(word, "room")) {
             return Unreadable("The casing's way into the room must be none or room", *text);
         }
-        inputs.casing = room::IsWord(word, "room") ? room::CasingPath::Room : room::CasingPath::None;
+        inputs.casing =
+            room::IsWord(word, "room") ? room::CasingPath::Room : room::CasingPath::None;
     }
     if (const std::string* text = Given(given, "ceiling-loss")) {
         const std::optional<Octaves> loss = BandValues(*text, false);
@@ -236,9 +237,9 @@ const ElementSpecs& ElementSpecsAt(std::size_t place) {
     while (made.size() <= place) {
         const std::string key = "room.path." + std::to_string(made.size());
         const std::string name = "Path element " + std::to_string(made.size() + 1);
-        made.push_back({ValueSpec{key + ".element", name, "", ""},
-                        LevelRow(key + ".attenuation", "", name + " attenuation [dB]",
-                                 kAttenuationFormat)});
+        made.push_back(
+            {ValueSpec{key + ".element", name, "", ""},
+             LevelRow(key + ".attenuation", "", name + " attenuation [dB]", kAttenuationFormat)});
     }
     return made[place];
 }
@@ -266,9 +267,8 @@ bool IsRoomOption(std::string_view name) {
 
 std::variant<std::optional<room::RoomInputs>, std::string> ReadRoomOptions(
     const std::map<std::string, std::string>& given) {
-    const bool anyGiven = std::any_of(given.begin(), given.end(), [](const auto& option) {
-        return IsRoomOption(option.first);
-    });
+    const bool anyGiven = std::any_of(
+        given.begin(), given.end(), [](const auto& option) { return IsRoomOption(option.first); });
     if (!anyGiven) {
         return std::optional<room::RoomInputs>();
     }
@@ -352,9 +352,9 @@ const forms::ResultRecord& RoomColumnsRecord() {
         for (const BandRowSpec* row : {&specs.powerAtRoom, &specs.levels}) {
             columns.NotComputed(*row);
         }
-        for (const ValueSpec* value : {&specs.nc, &specs.ncBelowLowestCurve, &specs.nr,
-                                       &specs.targetReached, &specs.attenuatorThickness,
-                                       &specs.attenuatorLength}) {
+        for (const ValueSpec* value :
+             {&specs.nc, &specs.ncBelowLowestCurve, &specs.nr, &specs.targetReached,
+              &specs.attenuatorThickness, &specs.attenuatorLength}) {
             columns.NotComputed(*value);
         }
         columns.NotComputed(specs.attenuatorLevels);

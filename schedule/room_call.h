@@ -15,7 +15,7 @@ namespace lorvane::schedule {
 
 // An option of the way from a product into a room, as lorvane-calc and schedules take it.
 struct RoomOption {
-    std::string_view name;  // "path", given as --path and in a schedule's column "path"
+    std::string_view name;   // "path", given as --path and in a schedule's column "path"
     std::string_view value;  // what the value is, for help: "LxWxH"
     std::string_view help;
 };

@@ -64,23 +64,23 @@ TEST(RoomCli, JsonCarriesTheRoomUnderItsKeys) {
                                "duct d250 2 lined 50; outlet d200 flush", "--room", "6x5x3",
                                "--room-target", "NR 30", "--json"});
     const Json& room = json["room"];
-    EXPECT_THAT(Keys(room), UnorderedElementsAre("path", "powerAtRoom", "levels", "summationLevel", "nc",
-                                        "nr", "targetReached", "attenuator", "notes"));
+    EXPECT_THAT(Keys(room),
+                UnorderedElementsAre("path", "powerAtRoom", "levels", "summationLevel", "nc", "nr",
+                                     "targetReached", "attenuator", "notes"));
     ASSERT_EQ(room["path"].size(), 2u);
     EXPECT_THAT(Keys(room["path"][1]), UnorderedElementsAre("element", "attenuation"));
     EXPECT_EQ(room["path"][1]["element"], "outlet d200 flush");
     EXPECT_EQ(room["levels"].size(), 8u);
     EXPECT_EQ(room["targetReached"], false);
-    EXPECT_THAT(Keys(room["attenuator"]),
-                UnorderedElementsAre("thickness", "length", "levels", "summationLevel", "nc", "nr"));
+    EXPECT_THAT(Keys(room["attenuator"]), UnorderedElementsAre("thickness", "length", "levels",
+                                                               "summationLevel", "nc", "nr"));
     EXPECT_EQ(json["inputs"]["room"], "6x5x3");
     EXPECT_EQ(json["inputs"]["room-target"], "NR 30");
 
     // Without a target, neither whether it is reached nor an attenuator.
     const Json plain = RunJson({"damper", "--room", "6x5x3", "--json"});
-    EXPECT_THAT(Keys(plain["room"]),
-                UnorderedElementsAre("path", "powerAtRoom", "levels", "summationLevel", "nc", "nr",
-                                     "notes"));
+    EXPECT_THAT(Keys(plain["room"]), UnorderedElementsAre("path", "powerAtRoom", "levels",
+                                                          "summationLevel", "nc", "nr", "notes"));
     EXPECT_EQ(plain["room"]["path"], Json::array());
 }
 

@@ -149,10 +149,26 @@ double Nc(const Bands& levels) {
 
 TEST(RoomWorkedExample, LorvaneCalcGivesWhatTheFormulasGive) {
     const Json json = RunJson(
-        {"selmon", "--diameter", "250", "--flow", "1000", "--dp", "250", "--path",
+        {"selmon",
+         "--diameter",
+         "250",
+         "--flow",
+         "1000",
+         "--dp",
+         "250",
+         "--path",
          "duct d250 6; elbow d250 round; duct d250 2 lined 50; branch 0.5; outlet d200 flush",
-         "--room", "6x5x3", "--reverberation", "0.6", "--distance", "1.5", "--directivity", "2",
-         "--room-target", "NR 30", "--json"});
+         "--room",
+         "6x5x3",
+         "--reverberation",
+         "0.6",
+         "--distance",
+         "1.5",
+         "--directivity",
+         "2",
+         "--room-target",
+         "NR 30",
+         "--json"});
     const Json& room = json.at("room");
     ASSERT_EQ(room.at("path").size(), 5u);
 

@@ -17,9 +17,14 @@ Project Sample() {
         {"V-101", "selmon", {{"diameter", "250"}, {"flow", "1000"}, {"dp", "250 Pa"}}},
         {"R-2 \"north\"", "basko", {{"width", "400"}, {"keep-flow", "yes"}}},
         {"", "damper", {{"linkage", "same"}, {"flow", "abc"}}},
-        {"V-102", "mirolt",
-         {{"diameter", "200"}, {"flow", "500"}, {"path", "Duct d200 2,5 ; outlet D200 flush"}, {"room", "6x5x3"},
-          {"reverberation", "0,6"}, {"room-target", "nr30"}}},
+        {"V-102",
+         "mirolt",
+         {{"diameter", "200"},
+          {"flow", "500"},
+          {"path", "Duct d200 2,5 ; outlet D200 flush"},
+          {"room", "6x5x3"},
+          {"reverberation", "0,6"},
+          {"room-target", "nr30"}}},
     }};
 }
 

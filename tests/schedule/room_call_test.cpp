@@ -69,7 +69,8 @@ TEST(RoomCall, TheCasingReachesTheRoomWhereTheProductHasOne) {
 
     const Json damper =
         RecordJson(Evaluated("damper", {{"room", "6x5x3"}, {"casing", "room"}}).record);
-    EXPECT_EQ(damper["room"]["levels"], RecordJson(Evaluated("damper", {{"room", "6x5x3"}}).record)["room"]["levels"]);
+    EXPECT_EQ(damper["room"]["levels"],
+              RecordJson(Evaluated("damper", {{"room", "6x5x3"}}).record)["room"]["levels"]);
     ASSERT_EQ(damper["room"]["notes"].size(), 1u);
     EXPECT_EQ(damper["room"]["notes"][0],
               "The product has no casing sound power: only its duct-borne sound reaches the room.");
@@ -130,23 +131,30 @@ TEST(RoomCall, RefusalsSayWhyAndShowNoRoom) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"louvre", {{"room", "6x5x3"}},
+        {"louvre",
+         {{"room", "6x5x3"}},
          "The louvre sends no sound along a duct into a room: it takes no room options."},
-        {"selmon", {{"path", "branch 0.5"}},
+        {"selmon",
+         {{"path", "branch 0.5"}},
          "The way into the room needs the room: give its size as length x width x height in m "
          "(room), such as 6x5x3."},
-        {"selmon", {{"room", "6x5x3"}, {"path", "duct d100 2;; branch 0.5"}},
+        {"selmon",
+         {{"room", "6x5x3"}, {"path", "duct d100 2;; branch 0.5"}},
          "Path element 2: empty element"},
-        {"selmon", {{"room", "6x5"}},
+        {"selmon",
+         {{"room", "6x5"}},
          "The room must be given as length x width x height in m, such as 6x5x3, not '6x5'."},
-        {"selmon", {{"room", "6x5x3"}, {"reverberation", "0.6 0.5"}},
+        {"selmon",
+         {{"room", "6x5x3"}, {"reverberation", "0.6 0.5"}},
          "The reverberation time must be one value in s or eight separated by blanks, not "
          "'0.6 0.5'."},
-        {"selmon", {{"room", "6x5x3"}, {"room-model", "free"}},
+        {"selmon",
+         {{"room", "6x5x3"}, {"room-model", "free"}},
          "The room model must be diffuse or schultz, not 'free'."},
         {"selmon", {{"room", "6x5x3"}, {"room-target", "loud"}}, nullptr},
         {"selmon", {{"room", "2x2x2"}, {"reverberation", "0.01"}}, nullptr},
-        {"selmon", {{"room", "6x0x3"}},
+        {"selmon",
+         {{"room", "6x0x3"}},
          "The room's length, width and height must each be above 0 m."},
     };
     for (const Case& c : cases) {

@@ -5,6 +5,7 @@
 
 #include "cli/reference_pages.h"
 #include "schedule/fresh_form.h"
+#include "schedule/room_call.h"
 
 namespace lorvane::cli {
 namespace {
@@ -14,6 +15,7 @@ struct Subcommand {
     const Product* product;
     CLI::App* app;
     std::vector<std::pair<const forms::Option*, CLI::Option*>> options;
+    std::vector<std::pair<std::string, CLI::Option*>> roomOptions;  // by option name
 };
 
 // The option's help, with the entries of the list it fills where it takes a number of a list
@@ -75,6 +77,18 @@ Subcommand AddSubcommand(CLI::App& app, const Product& product, bool& json) {
     for (const forms::Option& option : product.spec().options) {
         sub.options.emplace_back(
             &option, AddOption(*sub.app, product.spec(), option, start.at(option.name)));
+    }
+    // A product that sends no sound into a room takes the room's options unlisted, to refuse
+    // them with a sentence.
+    const std::string roomGroup = product.room.SendsSound() ? "Room" : "";
+    for (const schedule::RoomOption& option : schedule::RoomOptions()) {
+        const std::string name(option.name);
+        CLI::Option* cli = sub.app->add_option("--" + name);
+        cli->description(std::string(option.help))
+            ->type_name(std::string(option.value))
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+            ->group(roomGroup);
+        sub.roomOptions.emplace_back(name, cli);
     }
     sub.app->add_flag("--json", json, "print the results as one JSON object");
     return sub;
@@ -188,6 +202,13 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
                 }
             }
         }
+        for (const auto& [name, cli] : sub->roomOptions) {
+            for (const std::string& value : cli->results()) {
+                if (IsAnOption(value)) {
+                    return UsageError(err, NeedsAValue("--" + name), sub->product->word);
+                }
+            }
+        }
     }
     const std::vector<std::string> extras = app.remaining(true);
     if (!extras.empty()) {
@@ -206,6 +227,11 @@ Parsed ParseArguments(int argc, const char* const* argv, std::ostream& out, std:
             call.flags.insert(option->name);
         } else {
             call.given[option->name] = cli->as<std::string>();
+        }
+    }
+    for (const auto& [name, cli] : sub->roomOptions) {
+        if (cli->count() != 0) {
+            call.given[name] = cli->as<std::string>();
         }
     }
     return call;

@@ -8,6 +8,7 @@
 #include "finder/candidate_columns.h"
 #include "finder/candidate_text.h"
 #include "schedule/record_json.h"
+#include "schedule/room_call.h"
 
 namespace lorvane::cli {
 
@@ -21,13 +22,19 @@ Json NumberJson(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
 }
 
-// The values used, by option name: null for an option not given or not holding a number.
-Json InputsJson(const finder::DutyPointReading& reading) {
+// The values used, by option name: null for an option not given or not holding a number; the
+// room's options as typed, where given.
+Json InputsJson(const finder::DutyPointReading& reading, const finder::FinderTexts& texts) {
     Json inputs = Json::object();
     for (const finder::FinderInput& input : finder::FinderInputs) {
         const auto value = reading.values.find(input.name);
         inputs[std::string(input.name)] =
             value == reading.values.end() ? Json(nullptr) : NumberJson(value->second);
+    }
+    for (const schedule::RoomOption& room : schedule::RoomOptions()) {
+        if (const auto text = texts.find(room.name); text != texts.end()) {
+            inputs[std::string(room.name)] = text->second;
+        }
     }
     return inputs;
 }
@@ -70,13 +77,17 @@ void PrintText(const finder::DutyPoint& duty, const finder::DutyPointReading& re
     std::vector<std::vector<std::string>> rows(1);
     std::vector<bool> alignRight;
     for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
-        rows.front().push_back(finder::Heading(column));
-        alignRight.push_back(column.numbers);
+        if (finder::Shows(column, duty)) {
+            rows.front().push_back(finder::Heading(column));
+            alignRight.push_back(column.numbers);
+        }
     }
     for (const Candidate& candidate : candidates) {
         std::vector<std::string>& cells = rows.emplace_back();
         for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
-            cells.push_back(column.cell(candidate));
+            if (finder::Shows(column, duty)) {
+                cells.push_back(column.cell(candidate));
+            }
         }
     }
     out << Table(rows, alignRight);
@@ -105,6 +116,14 @@ FindSubcommand::FindSubcommand(CLI::App& app, bool& json)
             ->type_name("VALUE")
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         options_.emplace_back(std::string(input.name), option);
+    }
+    for (const schedule::RoomOption& room : schedule::RoomOptions()) {
+        CLI::Option* option = app_->add_option("--" + std::string(room.name));
+        option->description(std::string(room.help))
+            ->type_name(std::string(room.value))
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+            ->group("Room");
+        options_.emplace_back(std::string(room.name), option);
     }
     app_->add_flag("--json", json, "print the candidates as one JSON object");
 }
@@ -151,7 +170,7 @@ int RunFind(const FindCall& call, std::ostream& out, std::ostream& err) {
     if (reading.refusal) {
         if (call.json) {
             const Json object{{"product", "find"},
-                              {"inputs", InputsJson(reading)},
+                              {"inputs", InputsJson(reading, texts)},
                               {"error", reading.refusal->message}};
             out << schedule::JsonText(object) << '\n';
         }
@@ -164,8 +183,9 @@ int RunFind(const FindCall& call, std::ostream& out, std::ostream& err) {
         for (const Candidate& candidate : candidates) {
             list.push_back(finder::CandidateJson(candidate));
         }
-        const Json object{
-            {"product", "find"}, {"inputs", InputsJson(reading)}, {"candidates", std::move(list)}};
+        const Json object{{"product", "find"},
+                          {"inputs", InputsJson(reading, texts)},
+                          {"candidates", std::move(list)}};
         out << schedule::JsonText(object) << '\n';
     } else {
         PrintText(*reading.dutyPoint, reading, candidates, out);

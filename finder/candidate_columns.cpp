@@ -55,10 +55,66 @@ Json SizeJson(const Candidate& candidate) {
 
 constexpr double kNoLevel = std::numeric_limits<double>::max();
 
+std::optional<double> RoomRating(const Candidate& candidate, room::RatingKind kind) {
+    return candidate.room ? std::optional(room::RatingOf(candidate.room->rating, kind))
+                          : std::nullopt;
+}
+
+std::string RoomNcText(const Candidate& candidate) {
+    if (candidate.room && candidate.room->rating.ncBelowLowestCurve) {
+        return "< 10";
+    }
+    return LevelText(RoomRating(candidate, room::RatingKind::Nc));
+}
+
+std::string RoomAttenuatorCell(const Candidate& candidate) {
+    if (!candidate.room) {
+        return {};
+    }
+    switch (candidate.room->attenuatorOutcome) {
+        case room::AttenuatorOutcome::NotAsked:
+            return "-";
+        case room::AttenuatorOutcome::NoneFound:
+            return "none reaches";
+        case room::AttenuatorOutcome::Found:
+            break;
+    }
+    const room::RoomAttenuator& attenuator = *candidate.room->attenuator;
+    return std::string(attenuator.thickness) + " " + std::string(attenuator.length);
+}
+
+// None asked for first, then by length and insulation, then where none reaches the target.
+double RoomAttenuatorOrder(const Candidate& candidate) {
+    if (!candidate.room ||
+        candidate.room->attenuatorOutcome == room::AttenuatorOutcome::NoneFound) {
+        return 1e6;
+    }
+    if (!candidate.room->attenuator) {
+        return 0;
+    }
+    const room::RoomAttenuator& attenuator = *candidate.room->attenuator;
+    return ReadNumber(attenuator.length).value_or(0) * 1000 +
+           0.001 * ReadNumber(attenuator.thickness).value_or(0);
+}
+
+Json RoomAttenuatorJson(const Candidate& candidate) {
+    if (!candidate.room || !candidate.room->attenuator) {
+        return nullptr;
+    }
+    const room::RoomAttenuator& attenuator = *candidate.room->attenuator;
+    return {
+        {"thickness", attenuator.thickness},
+        {"length", attenuator.length},
+        {"summationLevel", NumberJson(attenuator.rating.summationLevel)},
+        {"nc", NumberJson(attenuator.rating.nc)},
+        {"nr", NumberJson(attenuator.rating.nr)},
+    };
+}
+
 using enum JsonPlace;
 
 // clang-format off
-const std::array<CandidateColumn, 8> kColumns{{
+const std::array<CandidateColumn, 12> kColumns{{
     {"Product", "", false,
      [](const Candidate& c) { return std::string(c.name); },
      [](const Candidate& c) { return SortKey(std::string(c.name)); },
@@ -92,6 +148,28 @@ const std::array<CandidateColumn, 8> kColumns{{
      [](const Candidate& c) { return std::string(c.meetsTarget ? "yes" : "no"); },
      [](const Candidate& c) { return SortKey(c.meetsTarget ? 0.0 : 1.0); },
      "meetsTarget", Key, [](const Candidate& c) { return Json(c.meetsTarget); }},
+    {"Room dB(A)", "", true,
+     [](const Candidate& c) { return LevelText(RoomRating(c, room::RatingKind::SummationLevel)); },
+     [](const Candidate& c) { return SortKey(RoomRating(c, room::RatingKind::SummationLevel).value_or(kNoLevel)); },
+     "roomSummationLevel", Key,
+     [](const Candidate& c) { return NumberJson(RoomRating(c, room::RatingKind::SummationLevel)); },
+     true},
+    {"Room NC", "", true,
+     RoomNcText,
+     [](const Candidate& c) { return SortKey(RoomRating(c, room::RatingKind::Nc).value_or(kNoLevel)); },
+     "roomNc", Key,
+     [](const Candidate& c) { return NumberJson(RoomRating(c, room::RatingKind::Nc)); },
+     true},
+    {"Room NR", "", true,
+     [](const Candidate& c) { return LevelText(RoomRating(c, room::RatingKind::Nr)); },
+     [](const Candidate& c) { return SortKey(RoomRating(c, room::RatingKind::Nr).value_or(kNoLevel)); },
+     "roomNr", Key,
+     [](const Candidate& c) { return NumberJson(RoomRating(c, room::RatingKind::Nr)); },
+     true},
+    {"Room attenuator", "", false,
+     RoomAttenuatorCell,
+     [](const Candidate& c) { return SortKey(RoomAttenuatorOrder(c)); },
+     "roomAttenuator", AfterKeys, RoomAttenuatorJson, true},
 }};
 // clang-format on
 
@@ -120,15 +198,22 @@ std::string Heading(const CandidateColumn& column) {
     return heading;
 }
 
+bool Shows(const CandidateColumn& column, const DutyPoint& dutyPoint) {
+    return !column.ofTheRoom || dutyPoint.room.has_value();
+}
+
 Json CandidateJson(const Candidate& candidate) {
     Json object = Json::object();
+    const auto shown = [&candidate](const CandidateColumn& column) {
+        return !column.ofTheRoom || candidate.room.has_value();
+    };
     for (const CandidateColumn& column : kColumns) {
-        if (column.jsonPlace != AfterKeys) {
+        if (column.jsonPlace != AfterKeys && shown(column)) {
             AddColumn(object, column, candidate);
         }
     }
     for (const CandidateColumn& column : kColumns) {
-        if (column.jsonPlace == AfterKeys) {
+        if (column.jsonPlace == AfterKeys && shown(column)) {
             AddColumn(object, column, candidate);
         }
     }

@@ -37,16 +37,22 @@ struct CandidateColumn {
     std::string_view jsonKey;  // "velocity"; empty for a column of its own keys
     JsonPlace jsonPlace;
     Json (*json)(const Candidate& candidate);  // a number that is not finite is null
+    bool ofTheRoom = false;  // says what the room gets: shown where the search has a room
 };
 
 // The columns in the order a table shows them: product, size, velocity, minimum pressure, the
-// summation levels in the duct and of the bare casing, attenuator, whether it meets the target.
+// summation levels in the duct and of the bare casing, attenuator, whether it meets the target,
+// then for a search with a room the room's dB(A), NC and NR and the attenuator for the room.
 std::span<const CandidateColumn> CandidateColumns();
 
 // The column's heading: its name with the unit in brackets, "Velocity [m/s]".
 std::string Heading(const CandidateColumn& column);
 
-// A candidate as one JSON object: the values of the columns, then its notes where it has any.
+// Whether a table of the search shows the column.
+bool Shows(const CandidateColumn& column, const DutyPoint& dutyPoint);
+
+// A candidate as one JSON object: the values of the columns, then its notes where it has any;
+// the room's columns only where it has a room.
 Json CandidateJson(const Candidate& candidate);
 
 }  // namespace lorvane::finder

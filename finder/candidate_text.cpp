@@ -79,6 +79,9 @@ std::vector<std::string> CandidateNotes(const Candidate& candidate) {
     if (candidate.attenuator && candidate.attenuator->estimated) {
         notes.emplace_back(kEstimatedNote);
     }
+    if (candidate.room && candidate.room->attenuatorOutcome == room::AttenuatorOutcome::NoneFound) {
+        notes.emplace_back("No attenuator of the table makes the room meet its target.");
+    }
     return notes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "core/shared_state.h"
+#include "schedule/room_call.h"
 
 namespace lorvane::finder {
 namespace {
@@ -10,6 +11,26 @@ static_assert(kHighestPressure == ProductInputs{}.maxDifferentialPressure);
 
 bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The room of the options given, checked on a spectrum of its own: a room the models refuse is
+// refused whatever the product.
+std::optional<FinderRefusal> ReadRoom(const FinderTexts& texts, DutyPoint& duty) {
+    const std::map<std::string, std::string> given(texts.begin(), texts.end());
+    auto read = schedule::ReadRoomOptions(given);
+    if (std::string* fault = std::get_if<std::string>(&read)) {
+        return FinderRefusal{"room", std::move(*fault)};
+    }
+    duty.room = std::move(std::get<0>(read));
+    if (duty.room) {
+        room::RoomInputs check = *duty.room;
+        check.target.reset();
+        auto evaluated = room::EvaluateRoom(room::RoomSource{}, check);
+        if (std::string* refusal = std::get_if<std::string>(&evaluated)) {
+            return FinderRefusal{"room", std::move(*refusal)};
+        }
+    }
+    return std::nullopt;
 }
 
 bool Within(double value, const FinderInput& input) {
@@ -54,6 +75,10 @@ DutyPointReading ReadDutyPoint(const FinderTexts& texts) {
     duty.maxWidth = set["max-width"];
     duty.maxHeight = set["max-height"];
     duty.maxDiameter = set["max-diameter"];
+    reading.refusal = ReadRoom(texts, duty);
+    if (reading.refusal) {
+        return reading;
+    }
     reading.dutyPoint = duty;
     return reading;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "room/room_evaluation.h"
+
 #include <array>
 #include <limits>
 #include <map>
@@ -18,6 +20,8 @@ struct DutyPoint {
     std::optional<double> maxWidth;     // mm, rectangular controllers
     std::optional<double> maxHeight;    // mm, rectangular controllers
     std::optional<double> maxDiameter;  // mm, circular controllers
+    // The room the controller serves and the way there; absent: the search asks of no room.
+    std::optional<room::RoomInputs> room;
 };
 
 // One input of the finder: its option name (as lorvane-calc takes it), its label and help, and
@@ -74,8 +78,9 @@ struct FinderRefusal {
 };
 
 // The duty point the texts give, or the first input that does not read as a value of its
-// range, in the order of FinderInputs. Numbers are read as the forms read them. A target of 0
-// means no target, as in the controller forms.
+// range, in the order of FinderInputs, then the room options (schedule::RoomOptions, by their
+// names): a room that cannot be read or evaluated is refused with its sentence. Numbers are read as
+// the forms read them. A target of 0 means no target, as in the controller forms.
 struct DutyPointReading {
     std::optional<DutyPoint> dutyPoint;
     std::optional<FinderRefusal> refusal;

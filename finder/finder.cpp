@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "finder/candidate_record.h"
 #include "products/catalogue.h"
+#include "schedule/room_call.h"
 
 namespace lorvane::finder {
 namespace {
@@ -39,6 +40,28 @@ bool FitsRoom(const Size& size, const DutyPoint& duty) {
            !(duty.maxHeight && size.height > *duty.maxHeight);
 }
 
+// The room the candidate's sound reaches; false where the product sends none into it or the
+// models cannot give its levels.
+bool ReadRoom(const Product& product, const forms::InputTexts& texts,
+              const forms::ResultRecord& record, const room::RoomInputs& inputs,
+              Candidate& candidate) {
+    const std::optional<room::RoomSource> source = schedule::RoomSourceOf(product, texts, record);
+    if (!source) {
+        return false;
+    }
+    auto evaluated = room::EvaluateRoom(*source, inputs);
+    room::RoomResult* result = std::get_if<room::RoomResult>(&evaluated);
+    if (result == nullptr) {
+        return false;
+    }
+    candidate.room = RoomFit{.rating = result->rating,
+                             .targetReached = result->targetReached,
+                             .attenuatorOutcome = result->attenuatorOutcome,
+                             .attenuator = result->attenuator};
+    candidate.meetsTarget = candidate.meetsTarget && candidate.room->Meets();
+    return true;
+}
+
 // Types each size of a product that could serve the flow and fits the room into the product's
 // own evaluation, on a state of its own, and keeps those it calculates without a refusal and
 // without a question.
@@ -63,6 +86,9 @@ void AddProduct(const Product& product, const DutyPoint& duty, std::vector<Candi
         asked = false;
         const forms::ResultRecord record = spec.evaluate(state, texts, ask);
         if (asked || record.Refused() || !ReadRecord(record, duty.target, candidate)) {
+            continue;
+        }
+        if (duty.room && !ReadRoom(product, texts, record, *duty.room, candidate)) {
             continue;
         }
         candidate.sizeTexts = std::move(sizeTexts);

@@ -40,6 +40,16 @@ struct AttenuatorChoice {
     bool estimated = false;     // its insertion loss is an estimate, not a catalogue value
 };
 
+// The room a controller serves, as the search's room options describe it.
+struct RoomFit {
+    room::RoomRating rating;            // of the levels at the listener, without an attenuator
+    std::optional<bool> targetReached;  // with a room target
+    room::AttenuatorOutcome attenuatorOutcome = room::AttenuatorOutcome::NotAsked;
+    std::optional<room::RoomAttenuator> attenuator;  // chosen for the room
+    // Whether the room meets its target, as it is or with the attenuator; true without one.
+    bool Meets() const { return targetReached.value_or(true) || attenuator.has_value(); }
+};
+
 // One size of one controller that serves the duty point.
 struct Candidate {
     std::string_view product;     // the catalogue word: "selmon"
@@ -51,9 +61,11 @@ struct Candidate {
     double summationLevel = 0;   // dB(A), air-regenerated noise in the duct
     // dB(A), noise radiated by the bare casing; absent where the product's model gives none
     std::optional<double> casingSummationLevel;
-    bool meetsTarget = true;  // alone or with its attenuator
+    // Alone or with its attenuator; with a room, its room meets the room target too.
+    bool meetsTarget = true;
     AttenuatorNeed attenuatorNeed = AttenuatorNeed::None;
     std::optional<AttenuatorChoice> attenuator;  // when the need is Selected
+    std::optional<RoomFit> room;                 // when the search has a room
 };
 
 // Whether a level meets a target as the attenuator selection tests it: both rounded to whole

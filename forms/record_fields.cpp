@@ -7,20 +7,12 @@
 namespace lorvane::forms {
 namespace {
 
-std::string ValueText(const ResultValue& value) {
-    if (value.reach == Reach::NotComputed) {
-        return {};
+std::string JoinTexts(const TextList& texts) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        joined += (joined.empty() ? "" : " ") + text;
     }
-    if (value.shown) {
-        return *value.shown;
-    }
-    if (const Number* number = std::get_if<Number>(&value.value)) {
-        return NumberText(value.spec->format, *number);
-    }
-    if (const std::string* text = std::get_if<std::string>(&value.value)) {
-        return *text;
-    }
-    return std::get<bool>(value.value) ? "yes" : "no";
+    return joined;
 }
 
 void ShowValue(FormView& view, const ResultValue& value) {
@@ -56,6 +48,25 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+std::string ValueText(const ResultValue& value) {
+    if (value.reach == Reach::NotComputed) {
+        return {};
+    }
+    if (value.shown) {
+        return *value.shown;
+    }
+    if (const Number* number = std::get_if<Number>(&value.value)) {
+        return NumberText(value.spec->format, *number);
+    }
+    if (const std::string* text = std::get_if<std::string>(&value.value)) {
+        return *text;
+    }
+    if (const bool* flag = std::get_if<bool>(&value.value)) {
+        return *flag ? "yes" : "no";
+    }
+    return JoinTexts(std::get<TextList>(value.value));
+}
 
 std::string NumberText(std::string_view format, Number value) {
     return value && std::isfinite(*value) ? FormatNumber(format, *value) : std::string();

@@ -12,6 +12,10 @@ namespace lorvane::forms {
 // empties it.
 void ShowRecord(FormView& view, const ResultRecord& record, ControlId notesField = kNoId);
 
+// The text a field shows for a value: a number in its format, a text as it is, a flag as yes or
+// no, texts one after another; nothing for a value the press did not reach.
+std::string ValueText(const ResultValue& value);
+
 // The text a field shows for a number: the number in the format, or nothing.
 std::string NumberText(std::string_view format, Number value);
 

@@ -14,6 +14,10 @@ void ResultRecord::AddFlag(const ValueSpec& spec, bool flag) {
     items_.emplace_back(ResultValue{.spec = &spec, .value = flag});
 }
 
+void ResultRecord::AddTexts(const ValueSpec& spec, TextList texts) {
+    items_.emplace_back(ResultValue{.spec = &spec, .value = std::move(texts)});
+}
+
 void ResultRecord::AddShownAs(const ValueSpec& spec, Number value, std::string shown) {
     items_.emplace_back(ResultValue{.spec = &spec, .value = value, .shown = std::move(shown)});
 }

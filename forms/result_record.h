@@ -39,6 +39,10 @@ struct BandRowSpec {
 // A value the model cannot give: the field stays empty and JSON says null.
 using Number = std::optional<double>;
 
+// A list of texts, for JSON an array of strings (empty or not): the sentences of a part of the
+// results.
+using TextList = std::vector<std::string>;
+
 // Whether a press computed a result at all. A result that the press did not reach (a refused
 // input stops the calculation) empties its field and is left out of JSON.
 enum class Reach { Computed, NotComputed };
@@ -46,7 +50,7 @@ enum class Reach { Computed, NotComputed };
 struct ResultValue {
     const ValueSpec* spec = nullptr;
     Reach reach = Reach::Computed;
-    std::variant<Number, std::string, bool> value;
+    std::variant<Number, std::string, bool, TextList> value;
     // What the form's field shows in place of the formatted number, where the number would
     // mislead there ("< 10" for a rating below every curve, an empty field for an angle the
     // model does not describe); JSON keeps the number.
@@ -98,6 +102,7 @@ class ResultRecord {
     void Add(const ValueSpec& spec, Number value);
     void AddText(const ValueSpec& spec, std::string text);
     void AddFlag(const ValueSpec& spec, bool flag);
+    void AddTexts(const ValueSpec& spec, TextList texts);
     // A number whose field shows a text of its own (see ResultValue::shown).
     void AddShownAs(const ValueSpec& spec, Number value, std::string shown);
     void AddBands(const BandRowSpec& spec, std::span<const Number> levels, Number summation = {});
@@ -109,6 +114,7 @@ class ResultRecord {
     void Add(const ValueSpec&&, Number) = delete;
     void AddText(const ValueSpec&&, std::string) = delete;
     void AddFlag(const ValueSpec&&, bool) = delete;
+    void AddTexts(const ValueSpec&&, TextList) = delete;
     void AddShownAs(const ValueSpec&&, Number, std::string) = delete;
     void AddBands(const BandRowSpec&&, std::span<const Number>, Number = {}) = delete;
     void AddBands(const BandRowSpec&&, std::span<const double>, Number = {}) = delete;

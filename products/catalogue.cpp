@@ -31,15 +31,25 @@ constexpr Product Built(Product product) {
     return product;
 }
 
+// A product that sends its sound along a duct into a room.
+constexpr Product IntoRoom(Product product, RoomSourceRows rows) {
+    product.room = rows;
+    return product;
+}
+
+constexpr RoomSourceRows kCircularRoom{"octave", "casing.none.levels", "diameter"};
+constexpr RoomSourceRows kRectangularRoom{"octave", "casing.none.levels", ""};
+constexpr RoomSourceRows kDamperRoom{"octave", "", ""};
+
 // clang-format off
 constexpr std::array kCatalogue{
-    Built<circular::Tolmar>({32784, kProducts, "Tolmar", "tolmar", "Tolmar constant volume flow controller"}),
-    Built<circular::CSelmonDialog>({32771, kProducts, "Selmon", "selmon", "Selmon constant volume flow controller"}),
-    Built<circular::CDaxel>({32772, kProducts, "Daxel", "daxel", "Daxel electronically regulated volume flow controller"}),
-    Built<circular::Mirolt>({32782, kProducts, "Mirolt", "mirolt", "Mirolt electronically regulated volume flow controller"}),
-    Built<rectangular::Quenta>({32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"}),
-    Built<rectangular::Basko>({32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"}),
-    Built<dampers::JKLorvane>({32776, kDampers, "Acoustics", "damper", "multi-leaf damper: acoustics and flow"}),
+    IntoRoom(Built<circular::Tolmar>({32784, kProducts, "Tolmar", "tolmar", "Tolmar constant volume flow controller"}), kCircularRoom),
+    IntoRoom(Built<circular::CSelmonDialog>({32771, kProducts, "Selmon", "selmon", "Selmon constant volume flow controller"}), kCircularRoom),
+    IntoRoom(Built<circular::CDaxel>({32772, kProducts, "Daxel", "daxel", "Daxel electronically regulated volume flow controller"}), kCircularRoom),
+    IntoRoom(Built<circular::Mirolt>({32782, kProducts, "Mirolt", "mirolt", "Mirolt electronically regulated volume flow controller"}), kCircularRoom),
+    IntoRoom(Built<rectangular::Quenta>({32773, kProducts, "Quenta", "quenta", "Quenta volume flow controller with measuring nozzles"}), kRectangularRoom),
+    IntoRoom(Built<rectangular::Basko>({32774, kProducts, "Basko", "basko", "Basko rectangular volume flow controller"}), kRectangularRoom),
+    IntoRoom(Built<dampers::JKLorvane>({32776, kDampers, "Acoustics", "damper", "multi-leaf damper: acoustics and flow"}), kDamperRoom),
     Built<dampers::JKLeck>({32777, kDampers, "Leakage", "leakage", "multi-leaf damper: leakage of the closed damper"}),
     Built<dampers::JKDurch>({32778, kDampers, "Bending", "bending", "multi-leaf damper: blade bending"}),
     Built<dampers::JKMoment>({32779, kDampers, "Torque", "torque", "multi-leaf damper: operating torque and weight"}),

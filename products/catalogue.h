@@ -13,6 +13,18 @@ struct MenuPlace {
     std::string_view submenu;
 };
 
+// Where a product's record holds the sound it sends along a duct into a room, by the keys of its
+// rows; a product without a duct-borne row sends none.
+struct RoomSourceRows {
+    std::string_view ductBorne;  // its octave row into the duct behind it, without attenuator
+    std::string_view casing;     // its bare casing's octave row; empty: it has none
+    // The option whose value is the diameter in mm at which an attenuator of the program's table
+    // may sit behind it; empty: none may.
+    std::string_view attenuatorDiameter;
+
+    bool SendsSound() const { return !ductBorne.empty(); }
+};
+
 // One product: the only place that says a product exists. The menu, lorvane-calc and the tests
 // read the catalogue; the form's layout, options and evaluation come from the product's folder.
 struct Product {
@@ -23,6 +35,7 @@ struct Product {
     std::string_view help;      // one line for lorvane-calc's help
     const forms::FormSpec& (*spec)() = nullptr;
     forms::FormFactory makeForm = nullptr;
+    RoomSourceRows room{};
 };
 
 // Every product, in the order of the menu.

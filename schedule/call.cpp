@@ -6,6 +6,8 @@
 #include "core/words.h"
 #include "forms/form_text.h"
 #include "forms/record_fields.h"
+#include "schedule/room_call.h"
+#include "schedule/room_text.h"
 
 namespace lorvane::schedule {
 namespace {
@@ -72,6 +74,7 @@ Evaluation EvaluateCall(const Call& call) {
     };
     SharedState state;
     evaluation.record = spec.evaluate(state, evaluation.inputs, ask);
+    AddRoom(evaluation.record, *call.product, evaluation.inputs, call.given);
     return evaluation;
 }
 
@@ -94,7 +97,7 @@ CalculatedCall::CalculatedCall(const Call& call)
 }
 
 std::string CalculatedCall::FormText() const {
-    return forms::RenderFormText(description_, view_);
+    return forms::RenderFormText(description_, view_) + RoomText(Record());
 }
 
 Json CalculatedCall::Inputs() const {
@@ -114,7 +117,14 @@ std::string CalculatedCall::Command() const {
             shown[option.name] = view_.Text(option.field);
         }
     }
-    return ReproducingCommand(*call_.product, shown, evaluation_.answers);
+    std::string command = ReproducingCommand(*call_.product, shown, evaluation_.answers);
+    for (const RoomOption& option : RoomOptions()) {
+        const auto given = call_.given.find(std::string(option.name));
+        if (given != call_.given.end()) {
+            command += " --" + given->first + " " + ShellWord(given->second);
+        }
+    }
+    return command;
 }
 
 std::string ReproducingCommand(const Product& product, const forms::InputTexts& texts,
@@ -148,6 +158,11 @@ Json InputsJson(const Call& call, const forms::InputTexts& texts) {
             inputs[option.name] = value ? Json(*value) : Json(nullptr);
         }
     }
+    for (const auto& [name, text] : call.given) {
+        if (IsRoomOption(name)) {
+            inputs[name] = text;  // as typed: the room's own reading says what it means
+        }
+    }
     Json object = Json::object();
     for (auto& [name, value] : inputs) {
         object[name] = std::move(value);
@@ -163,9 +178,10 @@ bool IsNo(std::string_view cell) {
 }
 
 bool IsOptionName(std::string_view name) {
-    return std::any_of(Catalogue().begin(), Catalogue().end(), [&](const Product& product) {
-        return OptionNamed(product.spec(), name) != nullptr;
-    });
+    return IsRoomOption(name) ||
+           std::any_of(Catalogue().begin(), Catalogue().end(), [&](const Product& product) {
+               return OptionNamed(product.spec(), name) != nullptr;
+           });
 }
 
 std::variant<Call, std::string> CallOfCells(std::string_view word,
@@ -181,6 +197,10 @@ std::variant<Call, std::string> CallOfCells(std::string_view word,
     const forms::FormSpec& spec = call.product->spec();
     for (const auto& [name, cell] : cells) {
         if (cell.empty()) {
+            continue;
+        }
+        if (call.product->room.SendsSound() && IsRoomOption(name)) {
+            call.given[name] = cell;
             continue;
         }
         const forms::Option* option = OptionNamed(spec, name);

@@ -1,16 +1,31 @@
 #include "schedule/record_json.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace lorvane::schedule {
 namespace {
 
-// The member at a dotted path, made with its parents where they are missing.
+bool IsPlace(std::string_view segment) {
+    return !segment.empty() &&
+           std::all_of(segment.begin(), segment.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The member at a dotted path, made with its parents where they are missing. A part of the path
+// made of digits is a place in an array ("room.path.0.element").
 Json& At(Json& object, std::string_view path) {
     Json* node = &object;
     while (true) {
         const std::size_t dot = path.find('.');
-        node = &(*node)[std::string(path.substr(0, dot))];
+        const std::string_view segment = path.substr(0, dot);
+        if (IsPlace(segment)) {
+            std::size_t place = 0;
+            std::from_chars(segment.data(), segment.data() + segment.size(), place);
+            node = &(*node)[place];
+        } else {
+            node = &(*node)[std::string(segment)];
+        }
         if (dot == std::string_view::npos) {
             return *node;
         }
@@ -28,8 +43,10 @@ void AddValue(Json& object, const forms::ResultValue& value) {
         member = NumberJson(*number);
     } else if (const std::string* text = std::get_if<std::string>(&value.value)) {
         member = *text;
+    } else if (const bool* flag = std::get_if<bool>(&value.value)) {
+        member = *flag;
     } else {
-        member = std::get<bool>(value.value);
+        member = std::get<forms::TextList>(value.value);
     }
 }
 

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <map>
 
+#include "forms/record_fields.h"
 #include "schedule/call.h"
+#include "schedule/room_call.h"
 #include "schedule/csv.h"
 
 namespace lorvane::schedule {
@@ -59,30 +61,37 @@ const forms::ResultRecord& StartRecord(const Product& product) {
 ResultColumns::ResultColumns(const std::vector<const Product*>& products) {
     for (const Product* product : products) {
         const forms::ResultRecord& start = StartRecord(*product);
-        for (const forms::ResultItem& item : start.Items()) {
-            if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
-                if (!value->spec->key.empty()) {
-                    AddColumn(ColumnName(value->spec->key));
-                    values_.emplace(value->spec->key, Find(columns_, ColumnName(value->spec->key)));
-                }
-                continue;
-            }
-            const forms::BandRowSpec& row = *std::get<forms::BandRow>(item).spec;
-            if (!row.key.empty() && !row.frequencies.empty()) {
-                for (const double frequency : row.frequencies) {
-                    AddColumn(BandName(row.key, frequency));
-                }
-                bands_.emplace(row.key, Find(columns_, BandName(row.key, row.frequencies.front())));
-            }
-            if (!row.summationKey.empty()) {
-                AddColumn(ColumnName(row.summationKey));
-                values_.emplace(row.summationKey, Find(columns_, ColumnName(row.summationKey)));
-            }
-        }
+        AddColumnsOf(start);
         AddLayout(start);
+        if (product->room.SendsSound()) {
+            AddColumnsOf(RoomColumnsRecord());
+        }
     }
     AddColumn("notes");
     notes_ = Find(columns_, "notes");
+}
+
+void ResultColumns::AddColumnsOf(const forms::ResultRecord& record) {
+    for (const forms::ResultItem& item : record.Items()) {
+        if (const auto* value = std::get_if<forms::ResultValue>(&item)) {
+            if (!value->spec->key.empty()) {
+                AddColumn(ColumnName(value->spec->key));
+                values_.emplace(value->spec->key, Find(columns_, ColumnName(value->spec->key)));
+            }
+            continue;
+        }
+        const forms::BandRowSpec& row = *std::get<forms::BandRow>(item).spec;
+        if (!row.key.empty() && !row.frequencies.empty()) {
+            for (const double frequency : row.frequencies) {
+                AddColumn(BandName(row.key, frequency));
+            }
+            bands_.emplace(row.key, Find(columns_, BandName(row.key, row.frequencies.front())));
+        }
+        if (!row.summationKey.empty()) {
+            AddColumn(ColumnName(row.summationKey));
+            values_.emplace(row.summationKey, Find(columns_, ColumnName(row.summationKey)));
+        }
+    }
 }
 
 void ResultColumns::AddColumn(const std::string& name) {
@@ -196,8 +205,10 @@ void ResultColumns::FillCells(const forms::ResultRecord& record, std::vector<std
                 WriteNumber(cells[column], *number, decimalSeparator);
             } else if (const std::string* text = std::get_if<std::string>(&value->value)) {
                 writeText(cells[column], *text);
+            } else if (const bool* flag = std::get_if<bool>(&value->value)) {
+                cells[column] = *flag ? "true" : "false";
             } else {
-                cells[column] = std::get<bool>(value->value) ? "true" : "false";
+                writeText(cells[column], forms::ValueText(*value));
             }
             continue;
         }

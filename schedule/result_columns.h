@@ -13,7 +13,9 @@ namespace lorvane::schedule {
 // The results of calculations as the columns of a table: the JSON keys of the records, their
 // dots as underscores ("flowRange_vmin", "casing_none_summationLevel"), a band array as one
 // column per band named by its centre frequency ("octave_63" ... "octave_8000"), and last
-// "notes". Numbers are written unrounded, so that they read back to the same double; a value
+// "notes"; a product that sends sound into a room has the room's columns too ("room_levels_63",
+// "room_nr", "room_attenuator_length", "room_notes"; the path's elements have none). Numbers are
+// written unrounded, so that they read back to the same double; a value
 // the model cannot give and a result not reached are empty cells.
 class ResultColumns {
   public:
@@ -58,6 +60,7 @@ class ResultColumns {
     using Layout = std::vector<Place>;
 
     void AddColumn(const std::string& name);
+    void AddColumnsOf(const forms::ResultRecord& record);
     void AddLayout(const forms::ResultRecord& start);
     const Layout* LayoutOf(const forms::ResultRecord& record) const;
     Target TargetOf(const forms::ResultItem& item, std::size_t position,

@@ -1,12 +1,14 @@
 #include "fuzz/checks/room_path_checks.h"
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "room/path_text.h"
 #include "room/room_evaluation.h"
+#include "schedule/room_call.h"
 
 namespace lorvane::fuzz {
 namespace {
@@ -73,11 +75,43 @@ void CheckRoom(const room::Path& path, Findings& findings) {
     }
 }
 
+// The same bytes as the value of each room option a call or a schedule gives: refused with a
+// sentence, or read into a room that is refused with a sentence or gives finite levels.
+void CheckRoomOptions(std::string_view text, Findings& findings) {
+    for (const schedule::RoomOption& option : schedule::RoomOptions()) {
+        std::map<std::string, std::string> given{{"room", "6x5x3"}};
+        given[std::string(option.name)] = std::string(text);
+        const auto read = schedule::ReadRoomOptions(given);
+        if (const std::string* refusal = std::get_if<std::string>(&read)) {
+            if (refusal->empty()) {
+                findings.push_back("the option " + std::string(option.name) +
+                                   " is refused without a sentence");
+            }
+            continue;
+        }
+        room::RoomSource source;
+        source.ductBorne.fill(60);
+        source.casing = source.ductBorne;
+        source.attenuatorDiameter = 250;
+        const auto evaluated = room::EvaluateRoom(source, *std::get<0>(read));
+        if (const auto* result = std::get_if<room::RoomResult>(&evaluated)) {
+            if (!AllFinite(result->levels) || !std::isfinite(result->rating.nr)) {
+                findings.push_back("the option " + std::string(option.name) +
+                                   " gives a level that is not finite");
+            }
+        } else if (std::get<std::string>(evaluated).empty()) {
+            findings.push_back("the room of the option " + std::string(option.name) +
+                               " is refused without a sentence");
+        }
+    }
+}
+
 }  // namespace
 
 Findings CheckRoomPathInput(std::span<const std::uint8_t> bytes) {
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     Findings findings;
+    CheckRoomOptions(text, findings);
     const auto read = room::ReadPath(text);
     if (const std::string* refusal = std::get_if<std::string>(&read)) {
         if (!refusal->starts_with("Path element ")) {

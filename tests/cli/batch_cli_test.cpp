@@ -99,12 +99,12 @@ std::string WrittenFile(const std::string& name, const std::string& text) {
     return path.string();
 }
 
-class ScheduleFile : public testing::TestWithParam<const char*> {};
+class ScheduleFile : public testing::TestWithParam<std::string> {};
 
 // Every row that can be calculated gives what lorvane-calc PRODUCT --json gives for it, in CSV
 // and in JSON Lines, number for number.
 TEST_P(ScheduleFile, EveryRowIsWhatTheProductCallGives) {
-    const std::string file = kData + "/" + GetParam();
+    const std::string file = GetParam();
     const CalcRun csv = RunCalc({"batch", file});
     const CalcRun json = RunCalc({"batch", file, "--json"});
     std::ifstream in(file, std::ios::binary);
@@ -160,8 +160,10 @@ TEST_P(ScheduleFile, EveryRowIsWhatTheProductCallGives) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, ScheduleFile,
-                         testing::Values("schedule_mixed.csv", "schedule_semicolon.csv",
-                                         "schedule_decimal_comma.csv"));
+                         testing::Values(kData + "/schedule_mixed.csv",
+                                         kData + "/schedule_semicolon.csv",
+                                         kData + "/schedule_decimal_comma.csv",
+                                         LORVANE_EXAMPLES "/floor-supply.csv"));
 
 // A spreadsheet set to a decimal comma separates its fields with semicolons. Saved with a
 // decimal point instead, the same schedule has commas and points swapped; both give the same
@@ -186,6 +188,23 @@ TEST(Batch, DecimalCommasGiveTheResultsOfDecimalPoints) {
                                       "C-5 refused Pease correct diameter"));
     EXPECT_EQ(fromCommas[0]["inputs"]["flow"], 812.5);
     EXPECT_EQ(fromCommas[0]["inputs"]["dp"], 150.7);
+}
+
+// The example floor: every controller's room in its columns, as its single call gives it.
+TEST(Batch, TheFloorsRoomsAreInTheirColumns) {
+    const CalcRun run = RunCalc({"batch", LORVANE_EXAMPLES "/floor-supply.csv"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::vector<std::string>> results = CsvRecords(run.out);
+    ASSERT_EQ(results.size(), 21u);
+    const std::vector<std::string>& header = results.front();
+    for (const char* column : {"room_levels_63", "room_summationLevel", "room_nc", "room_nr",
+                               "room_targetReached", "room_attenuator_length", "room_notes"}) {
+        EXPECT_THAT(header, testing::Contains(column));
+    }
+    const std::size_t nr = std::find(header.begin(), header.end(), "room_nr") - header.begin();
+    for (std::size_t r = 1; r < results.size(); ++r) {
+        EXPECT_FALSE(results[r][nr].empty()) << results[r][0];
+    }
 }
 
 TEST(Batch, RowsKeepTheirOrderStatusAndMessage) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "products/catalogue.h"
+#include "schedule/room_call.h"
 #include "tests/cli/calc_process.h"
 
 namespace lorvane::cli::test {
@@ -123,6 +124,11 @@ TEST(Completion, OffersEachProductsOptions) {
         for (const forms::Option& option : product.spec().options) {
             options.push_back("--" + option.name);
         }
+        if (product.room.SendsSound()) {
+            for (const schedule::RoomOption& option : schedule::RoomOptions()) {
+                options.push_back("--" + std::string(option.name));
+            }
+        }
         EXPECT_THAT(completion.Offers({std::string(product.word), "--"}),
                     UnorderedElementsAreArray(options))
             << product.word;
@@ -148,8 +154,10 @@ TEST_P(CompletionAfter, OffersWhatFits) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Words, CompletionAfter, ::testing::Values(
-    Typed{"SelmonOptionsByPrefix",  {"selmon", "--d"},                      {"--diameter", "--dp"}},
-    Typed{"AfterTheProgramsJson",   {"--json", "selmon", "--d"},            {"--diameter", "--dp"}},
+    Typed{"SelmonOptionsByPrefix",  {"selmon", "--d"},                      {"--diameter", "--dp", "--distance", "--directivity"}},
+    Typed{"AfterTheProgramsJson",   {"--json", "selmon", "--d"},            {"--diameter", "--dp", "--distance", "--directivity"}},
+    Typed{"RoomModelWords",         {"basko", "--room-model", ""},          {"diffuse", "schultz"}},
+    Typed{"NoRoomForALouvre",       {"louvre", "--ro"},                     {}},
     Typed{"AfterValuesTyped",       {"selmon", "--dp", "250", "--t"},       {"--target"}},
     Typed{"NoWordForANumber",       {"selmon", "--dp", ""},                 {}},
     Typed{"ListWords",              {"damper", "--linkage", ""},            {"opposite", "same"}},

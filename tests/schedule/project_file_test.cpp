@@ -17,6 +17,14 @@ Project Sample() {
         {"V-101", "selmon", {{"diameter", "250"}, {"flow", "1000"}, {"dp", "250 Pa"}}},
         {"R-2 \"north\"", "basko", {{"width", "400"}, {"keep-flow", "yes"}}},
         {"", "damper", {{"linkage", "same"}, {"flow", "abc"}}},
+        {"V-102",
+         "mirolt",
+         {{"diameter", "200"},
+          {"flow", "500"},
+          {"path", "Duct d200 2,5 ; outlet D200 flush"},
+          {"room", "6x5x3"},
+          {"reverberation", "0,6"},
+          {"room-target", "nr30"}}},
     }};
 }
 
@@ -91,6 +99,10 @@ TEST(Positions, CalculateToTheirStatus) {
     const PositionResult damper = CalculatePosition(project.positions[2]);
     EXPECT_EQ(damper.status, PositionStatus::Refused);
     EXPECT_FALSE(damper.message.empty());
+    const PositionResult room = CalculatePosition(project.positions[3]);
+    EXPECT_EQ(room.status, PositionStatus::Ok) << room.message;
+    ASSERT_TRUE(room.record);
+    EXPECT_TRUE(room.record->NumberAt("room.nr"));
     const PositionResult unknown = CalculatePosition({"X", "sprinkler", {}});
     EXPECT_EQ(unknown.status, PositionStatus::Invalid);
     EXPECT_EQ(unknown.message, "unknown product 'sprinkler'");

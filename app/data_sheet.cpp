@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/column_widths.h"
 #include "app/option_arguments.h"
 #include "app/schedule_files.h"
 #include "forms/qt/chart_painting.h"
@@ -29,21 +30,12 @@ bool IsNumber(const std::string& text) {
     return number;
 }
 
-// The width of the page's text, in pixels of the screen that the sheet's fonts are measured on:
-// A4 less the margins, 186 mm.
-constexpr double kTextWidthPoints = 186 / 25.4 * 72;
-
 // The widths of the table's columns, in per cent of the page's text width: each band and text
 // column as wide as its longest number or word, the row labels as wide as they need, as far as
 // the page allows; what is left goes to the label column, then to all columns alike.
 std::vector<double> ColumnWidths(const std::vector<std::vector<forms::GridText>>& grid,
                                  const QFont& font) {
-    const QFontMetricsF metrics(font);
-    // Measured on the screen, set on the page: a little room for the difference.
-    const auto width = [&metrics](const QString& text) {
-        return 1.15 * metrics.horizontalAdvance(text);
-    };
-    const double padding = width(QStringLiteral("  "));
+    const ColumnMeasure measure(font);
     int columns = 1;
     for (const auto& row : grid) {
         for (const forms::GridText& text : row) {
@@ -58,34 +50,20 @@ std::vector<double> ColumnWidths(const std::vector<std::vector<forms::GridText>>
                 continue;
             }
             const QString shown = QString::fromStdString(text.text);
-            double need = 0;
-            for (const QString& word : shown.split(u' ', Qt::SkipEmptyParts)) {
-                need = std::max(need, width(word));
-            }
-            if (text.isResult || IsNumber(text.text)) {
-                need = width(shown);
-            }
+            const double need = measure.Least(shown, text.isResult || IsNumber(text.text));
             auto& column = least[static_cast<std::size_t>(text.cell.column)];
-            column = std::max(column, need + padding);
+            column = std::max(column, need);
             if (text.cell.column == 0) {
-                labels = std::max(labels, width(shown) + padding);
+                labels = std::max(labels, measure.Least(shown, true));
             }
         }
     }
-    const double page = kTextWidthPoints * metrics.fontDpi() / 72;
     double used = 0;
     for (double column : least) {
         used += column;
     }
-    const double labelGain = std::clamp(labels - least[0], 0.0, std::max(0.0, page - used));
-    least[0] += labelGain;
-    used += labelGain;
-    const double spare = std::max(0.0, page - used) / columns;
-    std::vector<double> percent;
-    for (double column : least) {
-        percent.push_back(100 * (column + spare) / std::max(page, used));
-    }
-    return percent;
+    least[0] += std::clamp(labels - least[0], 0.0, std::max(0.0, measure.PageWidth() - used));
+    return measure.Percent(least);
 }
 
 // The form's rows as a table: each text in the columns of its cell, results right-aligned. The

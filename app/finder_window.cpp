@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "app/form_commands.h"
+#include "app/screen_fit.h"
 #include "core/number_text.h"
 #include "finder/candidate_columns.h"
 #include "finder/candidate_text.h"
@@ -113,7 +114,7 @@ FinderWindow::FinderWindow(SharedState& state, forms::qt::Prompts& prompts,
     for (const auto& [name, field] : inputs_) {
         connect(field, &QLineEdit::textChanged, this, &FinderWindow::Search);
     }
-    resize(1100, 600);
+    FitToScreen(*this, QSize(1100, 600));
     Search();
 }
 

@@ -4,10 +4,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 #include "app/data_sheet.h"
 #include "app/position_form.h"
+#include "app/screen_fit.h"
 #include "forms/qt/form_dialog.h"
 
 namespace lorvane::app {
@@ -23,9 +26,21 @@ QAction* NewAction(forms::qt::FormDialog& dialog, const QString& text, const QSt
     return action;
 }
 
+// A preview as tall as the screen allows, as wide as tall for its whole tool bar, showing each
+// page whole.
+void ShowWholePages(QPrintPreviewDialog& preview) {
+    const QScreen* screen = preview.screen();
+    const int height = screen != nullptr ? screen->availableGeometry().height() : 900;
+    FitToScreen(preview, QSize(height, height));
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
+        pages->setZoomMode(QPrintPreviewWidget::FitInView);
+    }
+}
+
 void Print(forms::qt::FormDialog& dialog, const Product& product) {
     QPrinter printer;
     QPrintPreviewDialog preview(&printer, &dialog);
+    ShowWholePages(preview);
     QObject::connect(
         &preview, &QPrintPreviewDialog::paintRequested, &dialog,
         [&](QPrinter* target) { PrintDataSheet(*target, SheetOfForm(product, dialog)); });
@@ -38,9 +53,9 @@ void ExportPdf(forms::qt::FormDialog& dialog, const Product& product) {
         QString::fromUtf8(product.word) + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
     QString error;
     if (!path.isEmpty() && !ExportDataSheetPdf(path, SheetOfForm(product, dialog), &error)) {
-        QMessageBox::warning(&dialog, QStringLiteral("Export PDF"),
-                             QStringLiteral("The data sheet could not be written to %1: %2")
-                                 .arg(path, error));
+        QMessageBox::warning(
+            &dialog, QStringLiteral("Export PDF"),
+            QStringLiteral("The data sheet could not be written to %1: %2").arg(path, error));
     }
 }
 
@@ -48,11 +63,11 @@ void ExportPdf(forms::qt::FormDialog& dialog, const Product& product) {
 
 void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
                      const AddToSchedule& addToSchedule) {
-    QAction* print = NewAction(dialog, QStringLiteral("Print…"), QStringLiteral("print"),
-                               QKeySequence::Print);
+    QAction* print =
+        NewAction(dialog, QStringLiteral("Print…"), QStringLiteral("print"), QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &dialog, [&] { Print(dialog, product); });
     QAction* pdf = NewAction(dialog, QStringLiteral("Export PDF…"), QStringLiteral("exportPdf"),
-                             QKeySequence::SaveAs);
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QObject::connect(pdf, &QAction::triggered, &dialog, [&] { ExportPdf(dialog, product); });
     if (addToSchedule) {
         QAction* add = NewAction(dialog, QStringLiteral("Add to schedule"),

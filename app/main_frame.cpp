@@ -1,7 +1,9 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -33,6 +35,7 @@ CMainFrame::CMainFrame(SharedState& state, forms::qt::Prompts& prompts,
     resize(800, 600);
     CreateMenus();
     CommandAction(commands::kHelp)->setShortcut(QKeySequence::HelpContents);
+    qApp->installEventFilter(this);
     CreateToolBar();
     CreateStatusBar();
 }
@@ -132,15 +135,36 @@ void CMainFrame::OnCommand(int command) {
         CAboutDlg about(this);
         about.exec();
     } else if (command == commands::kHelp) {
-        if (guide_ == nullptr) {
-            guide_ = new UserGuideWindow(this);
-        }
-        guide_->show();
-        guide_->raise();
-        guide_->activateWindow();
+        ShowUserGuide();
     } else {
         OpenProductForm(command);
     }
+}
+
+// While a modal window is up, every other window is blocked, the guide beside the main window
+// too: the guide then opens as that window's own, closed with it.
+void CMainFrame::ShowUserGuide() {
+    UserGuideWindow* guide = guide_;
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        guide = modal->findChild<UserGuideWindow*>(QString(), Qt::FindDirectChildrenOnly);
+        if (guide == nullptr) {
+            guide = new UserGuideWindow(modal);
+        }
+    } else if (guide == nullptr) {
+        guide = guide_ = new UserGuideWindow(this);
+    }
+    guide->show();
+    guide->raise();
+    guide->activateWindow();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents)) {
+        ShowUserGuide();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // One finder window, beside the main window and not modal; choosing it again brings it forward
@@ -160,8 +184,8 @@ void CMainFrame::OpenProductForm(int command) {
     if (product == nullptr) {
         return;
     }
-    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}),
-                                 prompts_, this);
+    forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}), prompts_,
+                                 this);
     AddFormCommands(dialog, *product, AddingToSchedule());
     dialog.exec();
     emit ProductFormClosed(command);

@@ -49,6 +49,8 @@ class CMainFrame : public QMainWindow {
     void ProductFormClosed(int command);
 
   protected:
+    // F1 opens the user guide from every window of the program, modal forms included.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The schedule window is closed first: its unsaved changes may keep the program running.
     void closeEvent(QCloseEvent* event) override;
 
@@ -60,14 +62,15 @@ class CMainFrame : public QMainWindow {
     void CreateStatusBar();
     void OpenProductForm(int command);
     void OpenFinder();
+    void ShowUserGuide();
 
     SharedState& state_;
     forms::qt::Prompts& prompts_;
     SchedulePrompts& schedulePrompts_;
     RecentFileList& recentFiles_;
     std::map<int, QAction*> actions_;
-    FinderWindow* finder_ = nullptr;  // made on first use, kept while the main window lives
-    QPointer<UserGuideWindow> guide_;  // made on first use, kept while the main window lives
+    FinderWindow* finder_ = nullptr;     // made on first use, kept while the main window lives
+    QPointer<UserGuideWindow> guide_;    // made on first use, kept while the main window lives
     QPointer<ScheduleWindow> schedule_;  // made on first use, deleted when closed
 };
 

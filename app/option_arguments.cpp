@@ -50,8 +50,8 @@ void EnterOptionValues(forms::qt::FormDialog& dialog, const Product& product,
     for (const forms::Option& option : product.spec().options) {
         const auto value = options.values.find(option.name);
         if (value != options.values.end()) {
-            dialog.Enter(option.field,
-                         QString::fromStdString(option.ItemOf(value->second).value_or(value->second)));
+            dialog.Enter(option.field, QString::fromStdString(
+                                           option.ItemOf(value->second).value_or(value->second)));
         }
     }
 }

@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "core/number_text.h"
+#include "finder/candidate_record.h"
+#include "finder/candidate_text.h"
 #include "forms/qt/utf8_text.h"
 #include "products/catalogue.h"
 #include "schedule/fresh_form.h"
@@ -71,6 +73,24 @@ QString SizeText(const Inputs& inputs) {
     return parts.join(QStringLiteral(", "));
 }
 
+// A target above 0 dB(A); 0 asks for none.
+std::optional<double> Target(const Inputs& inputs) {
+    const std::optional<double> target = ReadNumber(inputs.Text("target").toStdString());
+    return target && *target > 0 ? target : std::nullopt;
+}
+
+// The attenuator behind a controller whose level misses its target, chosen as the finder
+// chooses it: "50mm 1.00m, 33 dB(A)", "none reaches", or "-" where none is needed. Empty for a
+// position without a target or a record without a controller's results.
+QString AttenuatorText(const Inputs& inputs, const forms::ResultRecord* record) {
+    const std::optional<double> target = Target(inputs);
+    finder::Candidate candidate;
+    if (!target || record == nullptr || !finder::ReadRecord(*record, target, candidate)) {
+        return {};
+    }
+    return QString::fromStdString(finder::AttenuatorCell(candidate));
+}
+
 }  // namespace
 
 QString ScheduleHeading(int column) {
@@ -115,6 +135,14 @@ QStringList PositionCells(const schedule::Position& position,
                 break;
             case kMessageColumn:
                 text = QString::fromStdString(result.message);
+                break;
+            case kTargetColumn:
+                if (const std::optional<double> target = Target(inputs)) {
+                    text = QString::number(*target, 'g', 12);
+                }
+                break;
+            case kAttenuatorColumn:
+                text = AttenuatorText(inputs, result.record ? &*result.record : nullptr);
                 break;
             default: {
                 const std::optional<forms::ShownNumber> number =

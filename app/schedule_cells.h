@@ -20,6 +20,8 @@ enum ScheduleColumnPlace : int {
     kVelocityColumn,
     kMinimumPressureColumn,
     kLevelColumn,
+    kTargetColumn,
+    kAttenuatorColumn,
     kStatusColumn,
     kMessageColumn,
     kScheduleColumnCount
@@ -27,27 +29,28 @@ enum ScheduleColumnPlace : int {
 
 // What a column of the schedule table is: its heading (the unit on a line of its own), whether
 // it holds numbers (set flush right and kept on one line), the record's number it shows or else
-// the input's, and its share of the PDF page's width in per cent.
+// the input's.
 struct ScheduleColumn {
     const char* heading;
     bool numbers = false;
     std::string_view resultKey;
     std::string_view inputName;
-    int pdfWidth = 0;
 };
 
 // clang-format off
 inline constexpr std::array<ScheduleColumn, kScheduleColumnCount> ScheduleColumns{{
-    {"Tag",                    false, "",                "",     7},
-    {"Product",                false, "",                "",     15},
-    {"Size [mm]",              false, "",                "",     13},
-    {"Flow\n[m³/h]",           true,  "",                "flow", 7},
-    {"Δp\n[Pa]",               true,  "pressureLoss",    "dp",   6},
-    {"Velocity\n[m/s]",        true,  "velocity",        "",     8},
-    {"Min. pressure\n[Pa]",    true,  "minimumPressure", "",     10},
-    {"Level\n[dB(A)]",         true,  "summationLevel",  "",     8},
-    {"Status",                 false, "",                "",     7},
-    {"Message",                false, "",                "",     19},
+    {"Tag",                    false, "",                ""},
+    {"Product",                false, "",                ""},
+    {"Size [mm]",              false, "",                ""},
+    {"Flow\n[m³/h]",           true,  "",                "flow"},
+    {"Δp\n[Pa]",               true,  "pressureLoss",    "dp"},
+    {"Velocity\n[m/s]",        true,  "velocity",        ""},
+    {"Min. pressure\n[Pa]",    true,  "minimumPressure", ""},
+    {"Level\n[dB(A)]",         true,  "summationLevel",  ""},
+    {"Target\n[dB(A)]",        true,  "",                "target"},
+    {"Attenuator",             false, "",                ""},
+    {"Status",                 false, "",                ""},
+    {"Message",                false, "",                ""},
 }};
 // clang-format on
 
@@ -63,7 +66,8 @@ QString ProductName(std::string_view word);
 // The texts of a position's row, one per column. Size, flow and Δp come from the inputs (an
 // input left out as the product's form starts it); Δp from the record where the product
 // calculates a pressure loss. Results come from the record, formatted as the form shows them;
-// a result the record does not hold is an empty text, never 0 or an earlier value.
+// a result the record does not hold is an empty text, never 0 or an earlier value. A controller
+// given a target shows it, and the attenuator the finder would choose where its level misses it.
 QStringList PositionCells(const schedule::Position& position,
                           const schedule::PositionResult& result);
 

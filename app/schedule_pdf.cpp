@@ -4,7 +4,9 @@
 #include <QDateTime>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <algorithm>
 
+#include "app/column_widths.h"
 #include "app/data_sheet.h"
 #include "app/schedule_cells.h"
 #include "app/schedule_files.h"
@@ -14,7 +16,34 @@
 namespace lorvane::app {
 namespace {
 
-QString TableHtml(const ScheduleModel& model) {
+// The table's font: smaller than the sheets', as the table has many columns.
+constexpr double kTablePointSize = 6.5;
+
+// Each column as wide as its widest heading word and cell, a number or tag or size whole; the
+// columns of names and messages take what is left.
+std::vector<double> TableWidths(const ScheduleModel& model, const QFont& font) {
+    const ColumnMeasure measure(font);
+    QFont bold = font;  // of the headings
+    bold.setBold(true);
+    const ColumnMeasure headings(bold);
+    std::vector<double> least;
+    std::vector<bool> wrapping;  // what is left of the page goes to the columns that wrap
+    for (int column = 0; column < kScheduleColumnCount; ++column) {
+        double need = headings.Least(ScheduleHeading(column), false);
+        const bool whole = IsNumberColumn(column) || column == kTagColumn || column == kSizeColumn;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            need = std::max(need, measure.Least(model.index(row, column).data().toString(), whole));
+        }
+        // The cell's padding and rules.
+        least.push_back(need + measure.Least(QString(), true));
+        wrapping.push_back(!whole);
+    }
+    return measure.Percent(least, wrapping);
+}
+
+QString TableHtml(const ScheduleModel& model, QFont font) {
+    font.setPointSizeF(kTablePointSize);
+    const std::vector<double> widths = TableWidths(model, font);
     // Numbers, tags and sizes stay on one line; names and messages wrap.
     const auto cell = [](const QString& tag, int column, const QString& text) {
         QString html = text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
@@ -27,13 +56,14 @@ QString TableHtml(const ScheduleModel& model) {
             .arg(tag, IsNumberColumn(column) ? QStringLiteral(" align='right'") : QString(), html,
                  name);
     };
-    // A size smaller than the sheets': the table has many columns.
     QString html = QStringLiteral(
-        "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
-        " style='border-collapse: collapse; border-color: #999; font-size: 6.5pt'><thead><tr>");
+                       "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
+                       " style='border-collapse: collapse; border-color: #999; font-size: %1pt'>"
+                       "<thead><tr>")
+                       .arg(kTablePointSize);
     for (int column = 0; column < kScheduleColumnCount; ++column) {
         html += cell(QStringLiteral("th width='%1%'")
-                         .arg(ScheduleColumns[static_cast<std::size_t>(column)].pdfWidth),
+                         .arg(widths[static_cast<std::size_t>(column)], 0, 'f', 2),
                      column, ScheduleHeading(column));
     }
     html += QStringLiteral("</tr></thead>");
@@ -70,7 +100,7 @@ bool ExportSchedulePdf(const QString& path, const QString& title, const Schedule
                 .arg(QStringLiteral(LORVANE_VERSION),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
                 .arg(model.rowCount());
-    html += TableHtml(model);
+    html += TableHtml(model, document.defaultFont());
     for (int row = 0; row < model.rowCount(); ++row) {
         const schedule::Position& position = model.PositionAt(row);
         const auto call = schedule::CallOfCells(position.product, position.inputs);

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -43,11 +44,19 @@ QString ScheduleDialogs::SavePath(QWidget* parent, const QString& caption, const
 }
 
 std::optional<QString> ScheduleDialogs::AskTag(QWidget* parent, const QString& suggested) {
-    bool ok = false;
-    const QString tag = QInputDialog::getText(parent, QStringLiteral("Add to schedule"),
-                                              QStringLiteral("Tag of the new position:"),
-                                              QLineEdit::Normal, suggested, &ok);
-    return ok ? std::optional<QString>(tag.trimmed()) : std::nullopt;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Add to schedule"));
+    dialog.setLabelText(QStringLiteral("Tag of the new position:"));
+    dialog.setTextValue(suggested);
+    // Wide enough for its title beside a window manager's buttons: the box's layout keeps it
+    // as narrow as its contents, so the line of the tag is made wide.
+    if (auto* line = dialog.findChild<QLineEdit*>()) {
+        line->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 3);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue().trimmed();
 }
 
 void ScheduleDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text) {

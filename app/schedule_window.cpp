@@ -25,6 +25,7 @@
 #include "app/schedule_model.h"
 #include "app/schedule_pdf.h"
 #include "app/schedule_prompts.h"
+#include "app/screen_fit.h"
 #include "forms/qt/form_dialog.h"
 
 namespace lorvane::app {
@@ -39,26 +40,6 @@ QString Beside(const QString& projectPath, const QString& name, const QString& s
     const QString base = projectPath.isEmpty() ? name : QFileInfo(projectPath).completeBaseName();
     const QString file = base + suffix;
     return projectPath.isEmpty() ? file : QFileInfo(projectPath).dir().filePath(file);
-}
-
-// A form opens centred over the schedule window, which may be narrower than it: near the edge of
-// the screen, the form is moved onto it where it fits.
-void KeepOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    QRect placed = window.frameGeometry();
-    if (placed.width() <= available.width()) {
-        placed.moveLeft(
-            std::clamp(placed.left(), available.left(), available.right() - placed.width() + 1));
-    }
-    if (placed.height() <= available.height()) {
-        placed.moveTop(
-            std::clamp(placed.top(), available.top(), available.bottom() - placed.height() + 1));
-    }
-    window.move(placed.topLeft());
 }
 
 }  // namespace
@@ -108,7 +89,7 @@ ScheduleWindow::ScheduleWindow(SharedState& state, forms::qt::Prompts& formPromp
     UpdateTitle();
     UpdateEditActions();
     table_->resizeColumnsToContents();
-    resize(1100, 560);
+    FitToScreen(*this, QSize(1100, 560));
 }
 
 QAction* ScheduleWindow::Action(const QString& name) const {
@@ -137,8 +118,8 @@ void ScheduleWindow::CreateMenus() {
         [this] { Open(); });
     add(file, QStringLiteral("&Save"), QStringLiteral("save"), QKeySequence::Save,
         [this] { Save(); });
-    add(file, QStringLiteral("Save &As…"), QStringLiteral("saveAs"), QKeySequence::SaveAs,
-        [this] { SaveAs(); });
+    add(file, QStringLiteral("Save &As…"), QStringLiteral("saveAs"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveAs(); });
     file->addSeparator();
     add(file, QStringLiteral("&Import CSV…"), QStringLiteral("importCsv"), {},
         [this] { ImportCsv(); });
@@ -291,6 +272,9 @@ void ScheduleWindow::OpenPosition(int row) {
             QStringLiteral("Position %1 updated").arg(QString::fromStdString(position.tag)));
     });
     dialog.AddCommand(update);
+    // The form says which position it calculates.
+    dialog.setWindowTitle(QStringLiteral("%1 - position %2")
+                              .arg(dialog.windowTitle(), QString::fromStdString(position.tag)));
     dialog.show();
     KeepOnScreen(dialog);
     CalculateAsPosition(dialog, prompts, *product, position);

@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/screen_fit.h"
 #include "forms/qt/application_icon.h"
 
 namespace lorvane::app {
@@ -24,7 +25,7 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
     layout->addWidget(buttons);
-    resize(720, 640);
+    FitToScreen(*this, QSize(720, 640));
 }
 
 }  // namespace lorvane::app

@@ -1,7 +1,10 @@
 // The schedule table's cells of a position: what the planner reads in the schedule window and
 // its PDF.
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
+#include <algorithm>
 
 #include "app/schedule_cells.h"
 #include "schedule/project.h"
@@ -9,6 +12,34 @@
 
 namespace lorvane {
 namespace {
+
+// The attenuator column of lorvane-calc find's table, for the product at 250 mm, 1000 m3/h and
+// 250 Pa.
+QString FinderAttenuator(const char* product, const char* target) {
+    QProcess find;
+    find.start(QStringLiteral(LORVANE_CALC),
+               {QStringLiteral("find"), QStringLiteral("--flow"), QStringLiteral("1000"),
+                QStringLiteral("--dp"), QStringLiteral("250"), QStringLiteral("--target"),
+                QString::fromLatin1(target)});
+    find.waitForFinished(60000);
+    const QStringList lines = QString::fromUtf8(find.readAllStandardOutput()).split(u'\n');
+    const auto heading = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+        return line.startsWith(QStringLiteral("Product "));
+    });
+    if (heading == lines.end()) {
+        return QStringLiteral("no table");
+    }
+    const qsizetype from = heading->indexOf(QStringLiteral("Attenuator"));
+    const qsizetype to = heading->indexOf(QStringLiteral("Meets target"));
+    const QRegularExpression row(QStringLiteral("^%1 +250 ").arg(QString::fromLatin1(product)),
+                                 QRegularExpression::CaseInsensitiveOption);
+    for (const QString& line : lines) {
+        if (row.match(line).hasMatch()) {
+            return line.mid(from, to - from).trimmed();
+        }
+    }
+    return QStringLiteral("no such candidate");
+}
 
 class ScheduleCellsTest : public QObject {
     Q_OBJECT
@@ -26,6 +57,44 @@ class ScheduleCellsTest : public QObject {
             QCOMPARE(cells.at(app::kProductColumn), QStringLiteral("Selmon"));
             QCOMPARE(cells.at(app::kSizeColumn), QStringLiteral("Ø 250"));
             QVERIFY(!cells.at(app::kVelocityColumn).isEmpty());
+        }
+    }
+
+    // A controller given a target shows it, and the attenuator the finder would choose for it.
+    void ControllersShowTheirTargetAndAttenuator() {
+        struct Row {
+            const char* product;
+            const char* target;
+            const char* targetCell;
+            const char* attenuatorCell;
+        };
+        // clang-format off
+        const Row rows[] = {
+            {"selmon", "45", "45", "%1"},            // the finder's choice at this duty point
+            {"selmon", "70", "70", "-"},             // met without one
+            {"selmon", "20", "20", "none reaches"},
+            {"selmon", "",   "",   ""},              // 0, the start value: none wanted
+            {"daxel",  "35", "35", "%1"},
+            {"basko",  "",   "",   ""},              // no target to give
+        };
+        // clang-format on
+        for (const Row& row : rows) {
+            std::map<std::string, std::string> inputs{{"flow", "1000"}, {"dp", "250"}};
+            if (std::string_view(row.product) != "basko") {
+                inputs["diameter"] = "250";
+            }
+            if (*row.target != '\0') {
+                inputs["target"] = row.target;
+            }
+            const schedule::Position position{.tag = "V", .product = row.product, .inputs = inputs};
+            const QStringList cells =
+                app::PositionCells(position, schedule::CalculatePosition(position));
+            QCOMPARE(cells.at(app::kTargetColumn), QString::fromLatin1(row.targetCell));
+            QString attenuator = QString::fromLatin1(row.attenuatorCell);
+            if (attenuator == QStringLiteral("%1")) {
+                attenuator = FinderAttenuator(row.product, row.target);
+            }
+            QCOMPARE(cells.at(app::kAttenuatorColumn), attenuator);
         }
     }
 

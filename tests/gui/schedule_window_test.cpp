@@ -26,8 +26,8 @@
 #include "app/schedule_window.h"
 #include "forms/qt/form_dialog.h"
 #include "gui_fixture.h"
-#include "tests/gui/gui_tests.h"
 #include "products/catalogue.h"
+#include "tests/gui/gui_tests.h"
 
 namespace lorvane {
 namespace {
@@ -269,11 +269,11 @@ void ScheduleWindowTest::positionsAddedFromFormsAreSavedAndReopenedAsTheyWere() 
 
     const QStringList rows = Rows(*window_);
     QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0], QStringLiteral("V-101|Selmon|Ø 250|1000|250|5.7|66|61|ok|"));
+    QCOMPARE(rows[0], QStringLiteral("V-101|Selmon|Ø 250|1000|250|5.7|66|61|||ok|"));
     QCOMPARE(rows[1],
-             QStringLiteral("V-102|Multi-leaf Damper: Acoustics|600 × 400|3000|50|%1||%2|ok|")
+             QStringLiteral("V-102|Multi-leaf Damper: Acoustics|600 × 400|3000|50|%1||%2|||ok|")
                  .arg(damper[0], damper[1]));
-    QCOMPARE(rows[2], QStringLiteral("V-103|Selmon|Ø 250|5000|250||||refused|") +
+    QCOMPARE(rows[2], QStringLiteral("V-103|Selmon|Ø 250|5000|250||||||refused|") +
                           QString::fromStdString(window_->Model()->ResultAt(2).message));
     QVERIFY(!Cell(2, app::kMessageColumn).isEmpty());
     QCOMPARE(window_->Model()->PositionAt(1).inputs.at("linkage"), "same");
@@ -366,6 +366,7 @@ void ScheduleWindowTest::doubleClickOpensTheFormAndUpdateTakesItsInputs() {
     watchdog_->Expect([&](QWidget* modal) {
         auto* form = qobject_cast<forms::qt::FormDialog*>(modal);
         QVERIFY(form != nullptr);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Selmon - position V-1"));
         for (int id : {1157, 1001, 1002, 1004}) {
             shown.append(QString::fromStdString(form->Text(id)).trimmed());
         }
@@ -436,6 +437,10 @@ void ScheduleWindowTest::editCommandsKeepTheirShortcuts() {
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(tags(), QStringLiteral("A B L-1"));
     QCOMPARE(window_->Model()->PositionAt(2).tag, "L-1");
+
+    // Save As has its keys on every desktop.
+    QTest::keyClick(table, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(schedulePrompts_.suggestedPaths.size(), 1);
     window_->setWindowModified(false);
 }
 
@@ -631,7 +636,9 @@ void ScheduleWindowTest::pdfHoldsTheTableAndASheetPerCalculatedPosition() {
     const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
     // The table, then one sheet for each position that was calculated.
     QVERIFY(pages.size() >= 3);
-    for (const char* expected : {"Schedule Untitled", "Velocity", "V-1", "V-2", "L-1", "refused"}) {
+    // Every heading word and number whole.
+    for (const char* expected : {"Schedule Untitled", "Velocity", "pressure", "[dB(A)]", "[m³/h]",
+                                 "Attenuator", "V-1", "V-2", "L-1", "refused", "300 × 345"}) {
         QVERIFY2(pages[0].contains(QString::fromUtf8(expected)), expected);
     }
     QVERIFY(pages[1].contains(QStringLiteral("V-1: Selmon")));

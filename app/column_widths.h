@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <vector>
+
+namespace lorvane::app {
+
+// Column widths of a table on a page, so that words are never broken and numbers stay on one
+// line: measured with the font the table is set in.
+class ColumnMeasure {
+  public:
+    explicit ColumnMeasure(const QFont& font);
+
+    // The width a text needs: whole where it must stay on one line, else its widest word (line
+    // breaks and blanks separate words); a little room for the page's rendering included.
+    double Least(const QString& text, bool whole) const;
+    // The width of the text of an A4 page less its margins, 186 mm.
+    double PageWidth() const;
+    // The widths in per cent of the page: each column its least width, and what is left shared
+    // alike among the growing columns (every column where none is); wider than the page, in
+    // proportion.
+    std::vector<double> Percent(const std::vector<double>& least,
+                                const std::vector<bool>& growing = {}) const;
+
+  private:
+    QFont font_;
+};
+
+}  // namespace lorvane::app

@@ -140,6 +140,7 @@ void FormDialog::RunHandler(const std::function<void()>& handler) {
         chart_->ShowRecord(form_->LastRecord(),
                            [this](const BandRow& row) { return !IsStale(row.spec->firstField); });
     }
+    emit HandlerRan();
 }
 
 void FormDialog::MarkStaleResults() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <array>
 
@@ -24,6 +25,9 @@ namespace lorvane::app {
 namespace {
 
 using forms::qt::FromUtf8;
+
+// Room for the path's table beside the results' tables of eight bands and the chart.
+constexpr QSize kWantedSize(1120, 760);
 
 // How the panel asks for a room option: its label, what a blank field means, and for a list
 // its words, the first being the option's default.
@@ -105,16 +109,21 @@ RoomPanel::RoomPanel(forms::qt::FormDialog& form, const Product& product, Shared
     setModal(false);
     auto* layout = new QHBoxLayout(this);
     auto* inputs = new QVBoxLayout;
-    layout->addLayout(inputs, 0);
+    layout->addLayout(inputs, 2);
     auto* pathBox = new QGroupBox(QStringLiteral("Path from the product"), this);
     BuildPath(pathBox);
     inputs->addWidget(pathBox, 1);
     inputs->addWidget(BuildRoom(this));
+    // The results scroll, so that the panel keeps its size however many rows they have.
     auto* resultsBox = new QGroupBox(QStringLiteral("In the room"), this);
     auto* resultsLayout = new QVBoxLayout(resultsBox);
-    results_ = new RoomResults(resultsBox);
-    resultsLayout->addWidget(results_);
-    layout->addWidget(resultsBox, 1);
+    auto* scroll = new QScrollArea(resultsBox);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    results_ = new RoomResults(scroll);
+    scroll->setWidget(results_);
+    resultsLayout->addWidget(scroll);
+    layout->addWidget(resultsBox, 3);
 
     const std::map<std::string, std::string> remembered = memory_.options;
     for (const auto& [option, text] : remembered) {
@@ -336,7 +345,7 @@ void RoomPanel::showEvent(QShowEvent* event) {
         return;
     }
     placed_ = true;
-    FitToScreen(*this, sizeHint());
+    FitToScreen(*this, kWantedSize);
     const QRect form = form_.frameGeometry();
     move(form.right() + 1, form.top());
     KeepOnScreen(*this);

@@ -34,6 +34,8 @@ QTableWidget* NewBandTable(const QString& name, const QString& lastHeading, QWid
     table->setFocusPolicy(Qt::NoFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return table;
 }
 

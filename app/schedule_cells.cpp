@@ -11,7 +11,6 @@
 #include "finder/candidate_text.h"
 #include "forms/qt/utf8_text.h"
 #include "products/catalogue.h"
-#include "room/room_target.h"
 #include "schedule/fresh_form.h"
 
 namespace lorvane::app {
@@ -92,27 +91,6 @@ QString AttenuatorText(const Inputs& inputs, const forms::ResultRecord* record) 
     return QString::fromStdString(finder::AttenuatorCell(candidate));
 }
 
-// The room target as its sentence names it, with whether the room meets it where the record
-// says: "NR 30, met". Empty for a position without a room target; as typed where it cannot be
-// read, which the position's message explains.
-QString RoomTargetText(const Inputs& inputs, const forms::ResultRecord* record) {
-    const QString typed = inputs.Text("room-target");
-    if (typed.isEmpty()) {
-        return {};
-    }
-    const auto target = room::ReadRoomTarget(typed.toStdString());
-    if (!std::holds_alternative<room::RoomTarget>(target)) {
-        return typed;
-    }
-    QString text = QString::fromStdString(room::TargetText(std::get<room::RoomTarget>(target)));
-    const forms::ResultValue* reached =
-        record != nullptr ? record->FindValue("room.targetReached") : nullptr;
-    if (reached != nullptr) {
-        text += std::get<bool>(reached->value) ? QStringLiteral(", met") : QStringLiteral(", missed");
-    }
-    return text;
-}
-
 }  // namespace
 
 QString ScheduleHeading(int column) {
@@ -162,9 +140,6 @@ QStringList PositionCells(const schedule::Position& position,
                 if (const std::optional<double> target = Target(inputs)) {
                     text = QString::number(*target, 'g', 12);
                 }
-                break;
-            case kRoomTargetColumn:
-                text = RoomTargetText(inputs, result.record ? &*result.record : nullptr);
                 break;
             case kAttenuatorColumn:
                 text = AttenuatorText(inputs, result.record ? &*result.record : nullptr);

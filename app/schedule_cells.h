@@ -22,8 +22,6 @@ enum ScheduleColumnPlace : int {
     kLevelColumn,
     kTargetColumn,
     kAttenuatorColumn,
-    kRoomLevelColumn,
-    kRoomTargetColumn,
     kStatusColumn,
     kMessageColumn,
     kScheduleColumnCount
@@ -51,8 +49,6 @@ inline constexpr std::array<ScheduleColumn, kScheduleColumnCount> ScheduleColumn
     {"Level\n[dB(A)]",         true,  "summationLevel",  ""},
     {"Target\n[dB(A)]",        true,  "",                "target"},
     {"Attenuator",             false, "",                ""},
-    {"Room\n[dB(A)]",          true,  "room.summationLevel", ""},
-    {"Room target",            false, "",                ""},
     {"Status",                 false, "",                ""},
     {"Message",                false, "",                ""},
 }};
@@ -72,8 +68,6 @@ QString ProductName(std::string_view word);
 // calculates a pressure loss. Results come from the record, formatted as the form shows them;
 // a result the record does not hold is an empty text, never 0 or an earlier value. A controller
 // given a target shows it, and the attenuator the finder would choose where its level misses it.
-// A position with a room shows the room's level, and its room target with whether the room
-// meets it.
 QStringList PositionCells(const schedule::Position& position,
                           const schedule::PositionResult& result);
 

@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+#include <optional>
 
 #include "app/form_commands.h"
 #include "app/path_table.h"
 #include "app/room_panel.h"
 #include "app/room_results.h"
+#include "app/data_sheet.h"
+#include "schedule/project.h"
 #include "forms/qt/band_chart.h"
 #include "forms/record_fields.h"
 #include "gui_fixture.h"
@@ -92,6 +95,7 @@ class RoomPanelTest : public QObject, protected test::FormTestBase {
     void refusedRoomInputEmptiesTheResults_data();
     void refusedRoomInputEmptiesTheResults();
     void nextFormsPanelStartsFromTheLastRoom();
+    void roomGoesWithTheFormIntoTheScheduleAndTheSheet();
 
   private:
     // Opens a product's form with its commands and, through its "Room…", its room panel.
@@ -284,7 +288,11 @@ void RoomPanelTest::refusedPathLeavesTheTableAsItWas() {
     Retype(Field("path"), QStringLiteral("duct d250 6; elbow d250 round"));
     QCOMPARE(panel_->Table().rowCount(), 2);
     QVERIFY(Attenuations().rowCount() > 0);
-    Retype(Field("path"), QStringLiteral("duct d250 6; elbw d250 round"));
+    // One key takes the path from one the reader takes to one it refuses.
+    QLineEdit& line = panel_->PathLine();
+    line.setCursorPosition(static_cast<int>(line.text().indexOf(QStringLiteral("elbow"))) + 4);
+    QTest::keyClick(&line, Qt::Key_Backspace);
+    QCOMPARE(line.text(), QStringLiteral("duct d250 6; elbw d250 round"));
     const QString sentence = QStringLiteral("Path element 2: unknown element 'elbw'");
     QCOMPARE(panel_->findChild<QLabel*>(QStringLiteral("pathFault"))->text(), sentence);
     QCOMPARE(panel_->Table().rowCount(), 2);
@@ -361,6 +369,45 @@ void RoomPanelTest::nextFormsPanelStartsFromTheLastRoom() {
     PressCalculate();
     QCOMPARE(panel_->Results().WhyNone(), QString());
     QVERIFY(!panel_->Results().ValueText(QStringLiteral("room.targetReached")).isEmpty());
+}
+
+// "Add to schedule" gives the position the panel's room options, and the schedule calculates
+// the room's level as the panel shows it; the form's data sheet holds the room too.
+void RoomPanelTest::roomGoesWithTheFormIntoTheScheduleAndTheSheet() {
+    const Product& selmon = *FindProduct(test::kSelmon);
+    Open(test::kSelmon);
+    std::optional<schedule::Position> added;
+    app::AddFormCommands(*dialog_, selmon, state_,
+                         [&](schedule::Position position, QWidget*) { added = position; });
+    CalculateSelmon();
+    QTest::mouseClick(dialog_->findChild<QPushButton*>(QStringLiteral("room")), Qt::LeftButton);
+    panel_ = dialog_->findChild<RoomPanel*>();
+    Retype(Field("path"), kWorkedPath);
+    Retype(Field("room"), QStringLiteral("6x5x3"));
+    Retype(Field("room-target"), QStringLiteral("NR 30"));
+
+    QTest::mouseClick(dialog_->findChild<QPushButton*>(QStringLiteral("addToSchedule")),
+                      Qt::LeftButton);
+    QVERIFY(added.has_value());
+    QCOMPARE(added->inputs.at("path"), kWorkedPath.toStdString());
+    QCOMPARE(added->inputs.at("room"), std::string("6x5x3"));
+    QCOMPARE(added->inputs.count("distance"), std::size_t(0));  // left at its default
+    // The schedule calculates the position with its room, as lorvane-calc does.
+    const schedule::PositionResult result = schedule::CalculatePosition(*added);
+    QVERIFY(result.record.has_value());
+    QCOMPARE(QString::fromStdString(forms::NumberText(
+                 "%5.0lf", result.record->NumberAt("room.summationLevel"))).trimmed(),
+             panel_->Results().ValueText(QStringLiteral("room.summationLevel")));
+
+    const app::SheetContent sheet = app::SheetOfForm(selmon, *dialog_);
+    QCOMPARE(sheet.roomOptions.at("room-target"), std::string("NR 30"));
+    QVERIFY2(sheet.command.find("--room 6x5x3") != std::string::npos, sheet.command.c_str());
+    QVERIFY2(sheet.roomResults.find("Room") != std::string::npos, sheet.roomResults.c_str());
+
+    // A room input that cannot be read: its sentence on the sheet, in place of results.
+    Retype(Field("room"), QStringLiteral("6x5"));
+    QVERIFY(app::SheetOfForm(selmon, *dialog_).roomResults.find("length x width x height") !=
+            std::string::npos);
 }
 
 }  // namespace lorvane

@@ -13,11 +13,15 @@
 
 #include "app/column_widths.h"
 #include "app/option_arguments.h"
+#include "app/position_form.h"
+#include "app/room_panel.h"
 #include "app/schedule_files.h"
 #include "forms/qt/chart_painting.h"
 #include "forms/qt/form_dialog.h"
 #include "forms/result_record.h"
 #include "schedule/call.h"
+#include "schedule/room_call.h"
+#include "schedule/room_text.h"
 
 namespace lorvane::app {
 namespace {
@@ -103,6 +107,49 @@ QString Paragraphs(const std::vector<std::string>& lines) {
     return html;
 }
 
+// The room section: the options as given, then the results in a typewriter face, their columns
+// aligned as lorvane-calc aligns them.
+QString RoomSection(const SheetContent& sheet) {
+    QString html = QStringLiteral("<h2>Room</h2><table cellspacing='0' cellpadding='1'>");
+    for (const schedule::RoomOption& option : schedule::RoomOptions()) {
+        const auto given = sheet.roomOptions.find(std::string(option.name));
+        if (given != sheet.roomOptions.end()) {
+            html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
+                        .arg(QString::fromUtf8(option.name.data(),
+                                               static_cast<qsizetype>(option.name.size())),
+                             QString::fromStdString(given->second).toHtmlEscaped());
+        }
+    }
+    return html + QStringLiteral("</table><pre>%1</pre>")
+                      .arg(QString::fromStdString(sheet.roomResults).toHtmlEscaped());
+}
+
+// The room options a call was given.
+std::map<std::string, std::string> RoomOptionsOfCall(const schedule::Call& call) {
+    std::map<std::string, std::string> options;
+    for (const auto& [name, value] : call.given) {
+        if (schedule::IsRoomOption(name)) {
+            options[name] = value;
+        }
+    }
+    return options;
+}
+
+// The room of a form's panel on its sheet: the form's inputs with the room's options called as
+// a schedule calls a position, so that the results and the command line are lorvane-calc's.
+void AddRoomOfForm(SheetContent& sheet, const Product& product,
+                   const forms::qt::FormDialog& dialog) {
+    std::map<std::string, std::string> cells = FormInputs(dialog, product);
+    cells.insert(sheet.roomOptions.begin(), sheet.roomOptions.end());
+    auto call = schedule::CallOfCells(product.word, cells);
+    if (const auto* made = std::get_if<schedule::Call>(&call)) {
+        const schedule::CalculatedCall calculated(*made);
+        const auto& refusal = calculated.Record().Refused();
+        sheet.roomResults = refusal ? refusal->message : schedule::RoomText(calculated.Record());
+        sheet.command = calculated.Command();
+    }
+}
+
 // The caption and heading of a form's description.
 void SetTitles(SheetContent& sheet, const forms::FormDescription& form) {
     sheet.caption = form.caption;
@@ -128,6 +175,11 @@ SheetContent SheetOfForm(const Product& product, const forms::qt::FormDialog& di
         sheet.chart.emplace();
     }
     sheet.command = ReproducingCommand(product, dialog).toStdString();
+    sheet.roomOptions = RoomOptionsOf(dialog);
+    const forms::ResultRecord* record = dialog.form().LastRecord();
+    if (!sheet.roomOptions.empty() && record != nullptr && !record->Refused()) {
+        AddRoomOfForm(sheet, product, dialog);
+    }
     return sheet;
 }
 
@@ -142,6 +194,10 @@ SheetContent SheetOfCall(const schedule::CalculatedCall& call) {
         sheet.chart = forms::ChartLines(call.Record());
     }
     sheet.command = call.Command();
+    sheet.roomOptions = RoomOptionsOfCall(call.Called());
+    if (!sheet.roomOptions.empty()) {
+        sheet.roomResults = schedule::RoomText(call.Record());
+    }
     return sheet;
 }
 
@@ -187,6 +243,9 @@ QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const 
                 "<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
                 "</tr></table>")
                 .arg(chartCell, sources);
+    if (!sheet.roomOptions.empty()) {
+        html += RoomSection(sheet);
+    }
     // In a typewriter face, broken between its words where the page is too narrow for it.
     html += QStringLiteral(
                 "<p>The same figures, on the command line:</p>"

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +37,10 @@ struct SheetContent {
     std::optional<std::vector<forms::ChartLine>> chart;  // absent for a form without a chart
     std::vector<std::string> sources;
     std::string command;
+    // Where a room is set: its options as given, by name, and what the product comes to there
+    // as lorvane-calc's text says it, or the sentence why it comes to nothing.
+    std::map<std::string, std::string> roomOptions;
+    std::string roomResults;
 };
 
 // The sheet of a form open on the screen, as it stands.

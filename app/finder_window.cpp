@@ -194,7 +194,7 @@ void FinderWindow::OpenRow(const QModelIndex& index) {
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),
                                  prompts_, this);
-    AddFormCommands(dialog, *product, schedule_);
+    AddFormCommands(dialog, *product, state_, schedule_);
     const forms::InputTexts texts = finder::FormTexts(candidate, *dutyPoint_);
     for (const forms::Option& option : product->spec().options) {
         const auto text = texts.find(option.name);

@@ -10,6 +10,7 @@
 
 #include "app/data_sheet.h"
 #include "app/position_form.h"
+#include "app/room_panel.h"
 #include "app/screen_fit.h"
 #include "forms/qt/form_dialog.h"
 
@@ -61,8 +62,14 @@ void ExportPdf(forms::qt::FormDialog& dialog, const Product& product) {
 
 }  // namespace
 
-void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
+void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product, SharedState& state,
                      const AddToSchedule& addToSchedule) {
+    if (product.room.SendsSound()) {
+        QAction* room = NewAction(dialog, QStringLiteral("Room…"), QStringLiteral("room"), {});
+        room->setToolTip(QStringLiteral("What this product sends along a duct into a room"));
+        QObject::connect(room, &QAction::triggered, &dialog,
+                         [&dialog, &product, &state] { OpenRoomPanel(dialog, product, state); });
+    }
     QAction* print =
         NewAction(dialog, QStringLiteral("Print…"), QStringLiteral("print"), QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &dialog, [&] { Print(dialog, product); });
@@ -79,6 +86,7 @@ void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
             schedule::Position position;
             position.product = std::string(product.word);
             position.inputs = FormInputs(dialog, product);
+            position.inputs.merge(RoomOptionsOf(dialog));
             addToSchedule(std::move(position), &dialog);
         });
     }

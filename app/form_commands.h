@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/shared_state.h"
 #include "products/catalogue.h"
 #include "schedule/project.h"
 
@@ -18,8 +19,11 @@ using AddToSchedule = std::function<void(schedule::Position position, QWidget* a
 
 // The program's commands on an open product form: "Print…" (with a preview) and
 // "Export PDF…" of its data sheet, and where a schedule is given "Add to schedule", which makes
-// the form's product and inputs, as they stand, a new position of the schedule.
-void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product,
+// the form's product and inputs, as they stand, with the room of its panel where one is set, a
+// new position of the schedule. A product that
+// sends sound along a duct into a room gets "Room…", which opens the form's room panel, starting
+// from the path and room the run's panels last had.
+void AddFormCommands(forms::qt::FormDialog& dialog, const Product& product, SharedState& state,
                      const AddToSchedule& addToSchedule = {});
 
 }  // namespace lorvane::app

@@ -186,7 +186,7 @@ void CMainFrame::OpenProductForm(int command) {
     }
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}), prompts_,
                                  this);
-    AddFormCommands(dialog, *product, AddingToSchedule());
+    AddFormCommands(dialog, *product, state_, AddingToSchedule());
     dialog.exec();
     emit ProductFormClosed(command);
 }

@@ -2,6 +2,7 @@
 
 #include "forms/qt/form_dialog.h"
 #include "schedule/call.h"
+#include "schedule/room_call.h"
 
 namespace lorvane::app {
 namespace {
@@ -15,12 +16,34 @@ const forms::Option* FindOption(const Product& product, const QString& argument)
     return nullptr;
 }
 
+// The name of a room option an argument gives to a product that sends sound into a room
+// ("--path"), or nothing.
+std::optional<std::string> RoomOptionName(const Product& product, const QString& argument) {
+    if (!product.room.SendsSound() || !argument.startsWith(QStringLiteral("--"))) {
+        return std::nullopt;
+    }
+    const std::string name = argument.mid(2).toStdString();
+    return schedule::IsRoomOption(name) ? std::optional(name) : std::nullopt;
+}
+
+bool IsValue(const QStringList& arguments, qsizetype at) {
+    return at < arguments.size() && !arguments[at].startsWith(QStringLiteral("--"));
+}
+
 }  // namespace
 
 std::optional<OptionValues> ReadOptionValues(const Product& product, const QStringList& arguments,
                                              QString* error) {
     OptionValues options;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (const std::optional<std::string> room = RoomOptionName(product, arguments[i])) {
+            if (!IsValue(arguments, i + 1)) {
+                *error = QStringLiteral("option ") + arguments[i] + QStringLiteral(" needs a value");
+                return std::nullopt;
+            }
+            options.values[*room] = arguments[++i].toStdString();
+            continue;
+        }
         const forms::Option* option = FindOption(product, arguments[i]);
         if (option == nullptr) {
             *error = QStringLiteral("unknown option ") + arguments[i];
@@ -30,7 +53,7 @@ std::optional<OptionValues> ReadOptionValues(const Product& product, const QStri
             options.flags.insert(option->name);
             continue;
         }
-        if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--"))) {
+        if (!IsValue(arguments, i + 1)) {
             *error = QStringLiteral("option ") + arguments[i] + QStringLiteral(" needs a value");
             return std::nullopt;
         }

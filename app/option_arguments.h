@@ -22,7 +22,8 @@ struct OptionValues {
     std::set<std::string> flags;
 };
 
-// Reads "--name value" pairs and flags against a product's options. Nothing, with the reason in
+// Reads "--name value" pairs and flags against a product's options, and for a product that sends
+// sound into a room, the room options ("--path", "--room", ...). Nothing, with the reason in
 // `error`, for an unknown option, a missing value or a word that picks no list entry.
 std::optional<OptionValues> ReadOptionValues(const Product& product, const QStringList& arguments,
                                              QString* error);

@@ -257,7 +257,7 @@ void ScheduleWindow::OpenPosition(int row) {
     PositionPrompts prompts(formPrompts_, *product, position);
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, std::cout}), prompts,
                                  this);
-    AddFormCommands(dialog, *product);
+    AddFormCommands(dialog, *product, state_);
     auto* update = new QAction(QStringLiteral("Update position"), &dialog);
     update->setObjectName(QStringLiteral("updatePosition"));
     update->setToolTip(QStringLiteral("Gives the position %1 the inputs of this form")

@@ -208,6 +208,7 @@ void FormDialog::ShowCurrentChart() {
         chart_->ShowRecord(form_->LastRecord(),
                            [this](const BandRow& row) { return !IsStale(row.spec->firstField); });
     }
+    emit HandlerRan();
 }
 
 void FormDialog::MarkStaleResults() {

@@ -73,6 +73,10 @@ class FormDialog : public QDialog, public FormView {
     bool ShowCorrectionBox(std::string_view question) override;
     void SetCaveat(ControlId id, std::string_view caveat) override;
 
+  signals:
+    // A handler ("calculate", a pick in a list) has run and the form shows what it came to.
+    void HandlerRan();
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

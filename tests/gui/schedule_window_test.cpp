@@ -219,7 +219,7 @@ QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const TypedFields& 
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),
                                  prompts_);
     watchdog_->Allow(&dialog);
-    app::AddFormCommands(dialog, *product, [this](schedule::Position position, QWidget* asker) {
+    app::AddFormCommands(dialog, *product, state_, [this](schedule::Position position, QWidget* asker) {
         window_->AddPosition(std::move(position), asker);
     });
     dialog.show();

@@ -103,7 +103,7 @@ void WindowsTest::everyWindowOpensWhollyOnItsScreenAtAReadableSize() {
     const Product& selmon = *FindProductByWord("selmon");
     forms::qt::FormDialog form(selmon.makeForm(forms::FormContext{state_, std::cerr}), prompts_,
                                frame_.get());
-    app::AddFormCommands(form, selmon, {});
+    app::AddFormCommands(form, selmon, state_);
     form.show();
     bool previewed = false;
     watchdog_->Expect([&](QWidget* modal) {

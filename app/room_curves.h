@@ -1,0 +1,12 @@
+#pragma once
+
+#include "forms/result_record.h"
+
+namespace lorvane::app {
+
+// What the room panel's chart draws, from the room's results of a record: the levels at the
+// listener, with the attenuator for the room where one is chosen, and the NC curves that
+// bracket the room's rating (the lowest alone for a room below it, the highest alone above it).
+forms::ResultRecord RoomChartRecord(const forms::ResultRecord& room);
+
+}  // namespace lorvane::app

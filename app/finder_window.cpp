@@ -24,6 +24,17 @@
 namespace lorvane::app {
 namespace {
 
+// The window searches without a room: its table has the columns of such a search.
+std::vector<const finder::CandidateColumn*> WindowColumns() {
+    std::vector<const finder::CandidateColumn*> columns;
+    for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
+        if (!column.ofTheRoom) {
+            columns.push_back(&column);
+        }
+    }
+    return columns;
+}
+
 using forms::qt::FromUtf8;
 
 // The role that holds what a column sorts by: numbers by value, sizes by cross-section.
@@ -80,10 +91,12 @@ FinderWindow::FinderWindow(SharedState& state, forms::qt::Prompts& prompts,
     inputs->setColumnStretch(5, 1);
     layout->addLayout(inputs);
 
-    const std::span<const finder::CandidateColumn> columns = finder::CandidateColumns();
+    const std::vector<const finder::CandidateColumn*> columns = WindowColumns();
     model_ = new QStandardItemModel(0, static_cast<int>(columns.size()), this);
     for (int column = 0; column < model_->columnCount(); ++column) {
-        model_->setHeaderData(column, Qt::Horizontal, FromUtf8(finder::Heading(columns[column])));
+        model_->setHeaderData(
+            column, Qt::Horizontal,
+            FromUtf8(finder::Heading(*columns[static_cast<std::size_t>(column)])));
     }
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
@@ -158,10 +171,10 @@ void FinderWindow::ShowCandidates() {
         }
         const QString toolTip = notes.join('\n');
         QList<QStandardItem*> row;
-        for (const finder::CandidateColumn& column : finder::CandidateColumns()) {
-            auto* item = new QStandardItem(QString::fromStdString(column.cell(candidate)));
-            item->setData(SortValue(column.sortKey(candidate)), kSortRole);
-            if (column.numbers) {
+        for (const finder::CandidateColumn* column : WindowColumns()) {
+            auto* item = new QStandardItem(QString::fromStdString(column->cell(candidate)));
+            item->setData(SortValue(column->sortKey(candidate)), kSortRole);
+            if (column->numbers) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
             if (!toolTip.isEmpty()) {

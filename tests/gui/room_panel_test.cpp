@@ -29,7 +29,7 @@ namespace {
 using app::PathTable;
 using app::RoomPanel;
 
-constexpr int kDaxel = 32772;
+using test::kDaxel;
 constexpr int kSelmonDiameter = 1157;
 
 const QString kWorkedPath = QStringLiteral(

@@ -91,6 +91,17 @@ QString AttenuatorText(const Inputs& inputs, const forms::ResultRecord* record) 
     return QString::fromStdString(finder::AttenuatorCell(candidate));
 }
 
+// Whether the room meets its target as it is; empty without a room target.
+QString RoomTargetText(const forms::ResultRecord* record) {
+    const forms::ResultValue* reached =
+        record != nullptr ? record->FindValue("room.targetReached") : nullptr;
+    if (reached == nullptr || reached->reach != forms::Reach::Computed ||
+        !std::holds_alternative<bool>(reached->value)) {
+        return {};
+    }
+    return std::get<bool>(reached->value) ? QStringLiteral("met") : QStringLiteral("missed");
+}
+
 }  // namespace
 
 QString ScheduleHeading(int column) {
@@ -143,6 +154,9 @@ QStringList PositionCells(const schedule::Position& position,
                 break;
             case kAttenuatorColumn:
                 text = AttenuatorText(inputs, result.record ? &*result.record : nullptr);
+                break;
+            case kRoomTargetColumn:
+                text = RoomTargetText(result.record ? &*result.record : nullptr);
                 break;
             default: {
                 const std::optional<forms::ShownNumber> number =

@@ -22,6 +22,9 @@ enum ScheduleColumnPlace : int {
     kLevelColumn,
     kTargetColumn,
     kAttenuatorColumn,
+    kRoomLevelColumn,
+    kRoomRatingColumn,
+    kRoomTargetColumn,
     kStatusColumn,
     kMessageColumn,
     kScheduleColumnCount
@@ -49,6 +52,9 @@ inline constexpr std::array<ScheduleColumn, kScheduleColumnCount> ScheduleColumn
     {"Level\n[dB(A)]",         true,  "summationLevel",  ""},
     {"Target\n[dB(A)]",        true,  "",                "target"},
     {"Attenuator",             false, "",                ""},
+    {"Room\n[dB(A)]",          true,  "room.summationLevel", ""},
+    {"Room\nNR",               true,  "room.nr",         ""},
+    {"Room\ntarget",           false, "",                ""},
     {"Status",                 false, "",                ""},
     {"Message",                false, "",                ""},
 }};
@@ -68,6 +74,8 @@ QString ProductName(std::string_view word);
 // calculates a pressure loss. Results come from the record, formatted as the form shows them;
 // a result the record does not hold is an empty text, never 0 or an earlier value. A controller
 // given a target shows it, and the attenuator the finder would choose where its level misses it.
+// A position with a room shows the level and NR at the listener, and with a room target whether
+// the room meets it ("met", "missed").
 QStringList PositionCells(const schedule::Position& position,
                           const schedule::PositionResult& result);
 

@@ -19,16 +19,32 @@ namespace {
 // The table's font: smaller than the sheets', as the table has many columns.
 constexpr double kTablePointSize = 6.5;
 
+// The columns the page shows: those with something in them for some position, so that a schedule
+// without rooms or targets leaves their columns out rather than squeezing the others.
+std::vector<int> PrintedColumns(const ScheduleModel& model) {
+    std::vector<int> columns;
+    for (int column = 0; column < kScheduleColumnCount; ++column) {
+        for (int row = 0; row < model.rowCount(); ++row) {
+            if (!model.index(row, column).data().toString().isEmpty()) {
+                columns.push_back(column);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
 // Each column as wide as its widest heading word and cell, a number or tag or size whole; the
 // columns of names and messages take what is left.
-std::vector<double> TableWidths(const ScheduleModel& model, const QFont& font) {
+std::vector<double> TableWidths(const ScheduleModel& model, const std::vector<int>& columns,
+                                const QFont& font) {
     const ColumnMeasure measure(font);
     QFont bold = font;  // of the headings
     bold.setBold(true);
     const ColumnMeasure headings(bold);
     std::vector<double> least;
     std::vector<bool> wrapping;  // what is left of the page goes to the columns that wrap
-    for (int column = 0; column < kScheduleColumnCount; ++column) {
+    for (int column : columns) {
         double need = headings.Least(ScheduleHeading(column), false);
         const bool whole = IsNumberColumn(column) || column == kTagColumn || column == kSizeColumn;
         for (int row = 0; row < model.rowCount(); ++row) {
@@ -43,7 +59,8 @@ std::vector<double> TableWidths(const ScheduleModel& model, const QFont& font) {
 
 QString TableHtml(const ScheduleModel& model, QFont font) {
     font.setPointSizeF(kTablePointSize);
-    const std::vector<double> widths = TableWidths(model, font);
+    const std::vector<int> columns = PrintedColumns(model);
+    const std::vector<double> widths = TableWidths(model, columns, font);
     // Numbers, tags and sizes stay on one line; names and messages wrap.
     const auto cell = [](const QString& tag, int column, const QString& text) {
         QString html = text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
@@ -61,15 +78,14 @@ QString TableHtml(const ScheduleModel& model, QFont font) {
                        " style='border-collapse: collapse; border-color: #999; font-size: %1pt'>"
                        "<thead><tr>")
                        .arg(kTablePointSize);
-    for (int column = 0; column < kScheduleColumnCount; ++column) {
-        html += cell(QStringLiteral("th width='%1%'")
-                         .arg(widths[static_cast<std::size_t>(column)], 0, 'f', 2),
-                     column, ScheduleHeading(column));
+    for (std::size_t place = 0; place < columns.size(); ++place) {
+        html += cell(QStringLiteral("th width='%1%'").arg(widths[place], 0, 'f', 2), columns[place],
+                     ScheduleHeading(columns[place]));
     }
     html += QStringLiteral("</tr></thead>");
     for (int row = 0; row < model.rowCount(); ++row) {
         html += QStringLiteral("<tr>");
-        for (int column = 0; column < kScheduleColumnCount; ++column) {
+        for (int column : columns) {
             html += cell(QStringLiteral("td"), column, model.index(row, column).data().toString());
         }
         html += QStringLiteral("</tr>");

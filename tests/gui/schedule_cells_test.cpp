@@ -98,6 +98,43 @@ class ScheduleCellsTest : public QObject {
         }
     }
 
+    // A position with a room: the level and NR at the listener, and whether the room meets its
+    // target, as lorvane-calc gives them for the worked example.
+    void RoomsShowTheirLevelRatingAndTarget() {
+        struct Row {
+            const char* roomTarget;
+            const char* level;
+            const char* nr;
+            const char* target;
+        };
+        const Row rows[] = {
+            {"NR 30", "34", "32", "missed"}, {"NR 35", "34", "32", "met"}, {"", "34", "32", ""}};
+        for (const Row& row : rows) {
+            std::map<std::string, std::string> inputs{
+                {"diameter", "250"},
+                {"flow", "1000"},
+                {"dp", "250"},
+                {"path",
+                 "duct d250 6; elbow d250 round; duct d250 2 lined 50; branch 0.5; outlet d200 "
+                 "flush"},
+                {"room", "6x5x3"}};
+            if (*row.roomTarget != '\0') {
+                inputs["room-target"] = row.roomTarget;
+            }
+            const schedule::Position position{.tag = "V", .product = "selmon", .inputs = inputs};
+            const QStringList cells =
+                app::PositionCells(position, schedule::CalculatePosition(position));
+            QCOMPARE(cells.at(app::kRoomLevelColumn), QString::fromLatin1(row.level));
+            QCOMPARE(cells.at(app::kRoomRatingColumn), QString::fromLatin1(row.nr));
+            QCOMPARE(cells.at(app::kRoomTargetColumn), QString::fromLatin1(row.target));
+        }
+        const schedule::Position bare{.tag = "V", .product = "selmon", .inputs = {}};
+        const QStringList cells = app::PositionCells(bare, schedule::CalculatePosition(bare));
+        for (int column : {app::kRoomLevelColumn, app::kRoomRatingColumn, app::kRoomTargetColumn}) {
+            QCOMPARE(cells.at(column), QString());
+        }
+    }
+
     void AnUnknownWordIsShownAsTyped() {
         QCOMPARE(app::ProductName("fan"), QStringLiteral("fan"));
         QCOMPARE(app::ProductName("leakage"), QStringLiteral("Multi-leaf Damper: Leakage"));

@@ -1,8 +1,8 @@
 #include "app/room_curves.h"
 
 #include "core/bands.h"
-#include "core/nc_rating.h"
 #include "core/number_text.h"
+#include "forms/nc_curves.h"
 
 namespace lorvane::app {
 namespace {
@@ -13,8 +13,13 @@ constexpr forms::ControlId kListenerRow = 9101;
 constexpr forms::ControlId kAttenuatorRow = 9111;
 
 forms::BandRowSpec ChartRow(std::string label, forms::ControlId row) {
-    return {.key = {}, .label = std::move(label), .group = "Room", .unit = "dB",
-            .format = "%5.0lf", .frequencies = OctaveBands, .firstField = row};
+    return {.key = {},
+            .label = std::move(label),
+            .group = "Room",
+            .unit = "dB",
+            .format = "%5.0lf",
+            .frequencies = OctaveBands,
+            .firstField = row};
 }
 
 const forms::BandRowSpec& ListenerRow() {
@@ -27,27 +32,10 @@ const forms::BandRowSpec& AttenuatorRow() {
     return spec;
 }
 
-forms::ReferenceCurve NcCurveLine(const NcCurve& curve) {
-    std::vector<forms::Number> levels(kOctaveCount);  // 63 Hz takes no part
-    for (std::size_t k = 0; k < kNcBandCount; ++k) {
-        levels[kFirstNcOctave + k] = curve.limits[k];
-    }
-    return {"NC " + WholeNumber(curve.nc), std::move(levels)};
-}
-
 void AddNcCurvesAround(forms::ResultRecord& chart, const forms::ResultRecord& room) {
     const forms::ResultValue* below = room.FindValue("room.ncBelowLowestCurve");
-    const forms::Number nc = below != nullptr ? forms::Number() : room.NumberAt("room.nc");
-    std::size_t next = 0;
-    while (nc && next < NcCurves.size() && NcCurves[next].nc <= *nc) {
-        ++next;
-    }
-    if (next > 0) {
-        chart.AddReference(NcCurveLine(NcCurves[next - 1]));
-    }
-    if (next < NcCurves.size()) {
-        chart.AddReference(NcCurveLine(NcCurves[next]));
-    }
+    forms::AddBracketingNcCurves(chart,
+                                 below != nullptr ? forms::Number() : room.NumberAt("room.nc"));
 }
 
 }  // namespace

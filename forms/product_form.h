@@ -85,8 +85,8 @@ struct FormSpec {
 // The line under a form where the notes of a calculation appear.
 inline constexpr ControlId kNotesField = 9000;
 
-// The description of a product's form as it is shown: the spec's, with the notes line under
-// everything else, as wide as the form.
+// The description of a product's form as it is shown: its FormSpec's description, with the notes
+// line under everything else, as wide as the form.
 FormDescription ProductFormDescription(const FormSpec& spec);
 
 // A product form: on "calculate" it reads its inputs, evaluates them, writes the record into

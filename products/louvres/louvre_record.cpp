@@ -4,6 +4,7 @@
 
 #include "core/nc_rating.h"
 #include "core/number_text.h"
+#include "forms/nc_curves.h"
 
 namespace lorvane::louvres {
 namespace {
@@ -43,32 +44,9 @@ std::string OptionOf(LouvreInput input) {
     return {};
 }
 
-forms::ReferenceCurve CurveOf(const NcCurve& curve) {
-    std::vector<forms::Number> levels(kOctaveCount);  // 63 Hz takes no part
-    for (std::size_t k = 0; k < kNcBandCount; ++k) {
-        levels[kFirstNcOctave + k] = curve.limits[k];
-    }
-    return {"NC " + WholeNumber(curve.nc), std::move(levels)};
-}
-
-// The curves that bracket a rating, for the chart: the one at or below it and the next; the
-// lowest curve alone for a spectrum below it, the highest alone above it.
-void AddBracketingCurves(ResultRecord& record, const std::optional<double>& nc) {
-    std::size_t next = 0;
-    while (nc && next < NcCurves.size() && NcCurves[next].nc <= *nc) {
-        ++next;
-    }
-    if (next > 0) {
-        record.AddReference(CurveOf(NcCurves[next - 1]));
-    }
-    if (next < NcCurves.size()) {
-        record.AddReference(CurveOf(NcCurves[next]));
-    }
-}
-
 void AddNc(ResultRecord& record, const LouvreResults& r, const std::optional<double>& nc) {
     record.AddFlag(r.ncBelowLowestCurve, !nc.has_value());
-    AddBracketingCurves(record, nc);
+    forms::AddBracketingNcCurves(record, nc);
     if (nc) {
         record.Add(r.nc, *nc);
         return;

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 #include <system_error>
 
@@ -59,6 +60,35 @@ std::optional<std::string_view> WithDecimalPoint(std::string_view number, std::s
     storage.assign(number);
     storage[whole] = '.';
     return std::string_view(storage);
+}
+
+// The value of a short plain decimal, digits with at most one point ("250", "0.5", "12.75"),
+// or nothing for any other text. With at most 15 digits, the digits as a whole number and the
+// power of ten below the point are both exact doubles, so their one correctly rounded quotient
+// is exactly what from_chars reads.
+std::optional<double> ShortDecimal(std::string_view text) {
+    constexpr std::size_t kExactDigits = 15;
+    static constexpr std::array<double, kExactDigits + 1> kPowersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::int64_t digits = 0;
+    std::size_t digitCount = 0;
+    std::size_t point = std::string_view::npos;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (IsDigit(c)) {
+            digits = digits * 10 + (c - '0');
+            ++digitCount;
+        } else if (c == '.' && point == std::string_view::npos) {
+            point = pos;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digitCount == 0 || digitCount > kExactDigits) {
+        return std::nullopt;
+    }
+    const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    return static_cast<double>(digits) / kPowersOfTen[decimals];
 }
 
 struct Conversion {
@@ -192,6 +222,9 @@ std::optional<double> ReadPlainNumber(std::string_view text) {
     const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
     const bool negative = hasSign && text.front() == '-';
     const std::string_view signless = text.substr(hasSign ? 1 : 0);
+    if (const std::optional<double> value = ShortDecimal(signless)) {
+        return negative ? -*value : *value;
+    }
     if (signless.find_first_not_of("0123456789.,") != std::string_view::npos) {
         return std::nullopt;
     }

@@ -11,7 +11,9 @@ namespace lorvane {
 // matched.
 
 // Whether a character is a blank: what C's isspace() takes in the C locale.
-bool IsBlank(char c);
+constexpr bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');  // tab, line feed, vertical tab, form feed, CR
+}
 
 // The text without the blanks around it.
 std::string_view TrimBlanks(std::string_view text);

@@ -212,6 +212,9 @@ std::optional<PathElement> ReadElement(std::string_view text, std::string& fault
     return std::nullopt;
 }
 
+// Room for the elements of most paths, so that reading one seldom grows its list.
+constexpr std::size_t kUsualElementCount = 8;
+
 bool IsBlankText(std::string_view text) {
     for (char c : text) {
         if (!IsBlank(c)) {
@@ -228,6 +231,7 @@ std::variant<Path, std::string> ReadPath(std::string_view text) {
     if (IsBlankText(text)) {
         return path;
     }
+    path.reserve(kUsualElementCount);
     for (std::size_t start = 0, place = 1;; ++place) {
         const std::size_t end = text.find(';', start);
         std::string fault;
@@ -236,7 +240,7 @@ std::variant<Path, std::string> ReadPath(std::string_view text) {
         if (!element) {
             return "Path element " + std::to_string(place) + ": " + fault;
         }
-        path.push_back(*element);
+        path.push_back(std::move(*element));
         if (end == std::string_view::npos) {
             return path;
         }

@@ -2,13 +2,65 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace lorvane::room {
 
+namespace {
+
+// Below this, a double's neighbours lie closer together than one unit of the last of its
+// decimals counted here: 2^-52 of 1e15 is 0.22.
+constexpr double kExactBelow = 1e15;
+constexpr std::array<double, 7> kPowersOfTen{1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+
+// The value written with the fewest decimals, up to six, that read back as it, when there are
+// such: digits m and k decimals, read back as the one quotient m / 10^k (as ReadPlainNumber
+// reads them). Below kExactBelow no other text of k decimals reads back as the value, so the
+// text with the fewest decimals is the one of the fewest significant digits.
+bool AppendShortDecimal(std::string& text, double value) {
+    for (std::size_t decimals = 0; decimals < kPowersOfTen.size(); ++decimals) {
+        const double scaled = std::abs(value) * kPowersOfTen[decimals];
+        if (!(scaled < kExactBelow)) {
+            return false;
+        }
+        const double digits = std::nearbyint(scaled);
+        if (digits / kPowersOfTen[decimals] != std::abs(value)) {
+            continue;
+        }
+        std::array<char, 20> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                           static_cast<std::int64_t>(digits));
+        const std::string_view all(buffer.data(), written.ptr);
+        if (value < 0) {
+            text += '-';
+        }
+        if (all.size() <= decimals) {
+            text += "0.";
+            text.append(decimals - all.size(), '0');
+            text += all;
+        } else {
+            const std::size_t whole = all.size() - decimals;
+            text += all.substr(0, whole);
+            if (decimals > 0) {
+                text += '.';
+                text += all.substr(whole);
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void AppendPlainNumber(std::string& text, double value) {
     if (value == 0) {
         text += '0';
+        return;
+    }
+    if (AppendShortDecimal(text, value)) {
         return;
     }
     // The fewest digits that read back as the value, as "-d.ddde-xx", written out without the

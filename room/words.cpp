@@ -2,24 +2,6 @@
 
 namespace lorvane::room {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsWord(std::string_view text, std::string_view lowerCaseWord) {
-    if (text.size() != lowerCaseWord.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c =
-            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != lowerCaseWord[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string Quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
     std::size_t end = text.size();

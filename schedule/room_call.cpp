@@ -32,22 +32,49 @@ constexpr std::array kRoomOptions{
 };
 // clang-format on
 
-const std::string* Given(const std::map<std::string, std::string>& given, const char* name) {
-    const auto found = given.find(name);
-    return found == given.end() ? nullptr : &found->second;
-}
+// The texts of the room options among a call's options, found in one pass over them.
+class RoomTexts {
+  public:
+    explicit RoomTexts(const std::map<std::string, std::string>& given) {
+        for (const auto& [name, text] : given) {
+            for (std::size_t place = 0; place < kRoomOptions.size(); ++place) {
+                if (kRoomOptions[place].name == name) {
+                    texts_[place] = &text;
+                    any_ = true;
+                    break;
+                }
+            }
+        }
+    }
+
+    bool Any() const { return any_; }
+
+    // The text of a room option, or null when it was not given.
+    const std::string* Of(std::string_view name) const {
+        for (std::size_t place = 0; place < kRoomOptions.size(); ++place) {
+            if (kRoomOptions[place].name == name) {
+                return texts_[place];
+            }
+        }
+        return nullptr;
+    }
+
+  private:
+    std::array<const std::string*, kRoomOptions.size()> texts_{};
+    bool any_ = false;
+};
 
 // The words of a text, split at blanks.
 std::vector<std::string_view> BlankSeparated(std::string_view text) {
     std::vector<std::string_view> words;
     std::size_t start = 0;
     while (start < text.size()) {
-        if (room::IsBlank(text[start])) {
+        if (IsBlank(text[start])) {
             ++start;
             continue;
         }
         std::size_t end = start;
-        while (end < text.size() && !room::IsBlank(text[end])) {
+        while (end < text.size() && !IsBlank(text[end])) {
             ++end;
         }
         words.push_back(text.substr(start, end - start));
@@ -56,9 +83,18 @@ std::vector<std::string_view> BlankSeparated(std::string_view text) {
     return words;
 }
 
+// A text of one word, that word; nothing for a blank text or one of several words.
+std::optional<std::string_view> OneWord(std::string_view text) {
+    const std::string_view word = TrimBlanks(text);
+    if (word.empty() || std::any_of(word.begin(), word.end(), IsBlank)) {
+        return std::nullopt;
+    }
+    return word;
+}
+
 std::optional<double> OneNumber(std::string_view text) {
-    const std::vector<std::string_view> words = BlankSeparated(text);
-    return words.size() == 1 ? ReadPlainNumber(words.front()) : std::nullopt;
+    const std::optional<std::string_view> word = OneWord(text);
+    return word ? ReadPlainNumber(*word) : std::nullopt;
 }
 
 // Eight numbers separated by blanks, or with `oneForAll`, one number for all eight.
@@ -101,48 +137,47 @@ std::string Unreadable(std::string_view what, const std::string& text) {
 }
 
 // Reads the options into the inputs; the sentence of the first that cannot be read, or nothing.
-std::optional<std::string> ReadInto(room::RoomInputs& inputs,
-                                    const std::map<std::string, std::string>& given) {
-    if (const std::string* text = Given(given, "path")) {
+std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& texts) {
+    if (const std::string* text = texts.Of("path")) {
         auto path = room::ReadPath(*text);
         if (std::string* fault = std::get_if<std::string>(&path)) {
             return std::move(*fault);
         }
         inputs.path = std::move(std::get<room::Path>(path));
     }
-    const std::string* size = Given(given, "room");
+    const std::string* size = texts.Of("room");
     const std::optional<room::RoomSize> sides = ReadRoomSize(*size);
     if (!sides) {
         return Unreadable("The room must be given as length x width x height in m, such as 6x5x3",
                           *size);
     }
     inputs.size = *sides;
-    if (const std::string* text = Given(given, "reverberation")) {
+    if (const std::string* text = texts.Of("reverberation")) {
         const std::optional<Octaves> seconds = BandValues(*text, true);
         if (!seconds) {
             return Unreadable(
                 "The reverberation time must be one value in s or eight separated by blanks",
                 *text);
         }
-        inputs.reverberation = BlankSeparated(*text).size() == 1
+        inputs.reverberation = OneWord(*text)
                                    ? room::Reverberation::Uniform((*seconds)[0])
                                    : room::Reverberation::PerBand(*seconds);
     }
-    if (const std::string* text = Given(given, "distance")) {
+    if (const std::string* text = texts.Of("distance")) {
         const std::optional<double> distance = OneNumber(*text);
         if (!distance) {
             return Unreadable("The distance from the outlet must be a number in m", *text);
         }
         inputs.distance = *distance;
     }
-    if (const std::string* text = Given(given, "directivity")) {
+    if (const std::string* text = texts.Of("directivity")) {
         const std::optional<double> directivity = OneNumber(*text);
         if (!directivity) {
             return Unreadable("The directivity Q must be a number", *text);
         }
         inputs.directivity = *directivity;
     }
-    if (const std::string* text = Given(given, "room-model")) {
+    if (const std::string* text = texts.Of("room-model")) {
         const std::string_view word = TrimBlanks(*text);
         if (!room::IsWord(word, "diffuse") && !room::IsWord(word, "schultz")) {
             return Unreadable("The room model must be diffuse or schultz", *text);
@@ -150,7 +185,7 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs,
         inputs.model =
             room::IsWord(word, "schultz") ? room::RoomModel::Schultz : room::RoomModel::Diffuse;
     }
-    if (const std::string* text = Given(given, "casing")) {
+    if (const std::string* text = texts.Of("casing")) {
         const std::string_view word = TrimBlanks(*text);
         if (!room::IsWord(word, "none") && !room::IsWord(word, "room")) {
             return Unreadable("The casing's way into the room must be none or room", *text);
@@ -158,7 +193,7 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs,
         inputs.casing =
             room::IsWord(word, "room") ? room::CasingPath::Room : room::CasingPath::None;
     }
-    if (const std::string* text = Given(given, "ceiling-loss")) {
+    if (const std::string* text = texts.Of("ceiling-loss")) {
         const std::optional<Octaves> loss = BandValues(*text, false);
         if (!loss) {
             return Unreadable(
@@ -167,7 +202,7 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs,
         }
         inputs.ceilingLoss = *loss;
     }
-    if (const std::string* text = Given(given, "room-target")) {
+    if (const std::string* text = texts.Of("room-target")) {
         auto target = room::ReadRoomTarget(*text);
         if (std::string* fault = std::get_if<std::string>(&target)) {
             return std::move(*fault);
@@ -224,24 +259,41 @@ const RoomSpecs& Specs() {
     return specs;
 }
 
-// The specs of one element of a path, by its place from 0; made on first use and kept.
+// The specs of one element of a path, by its place from 0.
 struct ElementSpecs {
     ValueSpec text;
     BandRowSpec attenuation;
 };
 
+ElementSpecs MakeElementSpecs(std::size_t place) {
+    const std::string key = "room.path." + std::to_string(place);
+    const std::string name = "Path element " + std::to_string(place + 1);
+    return {ValueSpec{key + ".element", name, "", ""},
+            LevelRow(key + ".attenuation", "", name + " attenuation [dB]", kAttenuationFormat)};
+}
+
+// Those of the places of usual paths are made once, at first use, and read without a lock;
+// those of longer paths are made when first needed and kept.
+constexpr std::size_t kUsualPlaces = 32;
+
 const ElementSpecs& ElementSpecsAt(std::size_t place) {
-    static std::mutex mutex;
-    static std::deque<ElementSpecs> made;
-    const std::lock_guard lock(mutex);
-    while (made.size() <= place) {
-        const std::string key = "room.path." + std::to_string(made.size());
-        const std::string name = "Path element " + std::to_string(made.size() + 1);
-        made.push_back(
-            {ValueSpec{key + ".element", name, "", ""},
-             LevelRow(key + ".attenuation", "", name + " attenuation [dB]", kAttenuationFormat)});
+    static const std::deque<ElementSpecs> usual = [] {
+        std::deque<ElementSpecs> made;
+        for (std::size_t at = 0; at < kUsualPlaces; ++at) {
+            made.push_back(MakeElementSpecs(at));
+        }
+        return made;
+    }();
+    if (place < usual.size()) {
+        return usual[place];
     }
-    return made[place];
+    static std::mutex mutex;
+    static std::deque<ElementSpecs> further;
+    const std::lock_guard lock(mutex);
+    while (kUsualPlaces + further.size() <= place) {
+        further.push_back(MakeElementSpecs(kUsualPlaces + further.size()));
+    }
+    return further[place - kUsualPlaces];
 }
 
 void AddNc(forms::ResultRecord& record, const ValueSpec& nc, const ValueSpec& below,
@@ -267,18 +319,17 @@ bool IsRoomOption(std::string_view name) {
 
 std::variant<std::optional<room::RoomInputs>, std::string> ReadRoomOptions(
     const std::map<std::string, std::string>& given) {
-    const bool anyGiven = std::any_of(
-        given.begin(), given.end(), [](const auto& option) { return IsRoomOption(option.first); });
-    if (!anyGiven) {
+    const RoomTexts texts(given);
+    if (!texts.Any()) {
         return std::optional<room::RoomInputs>();
     }
-    if (Given(given, "room") == nullptr) {
+    if (texts.Of("room") == nullptr) {
         return std::string(
             "The way into the room needs the room: give its size as length x width x height in "
             "m (room), such as 6x5x3.");
     }
     room::RoomInputs inputs;
-    if (std::optional<std::string> fault = ReadInto(inputs, given)) {
+    if (std::optional<std::string> fault = ReadInto(inputs, texts)) {
         return std::move(*fault);
     }
     return std::optional<room::RoomInputs>(std::move(inputs));
@@ -342,7 +393,7 @@ void AddRoom(forms::ResultRecord& record, const Product& product, const forms::I
         record.Refuse({.input = "room", .message = std::move(*refusal)});
         return;
     }
-    AddRoomResult(record, std::get<room::RoomResult>(evaluated));
+    AddRoomResult(record, std::move(std::get<room::RoomResult>(evaluated)));
 }
 
 const forms::ResultRecord& RoomColumnsRecord() {
@@ -367,14 +418,14 @@ const forms::ResultRecord& RoomColumnsRecord() {
     return record;
 }
 
-void AddRoomResult(forms::ResultRecord& record, const room::RoomResult& result) {
+void AddRoomResult(forms::ResultRecord& record, room::RoomResult result) {
     const RoomSpecs& specs = Specs();
     if (result.path.empty()) {
         record.AddTexts(specs.noElement, {});
     }
     for (std::size_t place = 0; place < result.path.size(); ++place) {
         const ElementSpecs& element = ElementSpecsAt(place);
-        record.AddText(element.text, result.path[place].text);
+        record.AddText(element.text, std::move(result.path[place].text));
         record.AddBands(element.attenuation, result.path[place].attenuation);
     }
     record.AddBands(specs.powerAtRoom, result.powerAtRoom);
@@ -402,7 +453,7 @@ void AddRoomResult(forms::ResultRecord& record, const room::RoomResult& result) 
             break;
         }
     }
-    record.AddTexts(specs.notes, result.notes);
+    record.AddTexts(specs.notes, std::move(result.notes));
 }
 
 }  // namespace lorvane::schedule

@@ -48,6 +48,6 @@ void AddRoom(forms::ResultRecord& record, const Product& product, const forms::I
 const forms::ResultRecord& RoomColumnsRecord();
 
 // The room's results appended to a record: keys under "room.", as lorvane-calc's JSON has them.
-void AddRoomResult(forms::ResultRecord& record, const room::RoomResult& result);
+void AddRoomResult(forms::ResultRecord& record, room::RoomResult result);
 
 }  // namespace lorvane::schedule

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Times lorvane-calc batch end to end on a schedule of Selmon positions (default one million
 # rows): read, calculated and written to /dev/null. The target is under 5 seconds for a million
-# rows on a two-core machine, and memory that stays flat.
+# rows on a two-core machine, and memory that stays flat. With --room, every position also has a
+# path of six elements into a room of its own and a room target.
 #
-#     bench/batch_speed.sh [ROWS] [LORVANE_CALC]
+#     bench/batch_speed.sh [--room] [ROWS] [LORVANE_CALC]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+room=()
+if [[ "${1:-}" == --room ]]; then
+    room=(--room)
+    shift
+fi
 
 rows="${1:-1000000}"
 calc="${2:-build/release/cli/lorvane-calc}"
@@ -16,8 +23,8 @@ fi
 
 schedule="$(mktemp --suffix=.csv)"
 trap 'rm -f "$schedule"' EXIT
-python3 bench/make_schedule.py "$rows" >"$schedule"
-echo "$rows Selmon rows, $(du -h "$schedule" | cut -f1) of CSV, $(nproc) cores"
+python3 bench/make_schedule.py "$rows" "${room[@]}" >"$schedule"
+echo "$rows Selmon rows${room:+ with rooms}, $(du -h "$schedule" | cut -f1) of CSV, $(nproc) cores"
 
 report="$(mktemp)"
 trap 'rm -f "$schedule" "$report"' EXIT

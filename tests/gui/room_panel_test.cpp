@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 #include <array>
@@ -232,6 +233,12 @@ void RoomPanelTest::tableAndTextSayTheSamePath() {
     Retype(Field("path"), QStringLiteral("DUCT 400x200 5,0 lined 25; elbow d250 round lined vanes; "
                                          "branch 0.5; outlet d200 free"));
     QCOMPARE(table.rowCount(), 4);
+    // Every column shows whole, without scrolling, on the small screen of the offscreen platform.
+    QTRY_VERIFY(panel_->isVisible());
+    QCOMPARE(table.horizontalScrollBar()->maximum(), 0);
+    for (const QComboBox* list : table.findChildren<QComboBox*>()) {
+        QVERIFY2(list->width() >= list->sizeHint().width(), qPrintable(list->currentText()));
+    }
     using Cells = QStringList;
     QCOMPARE(Row(table, 0), (Cells{"duct", "400x200", "5", "25", "", "", "", ""}));
     QCOMPARE(Row(table, 1), (Cells{"elbow", "d250", "", "lined", "round", "vanes", "", ""}));

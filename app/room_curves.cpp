@@ -10,28 +10,24 @@
 namespace lorvane::app {
 namespace {
 
-// The chart draws the rows a form shows in fields; these are the rows of the panel's table of
-// levels at the listener, which has no fields of a form, so they take ids of their own.
-constexpr forms::ControlId kListenerRow = 9101;
-constexpr forms::ControlId kAttenuatorRow = 9111;
-
-forms::BandRowSpec ChartRow(std::string label, forms::ControlId row) {
+// A row of the panel's table of levels at the listener, which has no fields of a form.
+forms::BandRowSpec ChartRow(std::string label) {
     return {.key = {},
             .label = std::move(label),
             .group = "Room",
             .unit = "dB",
             .format = "%5.0lf",
             .frequencies = OctaveBands,
-            .firstField = row};
+            .charted = true};
 }
 
 const forms::BandRowSpec& ListenerRow() {
-    static const forms::BandRowSpec spec = ChartRow("At the listener", kListenerRow);
+    static const forms::BandRowSpec spec = ChartRow("At the listener");
     return spec;
 }
 
 const forms::BandRowSpec& AttenuatorRow() {
-    static const forms::BandRowSpec spec = ChartRow("With the attenuator", kAttenuatorRow);
+    static const forms::BandRowSpec spec = ChartRow("With the attenuator");
     return spec;
 }
 

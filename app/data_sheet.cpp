@@ -193,7 +193,8 @@ SheetContent SheetOfCall(const schedule::CalculatedCall& call) {
     }
     sheet.command = call.Command();
     if (auto options = RoomOptionsOfCall(call.Called()); !options.empty()) {
-        sheet.room = SheetRoom{.options = std::move(options), .outcome = RoomOutcome(call.Record())};
+        sheet.room =
+            SheetRoom{.options = std::move(options), .outcome = RoomOutcome(call.Record())};
     }
     return sheet;
 }
@@ -241,8 +242,8 @@ QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const 
                 "</tr></table>")
                 .arg(chartCell, sources);
     if (sheet.room) {
-        html += RoomSectionHtml(*sheet.room, document, RoomChartImage(place.chartImage),
-                                kChartWidth);
+        html +=
+            RoomSectionHtml(*sheet.room, document, RoomChartImage(place.chartImage), kChartWidth);
     }
     // In a typewriter face, broken between its words where the page is too narrow for it.
     html += QStringLiteral(

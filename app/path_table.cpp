@@ -96,7 +96,8 @@ void PathTable::FixColumnWidths() {
     ShowElements({"duct 1000x1000 12.5 lined 50", "elbow 1000x1000 square vanes lined",
                   "branch 0.25", "outlet d1000 flush"});
     resizeColumnsToContents();
-    const int rowLabels = verticalHeader()->sizeHint().width() + fontMetrics().horizontalAdvance(u'9');
+    const int rowLabels =
+        verticalHeader()->sizeHint().width() + fontMetrics().horizontalAdvance(u'9');
     ShowElements({});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setStretchLastSection(true);

@@ -21,8 +21,8 @@ std::string WithoutOuterBlanks(const std::string& text) {
 bool ListedValue(const forms::ResultValue& value) {
     const std::string& key = value.spec->key;
     return value.reach == forms::Reach::Computed && key.starts_with("room.") &&
-           !key.starts_with("room.path") &&
-           key != "room.notes" && key.find("ncBelowLowestCurve") == std::string::npos;
+           !key.starts_with("room.path") && key != "room.notes" &&
+           key.find("ncBelowLowestCurve") == std::string::npos;
 }
 
 std::string ValueShown(const forms::ResultValue& value) {

@@ -21,10 +21,10 @@
 namespace lorvane::test {
 
 QStringList WorkedRoomArguments() {
-    return {"selmon",      "--diameter",      "250",    "--flow",          "1000",
-            "--dp",        "250",             "--path", kWorkedPath,       "--room",
-            "6x5x3",       "--reverberation", "0.6",    "--distance",      "1.5",
-            "--directivity", "2",             "--room-target", "NR 30"};
+    return {"selmon", "--diameter", "250",       "--flow",        "1000",  "--dp",
+            "250",    "--path",     kWorkedPath, "--room",        "6x5x3", "--reverberation",
+            "0.6",    "--distance", "1.5",       "--directivity", "2",     "--room-target",
+            "NR 30"};
 }
 
 QString Shown(const char* format, const QJsonValue& value) {

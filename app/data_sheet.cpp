@@ -21,7 +21,6 @@
 #include "forms/result_record.h"
 #include "schedule/call.h"
 #include "schedule/room_call.h"
-#include "schedule/room_text.h"
 
 namespace lorvane::app {
 namespace {
@@ -107,21 +106,12 @@ QString Paragraphs(const std::vector<std::string>& lines) {
     return html;
 }
 
-// The room section: the options as given, then the results in a typewriter face, their columns
-// aligned as lorvane-calc aligns them.
-QString RoomSection(const SheetContent& sheet) {
-    QString html = QStringLiteral("<h2>Room</h2><table cellspacing='0' cellpadding='1'>");
-    for (const schedule::RoomOption& option : schedule::RoomOptions()) {
-        const auto given = sheet.roomOptions.find(std::string(option.name));
-        if (given != sheet.roomOptions.end()) {
-            html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
-                        .arg(QString::fromUtf8(option.name.data(),
-                                               static_cast<qsizetype>(option.name.size())),
-                             QString::fromStdString(given->second).toHtmlEscaped());
-        }
+// What the room comes to: the calculation's record, or the sentence that refuses it.
+std::variant<forms::ResultRecord, std::string> RoomOutcome(const forms::ResultRecord& record) {
+    if (const auto& refusal = record.Refused()) {
+        return refusal->message;
     }
-    return html + QStringLiteral("</table><pre>%1</pre>")
-                      .arg(QString::fromStdString(sheet.roomResults).toHtmlEscaped());
+    return record;
 }
 
 // The room options a call was given.
@@ -140,14 +130,15 @@ std::map<std::string, std::string> RoomOptionsOfCall(const schedule::Call& call)
 void AddRoomOfForm(SheetContent& sheet, const Product& product,
                    const forms::qt::FormDialog& dialog) {
     std::map<std::string, std::string> cells = FormInputs(dialog, product);
-    cells.insert(sheet.roomOptions.begin(), sheet.roomOptions.end());
+    cells.insert(sheet.room->options.begin(), sheet.room->options.end());
     auto call = schedule::CallOfCells(product.word, cells);
-    if (const auto* made = std::get_if<schedule::Call>(&call)) {
-        const schedule::CalculatedCall calculated(*made);
-        const auto& refusal = calculated.Record().Refused();
-        sheet.roomResults = refusal ? refusal->message : schedule::RoomText(calculated.Record());
-        sheet.command = calculated.Command();
+    if (auto* fault = std::get_if<std::string>(&call)) {
+        sheet.room->outcome = std::move(*fault);
+        return;
     }
+    const schedule::CalculatedCall calculated(std::get<schedule::Call>(call));
+    sheet.room->outcome = RoomOutcome(calculated.Record());
+    sheet.command = calculated.Command();
 }
 
 // The caption and heading of a form's description.
@@ -156,6 +147,11 @@ void SetTitles(SheetContent& sheet, const forms::FormDescription& form) {
     if (const forms::Control* title = form.Find(form.titleLabel)) {
         sheet.heading = title->text;
     }
+}
+
+// The name of a sheet's room chart in its document, made from its form's chart's.
+QUrl RoomChartImage(const QUrl& chartImage) {
+    return QUrl(chartImage.scheme() + QStringLiteral(":room-") + chartImage.path());
 }
 
 }  // namespace
@@ -175,10 +171,12 @@ SheetContent SheetOfForm(const Product& product, const forms::qt::FormDialog& di
         sheet.chart.emplace();
     }
     sheet.command = ReproducingCommand(product, dialog).toStdString();
-    sheet.roomOptions = RoomOptionsOf(dialog);
     const forms::ResultRecord* record = dialog.form().LastRecord();
-    if (!sheet.roomOptions.empty() && record != nullptr && !record->Refused()) {
-        AddRoomOfForm(sheet, product, dialog);
+    if (auto options = RoomOptionsOf(dialog); !options.empty()) {
+        sheet.room = SheetRoom{.options = std::move(options), .outcome = {}};
+        if (record != nullptr && !record->Refused()) {
+            AddRoomOfForm(sheet, product, dialog);
+        }
     }
     return sheet;
 }
@@ -194,9 +192,9 @@ SheetContent SheetOfCall(const schedule::CalculatedCall& call) {
         sheet.chart = forms::ChartLines(call.Record());
     }
     sheet.command = call.Command();
-    sheet.roomOptions = RoomOptionsOfCall(call.Called());
-    if (!sheet.roomOptions.empty()) {
-        sheet.roomResults = schedule::RoomText(call.Record());
+    if (auto options = RoomOptionsOfCall(call.Called()); !options.empty()) {
+        sheet.room =
+            SheetRoom{.options = std::move(options), .outcome = RoomOutcome(call.Record())};
     }
     return sheet;
 }
@@ -243,8 +241,9 @@ QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const 
                 "<table width='100%' cellspacing='8'><tr>%1<td valign='top'>%2</td>"
                 "</tr></table>")
                 .arg(chartCell, sources);
-    if (!sheet.roomOptions.empty()) {
-        html += RoomSection(sheet);
+    if (sheet.room) {
+        html +=
+            RoomSectionHtml(*sheet.room, document, RoomChartImage(place.chartImage), kChartWidth);
     }
     // In a typewriter face, broken between its words where the page is too narrow for it.
     html += QStringLiteral(

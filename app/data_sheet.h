@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/room_sheet.h"
 #include "forms/chart_lines.h"
 #include "forms/form_text.h"
 #include "products/catalogue.h"
@@ -27,7 +28,8 @@ namespace lorvane::app {
 
 // What the data sheet of one calculation shows: the product and its heading, the form's rows
 // with their texts as they stand (values of an earlier calculation left out), the chart of its
-// band levels, where the figures come from and the lorvane-calc call that gives them again.
+// band levels, where the figures come from, the room where one is set and the lorvane-calc call
+// that gives them again.
 // It is made from the form's description and the calculation's record, not from a window.
 struct SheetContent {
     const Product* product = nullptr;
@@ -37,10 +39,7 @@ struct SheetContent {
     std::optional<std::vector<forms::ChartLine>> chart;  // absent for a form without a chart
     std::vector<std::string> sources;
     std::string command;
-    // Where a room is set: its options as given, by name, and what the product comes to there
-    // as lorvane-calc's text says it, or the sentence why it comes to nothing.
-    std::map<std::string, std::string> roomOptions;
-    std::string roomResults;
+    std::optional<SheetRoom> room;  // where a room is set
 };
 
 // The sheet of a form open on the screen, as it stands.
@@ -49,8 +48,8 @@ SheetContent SheetOfForm(const Product& product, const forms::qt::FormDialog& di
 SheetContent SheetOfCall(const schedule::CalculatedCall& call);
 
 // Where a sheet goes in a document that holds more than one: the name of its chart's image in
-// the document, whether it starts a page of its own, and the tag of the schedule's position it
-// shows, if any.
+// the document (the room's chart is named after it), whether it starts a page of its own, and the
+// tag of the schedule's position it shows, if any.
 struct SheetPlace {
     QUrl chartImage = QUrl(QStringLiteral("lorvane:chart.png"));
     bool newPage = false;

@@ -72,14 +72,13 @@ std::string Trimmed(const QString& text) {
 PathTable::PathTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
     setObjectName(QStringLiteral("pathTable"));
     setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Size"),
-                               QStringLiteral("Length [m]"), QStringLiteral("Lining [mm]"),
+                               QStringLiteral("Length\n[m]"), QStringLiteral("Lining\n[mm]"),
                                QStringLiteral("Bend"), QStringLiteral("Vanes"),
                                QStringLiteral("Share"), QStringLiteral("Outlet")});
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    FixColumnWidths();
     setToolTip(
         QStringLiteral("Size: WxH or dD in mm. A duct's lining in mm; blank: unlined. Share: the "
                        "part of the sound power that goes on down a branch, above 0 and at most 1"));
@@ -88,6 +87,21 @@ PathTable::PathTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
             emit Edited();
         }
     });
+}
+
+// Every column as wide as the widest element of any kind makes it, measured once on a row of
+// each kind: the table keeps its width as rows come and go, and asks for room for all its
+// columns. A user may still widen a column.
+void PathTable::FixColumnWidths() {
+    ShowElements({"duct 1000x1000 12.5 lined 50", "elbow 1000x1000 square vanes lined",
+                  "branch 0.25", "outlet d1000 flush"});
+    resizeColumnsToContents();
+    const int rowLabels =
+        verticalHeader()->sizeHint().width() + fontMetrics().horizontalAdvance(u'9');
+    ShowElements({});
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    setMinimumWidth(horizontalHeader()->length() + rowLabels + 2 * frameWidth());
 }
 
 void PathTable::ShowElements(const std::vector<std::string>& elements) {

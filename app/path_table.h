@@ -30,6 +30,7 @@ class PathTable : public QTableWidget {
     void Edited();
 
   private:
+    void FixColumnWidths();
     void AddRow(int row, const std::string& element);
     int RowOf(const QWidget* cellWidget, int column) const;
     void SetTextCell(int row, int column, const std::string& text, bool applies);

@@ -26,8 +26,9 @@ namespace {
 
 using forms::qt::FromUtf8;
 
-// Room for the path's table beside the results' tables of eight bands and the chart.
-constexpr QSize kWantedSize(1120, 760);
+// Room for the path's table with all its columns beside the results' tables of eight bands and
+// the chart: 1366 x 768 screens show it whole.
+constexpr QSize kWantedSize(1320, 760);
 
 // How the panel asks for a room option: its label, what a blank field means, and for a list
 // its words, the first being the option's default.
@@ -109,7 +110,7 @@ RoomPanel::RoomPanel(forms::qt::FormDialog& form, const Product& product, Shared
     setModal(false);
     auto* layout = new QHBoxLayout(this);
     auto* inputs = new QVBoxLayout;
-    layout->addLayout(inputs, 2);
+    layout->addLayout(inputs);  // as wide as the path's table needs, the rest to the results
     auto* pathBox = new QGroupBox(QStringLiteral("Path from the product"), this);
     BuildPath(pathBox);
     inputs->addWidget(pathBox, 1);
@@ -123,7 +124,7 @@ RoomPanel::RoomPanel(forms::qt::FormDialog& form, const Product& product, Shared
     results_ = new RoomResults(scroll);
     scroll->setWidget(results_);
     resultsLayout->addWidget(scroll);
-    layout->addWidget(resultsBox, 3);
+    layout->addWidget(resultsBox, 1);
 
     const std::map<std::string, std::string> remembered = memory_.options;
     for (const auto& [option, text] : remembered) {

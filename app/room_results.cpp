@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "app/room_curves.h"
+#include "app/room_rows.h"
 #include "core/bands.h"
 #include "core/number_text.h"
 #include "forms/qt/band_chart.h"
-#include "forms/record_fields.h"
 
 namespace lorvane::app {
 namespace {
@@ -39,45 +39,28 @@ QTableWidget* NewBandTable(const QString& name, const QString& lastHeading, QWid
     return table;
 }
 
-QString NumberShown(std::string_view format, const forms::Number& number) {
-    return QString::fromStdString(forms::NumberText(format, number)).trimmed();
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 // A row of band levels, labelled at its left, with its summation level in the last column
 // where the row has one.
-void AddBandRow(QTableWidget& table, const QString& label, const forms::BandRow& row) {
+void AddBandRow(QTableWidget& table, const RoomBandLine& line) {
     const int at = table.rowCount();
     table.insertRow(at);
-    table.setVerticalHeaderItem(at, new QTableWidgetItem(label));
-    for (int band = 0; band < kOctaveCount && band < static_cast<int>(row.levels.size()); ++band) {
-        auto* cell = new QTableWidgetItem(NumberShown(row.spec->format, row.levels[band]));
+    table.setVerticalHeaderItem(at, new QTableWidgetItem(Utf8(line.label)));
+    const forms::BandRow& row = *line.row;
+    const auto addCell = [&](int column, const forms::Number& number) {
+        auto* cell = new QTableWidgetItem(Utf8(RoomNumberText(row.spec->format, number)));
         cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        table.setItem(at, band, cell);
+        table.setItem(at, column, cell);
+    };
+    for (int band = 0; band < kOctaveCount && band < static_cast<int>(row.levels.size()); ++band) {
+        addCell(band, row.levels[static_cast<std::size_t>(band)]);
     }
     if (!row.spec->summationKey.empty()) {
-        auto* cell = new QTableWidgetItem(NumberShown(row.spec->format, row.summation));
-        cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        table.setItem(at, kOctaveCount, cell);
+        addCell(kOctaveCount, row.summation);
     }
-}
-
-bool StartsWith(const std::string& text, std::string_view start) {
-    return text.compare(0, start.size(), start) == 0;
-}
-
-// The values the ratings list shows: not the path's, which its table shows, nor the notes, nor
-// the flag of a rating below every NC curve, which the rating's own "< 10" says.
-bool ListedValue(const forms::ResultValue& value) {
-    const std::string& key = value.spec->key;
-    return !StartsWith(key, "room.path") && key != "room.notes" &&
-           key.find("ncBelowLowestCurve") == std::string::npos;
-}
-
-QString ValueShown(const forms::ResultValue& value) {
-    if (value.spec->key == "room.attenuator") {
-        return QStringLiteral("none of the program's attenuators makes the room meet its target");
-    }
-    return QString::fromStdString(forms::ValueText(value)).trimmed();
 }
 
 }  // namespace
@@ -131,40 +114,19 @@ void RoomResults::Show(const forms::ResultRecord& record) {
     Clear();
     whyNone_->clear();
     whyNone_->hide();
-    for (int place = 0;; ++place) {
-        const std::string key = "room.path." + std::to_string(place);
-        const forms::ResultValue* element = record.FindValue(key + ".element");
-        const forms::BandRow* attenuation = record.FindBands(key + ".attenuation");
-        if (element == nullptr || attenuation == nullptr) {
-            break;
-        }
-        AddBandRow(*path_, QString::fromStdString(forms::ValueText(*element)), *attenuation);
+    const RoomLines lines = RoomLinesOf(record);
+    for (const RoomBandLine& line : lines.path) {
+        AddBandRow(*path_, line);
     }
-    if (const forms::BandRow* power = record.FindBands("room.powerAtRoom")) {
-        AddBandRow(*path_, QStringLiteral("Sound power at the room"), *power);
+    for (const RoomBandLine& line : lines.listener) {
+        AddBandRow(*listener_, line);
     }
-    if (const forms::BandRow* levels = record.FindBands("room.levels")) {
-        AddBandRow(*listener_, QStringLiteral("As it is"), *levels);
-    }
-    if (const forms::BandRow* levels = record.FindBands("room.attenuator.levels")) {
-        AddBandRow(*listener_, QStringLiteral("With the attenuator"), *levels);
-    }
-    if (const auto level = record.ShownNumberAt("room.summationLevel")) {
-        AddValue(QStringLiteral("room.summationLevel"), QStringLiteral("Sound pressure level [dB(A)]"),
-                 NumberShown(level->format, level->value));
-    }
-    for (const forms::ResultItem& item : record.Items()) {
-        const auto* value = std::get_if<forms::ResultValue>(&item);
-        if (value != nullptr && value->reach == forms::Reach::Computed && ListedValue(*value)) {
-            AddValue(QString::fromStdString(value->spec->key),
-                     QString::fromStdString(value->spec->label), ValueShown(*value));
-        }
+    for (const RoomValueLine& value : lines.values) {
+        AddValue(Utf8(value.key), Utf8(value.label), Utf8(value.text));
     }
     QStringList notes;
-    if (const forms::ResultValue* roomNotes = record.FindValue("room.notes")) {
-        for (const std::string& note : std::get<forms::TextList>(roomNotes->value)) {
-            notes.append(QString::fromStdString(note));
-        }
+    for (const std::string& note : lines.notes) {
+        notes.append(Utf8(note));
     }
     notes_->setText(notes.join(QLatin1Char('\n')));
     const forms::ResultRecord chart = RoomChartRecord(record);

@@ -17,8 +17,8 @@ namespace lorvane::app {
 // What the room came to, from the room's results of a record ("room." keys, as lorvane-calc's
 // JSON has them): the attenuation of each element of the path and the sound power reaching the
 // room, band by band; the levels at the listener; the ratings, the target and the attenuator
-// for the room; the notes; and a chart of the levels with the NC curves that bracket them. Or,
-// where there are none, the sentence that says why, and nothing else.
+// for the room; the notes; and a chart of the levels with the NC and NR curves that bracket
+// them. Or, where there are none, the sentence that says why, and nothing else.
 class RoomResults : public QWidget {
     Q_OBJECT
 

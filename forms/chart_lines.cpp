@@ -11,7 +11,7 @@ namespace {
 
 bool IsOctaveRow(const BandRow& row) {
     return row.reach == Reach::Computed && row.spec->frequencies.size() == OctaveBands.size() &&
-           row.spec->firstField != kNoId;
+           (row.spec->firstField != kNoId || row.spec->charted);
 }
 
 std::string Heading(std::string group) {

@@ -25,9 +25,10 @@ inline constexpr std::size_t kChartSummationPlace = 8;
 inline constexpr std::size_t kChartPlaces = kChartSummationPlace + 1;
 inline constexpr std::string_view kChartSummationHead = "\u03a3";  // the sign for a sum
 
-// The lines a chart of the record draws: every computed octave row the form shows in fields and
-// `include` lets through (all of them without a filter), then, where there is at least one, the
-// record's reference curves. Points that are not finite are left out.
+// The lines a chart of the record draws: every computed octave row the form shows in fields or
+// that is charted without them, and that `include` lets through (all of them without a filter),
+// then, where there is at least one, the record's reference curves. Points that are not finite
+// are left out.
 std::vector<ChartLine> ChartLines(const ResultRecord& record,
                                   const std::function<bool(const BandRow&)>& include = {});
 

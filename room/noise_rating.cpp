@@ -34,4 +34,13 @@ double RateNr(const Octaves& levels) {
     return rating;
 }
 
+Octaves NrCurve(double rating) {
+    const auto& [a, b] = NrCurveRows;
+    Octaves levels{};
+    for (int k = 0; k < kOctaveCount; ++k) {
+        levels[k] = a.values[k] + b.values[k] * rating;
+    }
+    return levels;
+}
+
 }  // namespace lorvane::room

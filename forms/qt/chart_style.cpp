@@ -9,7 +9,8 @@ namespace {
 
 constexpr std::array<QRgb, 10> kColours{0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd,
                                         0x8c564b, 0xe377c2, 0x7f7f7f, 0xbcbd22, 0x17becf};
-constexpr Qt::PenStyle kReferenceStyles[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+constexpr Qt::PenStyle kReferenceStyles[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                             Qt::DashDotDotLine};
 
 }  // namespace
 

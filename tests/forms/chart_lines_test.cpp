@@ -29,6 +29,13 @@ const BandRowSpec kNotOnTheForm{.key = "hidden",
                                 .format = "%4.0lf",
                                 .frequencies = OctaveBands};
 
+const BandRowSpec kCharted{.key = "listener",
+                           .label = "At the listener",
+                           .unit = "dB",
+                           .format = "%5.0lf",
+                           .frequencies = OctaveBands,
+                           .charted = true};
+
 ResultRecord Record() {
     ResultRecord record;
     const std::array<Number, 8> levels{50, 51, std::nullopt, 53, 54, 55, 56, 57};
@@ -61,6 +68,18 @@ TEST(ChartLines, AFilteredOutRowTakesItsReferencesWithIt) {
     EXPECT_TRUE(ChartLines(Record(), none).empty());
     EXPECT_EQ(ChartLevelRange({}).low, 0);
     EXPECT_EQ(ChartLevelRange({}).high, 100);
+}
+
+TEST(ChartLines, ARowWithoutFieldsIsDrawnOnlyWhereItIsCharted) {
+    ResultRecord record;
+    const std::array<double, 8> levels{40, 41, 42, 43, 44, 45, 46, 47};
+    record.AddBands(kNotOnTheForm, levels);
+    record.AddBands(kCharted, levels, 50);
+    const std::vector<ChartLine> lines = ChartLines(record);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].label, "At the listener");
+    EXPECT_EQ(lines[0].levels[7], 47);
+    EXPECT_FALSE(lines[0].summation);  // a summation level is drawn where a field shows it
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/data_sheet.h"
 #include "app/schedule_model.h"
 #include "app/schedule_pdf.h"
+#include "gui_fixture.h"
 #include "products/catalogue.h"
 #include "schedule/call.h"
 #include "tests/gui/gui_tests.h"
@@ -86,16 +87,8 @@ class DataSheetTest : public QObject {
                           QStringList{QStringLiteral("--sheet")} + arguments);
             QVERIFY(lorvane.waitForFinished(60000));
             QVERIFY2(lorvane.exitCode() == 0, qPrintable(word));
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"),
-                       {QStringLiteral("-layout"), arguments[0], QStringLiteral("-")});
-            QVERIFY(text.waitForFinished(60000));
-            // The PDF sets "ff", "fi" and "fl" as ligatures.
-            const QStringList lines = QString::fromUtf8(text.readAllStandardOutput())
-                                          .replace(QChar(0xFB00), QStringLiteral("ff"))
-                                          .replace(QChar(0xFB01), QStringLiteral("fi"))
-                                          .replace(QChar(0xFB02), QStringLiteral("fl"))
-                                          .split(u'\n');
+            const QStringList lines = test::PdfTextLines(arguments[0]);
+            QVERIFY2(!lines.isEmpty(), qPrintable(word));
             const auto onOneLine = [&lines](const QString& piece) {
                 return std::any_of(lines.begin(), lines.end(),
                                    [&piece](const QString& line) { return line.contains(piece); });

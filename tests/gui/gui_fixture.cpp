@@ -3,7 +3,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonValue>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QWidget>
@@ -12,9 +15,44 @@
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include "forms/record_fields.h"
 #include "products/catalogue.h"
 
 namespace lorvane::test {
+
+QStringList WorkedRoomArguments() {
+    return {"selmon", "--diameter", "250",       "--flow",        "1000",  "--dp",
+            "250",    "--path",     kWorkedPath, "--room",        "6x5x3", "--reverberation",
+            "0.6",    "--distance", "1.5",       "--directivity", "2",     "--room-target",
+            "NR 30"};
+}
+
+QString Shown(const char* format, const QJsonValue& value) {
+    return QString::fromStdString(forms::NumberText(format, value.toDouble())).trimmed();
+}
+
+QStringList ShownBands(const char* format, const QJsonArray& levels) {
+    QStringList shown;
+    for (const QJsonValue& level : levels) {
+        shown.append(Shown(format, level));
+    }
+    return shown;
+}
+
+QStringList PdfTextLines(const QString& path) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0) {
+        return {};
+    }
+    // The PDF sets "ff", "fi" and "fl" as ligatures.
+    return QString::fromUtf8(text.readAllStandardOutput())
+        .replace(QChar(0xFB00), QStringLiteral("ff"))
+        .replace(QChar(0xFB01), QStringLiteral("fi"))
+        .replace(QChar(0xFB02), QStringLiteral("fl"))
+        .replace(u'\f', u'\n')  // a new page starts a line
+        .split(u'\n');
+}
 
 void RecordingPrompts::ShowError(QWidget* /*parent*/, const QString& caption, const QString& text) {
     errors.append({caption, text});

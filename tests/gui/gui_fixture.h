@@ -19,6 +19,8 @@
 #include "forms/qt/prompts.h"
 
 class QComboBox;
+class QJsonArray;
+class QJsonValue;
 class QPushButton;
 
 namespace lorvane::test {
@@ -27,6 +29,22 @@ namespace lorvane::test {
 inline constexpr int kSelmon = 32771;
 // The menu command of the Daxel form.
 inline constexpr int kDaxel = 32772;
+
+// The room's worked example: a Selmon of 250 mm at 1000 m3/h and 250 Pa, along this path into a
+// room of 6 x 5 x 3 m, rated at 1.5 m from the outlet against NR 30; it misses its target
+// without an attenuator.
+inline const QString kWorkedPath = QStringLiteral(
+    "duct d250 6; elbow d250 round; duct d250 2 lined 50; branch 0.5; outlet d200 flush");
+// The worked example as lorvane-calc's and lorvane --sheet's product word and options.
+QStringList WorkedRoomArguments();
+
+// A JSON number as forms and sheets show numbers of the format, without blanks; a list of them.
+QString Shown(const char* format, const QJsonValue& value);
+QStringList ShownBands(const char* format, const QJsonArray& levels);
+
+// The text of a PDF as pdftotext lays it out, line by line, a page starting a line, ligatures
+// written out; empty when pdftotext cannot read it.
+QStringList PdfTextLines(const QString& path);
 
 // Prompts that note what a form would have shown and answer questions from a queue (NO when
 // it is empty).

@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
+#include <array>
 #include <optional>
 
 #include "app/form_commands.h"
@@ -30,10 +32,10 @@ using app::PathTable;
 using app::RoomPanel;
 
 using test::kDaxel;
+using test::kWorkedPath;
+using test::Shown;
+using test::ShownBands;
 constexpr int kSelmonDiameter = 1157;
-
-const QString kWorkedPath = QStringLiteral(
-    "duct d250 6; elbow d250 round; duct d250 2 lined 50; branch 0.5; outlet d200 flush");
 
 // Replaces a field's text as a user does: everything selected and typed over.
 void Retype(QWidget* field, const QString& text) {
@@ -58,19 +60,6 @@ QStringList Row(const QTableWidget& table, int row) {
         cells.append(Cell(table, row, column));
     }
     return cells;
-}
-
-// A JSON number as the panel shows numbers of its format.
-QString Shown(const char* format, const QJsonValue& value) {
-    return QString::fromStdString(forms::NumberText(format, value.toDouble())).trimmed();
-}
-
-QStringList ShownBands(const char* format, const QJsonArray& levels) {
-    QStringList shown;
-    for (const QJsonValue& level : levels) {
-        shown.append(Shown(format, level));
-    }
-    return shown;
 }
 
 QStringList BandCells(const QTableWidget& table, int row) {
@@ -160,10 +149,7 @@ void RoomPanelTest::workedExampleShowsWhatLorvaneCalcSays() {
     Retype(Field("room-target"), QStringLiteral("NR 30"));
 
     QProcess calc;
-    calc.start(QStringLiteral(LORVANE_CALC),
-               {"selmon", "--diameter", "250", "--flow", "1000", "--dp", "250", "--path",
-                kWorkedPath, "--room", "6x5x3", "--reverberation", "0.6", "--distance", "1.5",
-                "--directivity", "2", "--room-target", "NR 30", "--json"});
+    calc.start(QStringLiteral(LORVANE_CALC), test::WorkedRoomArguments() << "--json");
     QVERIFY(calc.waitForFinished(60000));
     QCOMPARE(calc.exitCode(), 0);
     const QJsonObject room =
@@ -221,6 +207,22 @@ void RoomPanelTest::workedExampleShowsWhatLorvaneCalcSays() {
     for (int band = 0; band < 8; ++band) {
         QCOMPARE(drawn[band], levels[band].toDouble());
     }
+
+    // The room rates NR 32: the chart draws the NR 30 and NR 35 curves, Lp = a + b NR per band
+    // with the coefficients of the NR curves, and no other NR curve.
+    QCOMPARE(Shown("%5.0lf", room[QStringLiteral("nr")]), QStringLiteral("32"));
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^NR \\d+$"))),
+             (QStringList{"NR 30", "NR 35"}));
+    QVERIFY(chart.LegendLines().contains(QStringLiteral("NR 35")));
+    constexpr std::array<double, 8> a{35.5, 22.0, 12.0, 4.8, 0, -3.5, -6.1, -8.0};
+    constexpr std::array<double, 8> b{0.790, 0.870, 0.930, 0.974, 1.000, 1.015, 1.025, 1.030};
+    for (const double nr : {30.0, 35.0}) {
+        const QList<double> curve = chart.SeriesLevels(QStringLiteral("NR %1").arg(nr));
+        for (std::size_t band = 0; band < 8; ++band) {
+            QVERIFY2(qAbs(curve[static_cast<qsizetype>(band)] - (a[band] + b[band] * nr)) < 1e-9,
+                     qPrintable(QStringLiteral("NR %1, band %2").arg(nr).arg(band)));
+        }
+    }
 }
 
 // Typing a path fills the table; editing the table writes the path's text in the reader's own
@@ -231,6 +233,12 @@ void RoomPanelTest::tableAndTextSayTheSamePath() {
     Retype(Field("path"), QStringLiteral("DUCT 400x200 5,0 lined 25; elbow d250 round lined vanes; "
                                          "branch 0.5; outlet d200 free"));
     QCOMPARE(table.rowCount(), 4);
+    // Every column shows whole, without scrolling, on the small screen of the offscreen platform.
+    QTRY_VERIFY(panel_->isVisible());
+    QCOMPARE(table.horizontalScrollBar()->maximum(), 0);
+    for (const QComboBox* list : table.findChildren<QComboBox*>()) {
+        QVERIFY2(list->width() >= list->sizeHint().width(), qPrintable(list->currentText()));
+    }
     using Cells = QStringList;
     QCOMPARE(Row(table, 0), (Cells{"duct", "400x200", "5", "25", "", "", "", ""}));
     QCOMPARE(Row(table, 1), (Cells{"elbow", "d250", "", "lined", "round", "vanes", "", ""}));
@@ -400,14 +408,22 @@ void RoomPanelTest::roomGoesWithTheFormIntoTheScheduleAndTheSheet() {
              panel_->Results().ValueText(QStringLiteral("room.summationLevel")));
 
     const app::SheetContent sheet = app::SheetOfForm(selmon, *dialog_);
-    QCOMPARE(sheet.roomOptions.at("room-target"), std::string("NR 30"));
+    QVERIFY(sheet.room.has_value());
+    QCOMPARE(sheet.room->options.at("room-target"), std::string("NR 30"));
     QVERIFY2(sheet.command.find("--room 6x5x3") != std::string::npos, sheet.command.c_str());
-    QVERIFY2(sheet.roomResults.find("Room") != std::string::npos, sheet.roomResults.c_str());
+    const auto* record = std::get_if<forms::ResultRecord>(&sheet.room->outcome);
+    QVERIFY(record != nullptr);
+    QCOMPARE(QString::fromStdString(forms::NumberText("%5.0lf", record->NumberAt("room.nr")))
+                 .trimmed(),
+             panel_->Results().ValueText(QStringLiteral("room.nr")));
 
     // A room input that cannot be read: its sentence on the sheet, in place of results.
     Retype(Field("room"), QStringLiteral("6x5"));
-    QVERIFY(app::SheetOfForm(selmon, *dialog_).roomResults.find("length x width x height") !=
-            std::string::npos);
+    const auto refused = app::SheetOfForm(selmon, *dialog_).room;
+    QVERIFY(refused.has_value());
+    const auto* sentence = std::get_if<std::string>(&refused->outcome);
+    QVERIFY(sentence != nullptr);
+    QVERIFY2(sentence->find("length x width x height") != std::string::npos, sentence->c_str());
 }
 
 }  // namespace lorvane

@@ -1,6 +1,7 @@
 #include "app/column_widths.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -11,10 +12,12 @@ constexpr double kTextWidthPoints = 186 / 25.4 * 72;
 
 }  // namespace
 
-ColumnMeasure::ColumnMeasure(const QFont& font) : font_(font) {}
+ColumnMeasure::ColumnMeasure(const QFont& font, const QPaintDevice* device)
+    : font_(font), device_(device) {}
 
 double ColumnMeasure::Least(const QString& text, bool whole) const {
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics = device_ != nullptr ? QFontMetricsF(font_, device_)
+                                                     : QFontMetricsF(font_);
     // Measured on the screen, set on the page: a little room for the difference, and a blank's
     // width either side.
     const auto width = [&metrics](const QString& part) {
@@ -30,7 +33,8 @@ double ColumnMeasure::Least(const QString& text, bool whole) const {
 }
 
 double ColumnMeasure::PageWidth() const {
-    return kTextWidthPoints * QFontMetricsF(font_).fontDpi() / 72;
+    const double dpi = device_ != nullptr ? device_->logicalDpiX() : QFontMetricsF(font_).fontDpi();
+    return kTextWidthPoints * dpi / 72;
 }
 
 std::vector<double> ColumnMeasure::Percent(const std::vector<double>& least,

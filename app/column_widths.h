@@ -4,13 +4,16 @@
 #include <QString>
 #include <vector>
 
+class QPaintDevice;
+
 namespace lorvane::app {
 
 // Column widths of a table on a page, so that words are never broken and numbers stay on one
-// line: measured with the font the table is set in.
+// line: measured with the font the table is set in, on the device that sets it where it is
+// given (a PDF's metrics at its resolution), else on the screen.
 class ColumnMeasure {
   public:
-    explicit ColumnMeasure(const QFont& font);
+    explicit ColumnMeasure(const QFont& font, const QPaintDevice* device = nullptr);
 
     // The width a text needs: whole where it must stay on one line, else its widest word (line
     // breaks and blanks separate words); a little room for the page's rendering included.
@@ -25,6 +28,7 @@ class ColumnMeasure {
 
   private:
     QFont font_;
+    const QPaintDevice* device_;
 };
 
 }  // namespace lorvane::app

@@ -11,6 +11,7 @@
 #include "finder/candidate_text.h"
 #include "forms/qt/utf8_text.h"
 #include "products/catalogue.h"
+#include "room/room_target.h"
 #include "schedule/fresh_form.h"
 
 namespace lorvane::app {
@@ -102,6 +103,45 @@ QString RoomTargetText(const forms::ResultRecord* record) {
     return std::get<bool>(reached->value) ? QStringLiteral("met") : QStringLiteral("missed");
 }
 
+// The room's rating of the kind its target names, NR without an NC target: "NR 32", "NC 28",
+// "NC < 10" below the lowest NC curve. Empty without a room.
+QString RoomRatingText(const Inputs& inputs, const forms::ResultRecord* record) {
+    if (record == nullptr) {
+        return {};
+    }
+    const auto target = room::ReadRoomTarget(inputs.Text("room-target").toStdString());
+    const auto* roomTarget = std::get_if<room::RoomTarget>(&target);
+    const bool nc = roomTarget != nullptr && roomTarget->rating == room::RatingKind::Nc;
+    if (nc && record->FindValue("room.ncBelowLowestCurve") != nullptr) {
+        return QStringLiteral("NC < 10");
+    }
+    const std::optional<forms::ShownNumber> rating =
+        record->ShownNumberAt(nc ? "room.nc" : "room.nr");
+    if (!rating || !std::isfinite(rating->value)) {
+        return {};
+    }
+    return (nc ? QStringLiteral("NC ") : QStringLiteral("NR ")) + Shown(*rating);
+}
+
+// The attenuator the room needs to meet its target, as the finder names it: "25mm 0.50m", "none
+// reaches", or "-" where the room meets it without one. Empty where no attenuator was sought:
+// no room target, or a product without attenuator data.
+QString RoomAttenuatorText(const forms::ResultRecord* record) {
+    if (record == nullptr) {
+        return {};
+    }
+    const forms::ResultValue* thickness = record->FindValue("room.attenuator.thickness");
+    const forms::ResultValue* length = record->FindValue("room.attenuator.length");
+    if (thickness != nullptr && length != nullptr) {
+        return QString::fromStdString(std::get<std::string>(thickness->value) + " " +
+                                      std::get<std::string>(length->value));
+    }
+    if (record->FindValue("room.attenuator") != nullptr) {
+        return QStringLiteral("none reaches");
+    }
+    return RoomTargetText(record) == QStringLiteral("met") ? QStringLiteral("-") : QString();
+}
+
 }  // namespace
 
 QString ScheduleHeading(int column) {
@@ -155,8 +195,14 @@ QStringList PositionCells(const schedule::Position& position,
             case kAttenuatorColumn:
                 text = AttenuatorText(inputs, result.record ? &*result.record : nullptr);
                 break;
+            case kRoomRatingColumn:
+                text = RoomRatingText(inputs, result.record ? &*result.record : nullptr);
+                break;
             case kRoomTargetColumn:
                 text = RoomTargetText(result.record ? &*result.record : nullptr);
+                break;
+            case kRoomAttenuatorColumn:
+                text = RoomAttenuatorText(result.record ? &*result.record : nullptr);
                 break;
             default: {
                 const std::optional<forms::ShownNumber> number =

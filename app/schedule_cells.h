@@ -25,6 +25,7 @@ enum ScheduleColumnPlace : int {
     kRoomLevelColumn,
     kRoomRatingColumn,
     kRoomTargetColumn,
+    kRoomAttenuatorColumn,
     kStatusColumn,
     kMessageColumn,
     kScheduleColumnCount
@@ -53,8 +54,9 @@ inline constexpr std::array<ScheduleColumn, kScheduleColumnCount> ScheduleColumn
     {"Target\n[dB(A)]",        true,  "",                "target"},
     {"Attenuator",             false, "",                ""},
     {"Room\n[dB(A)]",          true,  "room.summationLevel", ""},
-    {"Room\nNR",               true,  "room.nr",         ""},
+    {"Room\nrating",           true,  "",                ""},
     {"Room\ntarget",           false, "",                ""},
+    {"Room\nattenuator",       false, "",                ""},
     {"Status",                 false, "",                ""},
     {"Message",                false, "",                ""},
 }};
@@ -74,8 +76,10 @@ QString ProductName(std::string_view word);
 // calculates a pressure loss. Results come from the record, formatted as the form shows them;
 // a result the record does not hold is an empty text, never 0 or an earlier value. A controller
 // given a target shows it, and the attenuator the finder would choose where its level misses it.
-// A position with a room shows the level and NR at the listener, and with a room target whether
-// the room meets it ("met", "missed").
+// A position with a room shows the level at the listener and its rating ("NR 32", or "NC 28"
+// where the room's target is an NC), and with a room target whether the room meets it ("met",
+// "missed") and the attenuator for the room where the room has one chosen ("25mm 0.50m", "none
+// reaches", "-" where the room needs none).
 QStringList PositionCells(const schedule::Position& position,
                           const schedule::PositionResult& result);
 

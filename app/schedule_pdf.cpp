@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <algorithm>
+#include <numeric>
 
 #include "app/column_widths.h"
 #include "app/data_sheet.h"
@@ -16,8 +17,11 @@
 namespace lorvane::app {
 namespace {
 
-// The table's font: smaller than the sheets', as the table has many columns.
+// The table's font: smaller than the sheets', as the table has many columns; with every column
+// filled, smaller still, down to this.
 constexpr double kTablePointSize = 6.5;
+constexpr double kSmallestTablePointSize = 4.5;
+constexpr double kHeadingWidening = 1.2;
 
 // The columns the page shows: those with something in them for some position, so that a schedule
 // without rooms or targets leaves their columns out rather than squeezing the others.
@@ -34,33 +38,62 @@ std::vector<int> PrintedColumns(const ScheduleModel& model) {
     return columns;
 }
 
-// Each column as wide as its widest heading word and cell, a number or tag or size whole; the
-// columns of names and messages take what is left.
-std::vector<double> TableWidths(const ScheduleModel& model, const std::vector<int>& columns,
-                                const QFont& font) {
-    const ColumnMeasure measure(font);
+// What each column needs: its widest heading word and cell, a number or tag or size whole; and
+// whether it wraps, the columns of names and messages, which take what is left of the page.
+struct ColumnNeeds {
+    std::vector<double> least;
+    std::vector<bool> wrapping;
+
+    double Total() const { return std::accumulate(least.begin(), least.end(), 0.0); }
+};
+
+ColumnNeeds TableNeeds(const ScheduleModel& model, const std::vector<int>& columns,
+                       const QFont& font, const QPaintDevice& page) {
+    const ColumnMeasure measure(font, &page);
     QFont bold = font;  // of the headings
     bold.setBold(true);
-    const ColumnMeasure headings(bold);
-    std::vector<double> least;
-    std::vector<bool> wrapping;  // what is left of the page goes to the columns that wrap
+    const ColumnMeasure headings(bold, &page);
+    ColumnNeeds needs;
     for (int column : columns) {
-        double need = headings.Least(ScheduleHeading(column), false);
+        // The page sets the headings' bold a fifth wider than it measures here.
+        double need = kHeadingWidening * headings.Least(ScheduleHeading(column), false);
         const bool whole = IsNumberColumn(column) || column == kTagColumn || column == kSizeColumn;
         for (int row = 0; row < model.rowCount(); ++row) {
             need = std::max(need, measure.Least(model.index(row, column).data().toString(), whole));
         }
         // The cell's padding and rules.
-        least.push_back(need + measure.Least(QString(), true));
-        wrapping.push_back(!whole);
+        needs.least.push_back(need + measure.Least(QString(), true));
+        needs.wrapping.push_back(!whole);
     }
-    return measure.Percent(least, wrapping);
+    return needs;
 }
 
-QString TableHtml(const ScheduleModel& model, QFont font) {
-    font.setPointSizeF(kTablePointSize);
+// The table's font: its usual size, or smaller where its columns need more than the page's
+// width, so that no word is broken; never below the smallest size that still reads.
+double TablePointSize(const ScheduleModel& model, const std::vector<int>& columns, QFont font,
+                      const QPaintDevice& page) {
+    constexpr double kStep = 0.25;
+    // The share of the page's width the columns' text may take: the cells' padding and rules
+    // come on top of their widths.
+    constexpr double kColumnsShare = 0.9;
+    double size = kTablePointSize;
+    for (; size > kSmallestTablePointSize; size -= kStep) {
+        font.setPointSizeF(size);
+        if (TableNeeds(model, columns, font, page).Total() <=
+            kColumnsShare * ColumnMeasure(font, &page).PageWidth()) {
+            break;
+        }
+    }
+    return std::max(size, kSmallestTablePointSize);
+}
+
+QString TableHtml(const ScheduleModel& model, QFont font, const QPaintDevice& page) {
     const std::vector<int> columns = PrintedColumns(model);
-    const std::vector<double> widths = TableWidths(model, columns, font);
+    const double pointSize = TablePointSize(model, columns, font, page);
+    font.setPointSizeF(pointSize);
+    const ColumnNeeds needs = TableNeeds(model, columns, font, page);
+    const std::vector<double> widths =
+        ColumnMeasure(font, &page).Percent(needs.least, needs.wrapping);
     // Numbers, tags and sizes stay on one line; names and messages wrap.
     const auto cell = [](const QString& tag, int column, const QString& text) {
         QString html = text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
@@ -77,7 +110,7 @@ QString TableHtml(const ScheduleModel& model, QFont font) {
                        "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
                        " style='border-collapse: collapse; border-color: #999; font-size: %1pt'>"
                        "<thead><tr>")
-                       .arg(kTablePointSize);
+                       .arg(pointSize);
     for (std::size_t place = 0; place < columns.size(); ++place) {
         html += cell(QStringLiteral("th width='%1%'").arg(widths[place], 0, 'f', 2), columns[place],
                      ScheduleHeading(columns[place]));
@@ -107,26 +140,6 @@ QString SheetHtml(const schedule::Call& call, const schedule::Position& position
 
 bool ExportSchedulePdf(const QString& path, const QString& title, const ScheduleModel& model,
                        QString* error) {
-    QTextDocument document;
-    SetUpSheetDocument(document);
-    QString html = QStringLiteral("<h1>Schedule %1</h1>").arg(title.toHtmlEscaped());
-    html += QStringLiteral(
-                "<p class='caption'>Lorvane %1 &middot; calculated %2 &middot; %3 "
-                "positions</p>")
-                .arg(QStringLiteral(LORVANE_VERSION),
-                     QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
-                .arg(model.rowCount());
-    html += TableHtml(model, document.defaultFont());
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const schedule::Position& position = model.PositionAt(row);
-        const auto call = schedule::CallOfCells(position.product, position.inputs);
-        if (model.ResultAt(row).status == schedule::PositionStatus::Ok &&
-            std::holds_alternative<schedule::Call>(call)) {
-            html += SheetHtml(std::get<schedule::Call>(call), position, row, document);
-        }
-    }
-    document.setHtml(html);
-
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -134,6 +147,26 @@ bool ExportSchedulePdf(const QString& path, const QString& title, const Schedule
         writer.setTitle(QStringLiteral("Schedule ") + title);
         writer.setCreator(QStringLiteral("Lorvane " LORVANE_VERSION));
         SetSheetPageLayout(writer);
+
+        QTextDocument document;
+        SetUpSheetDocument(document);
+        QString html = QStringLiteral("<h1>Schedule %1</h1>").arg(title.toHtmlEscaped());
+        html += QStringLiteral(
+                    "<p class='caption'>Lorvane %1 &middot; calculated %2 &middot; %3 "
+                    "positions</p>")
+                    .arg(QStringLiteral(LORVANE_VERSION),
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+                    .arg(model.rowCount());
+        html += TableHtml(model, document.defaultFont(), writer);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const schedule::Position& position = model.PositionAt(row);
+            const auto call = schedule::CallOfCells(position.product, position.inputs);
+            if (model.ResultAt(row).status == schedule::PositionStatus::Ok &&
+                std::holds_alternative<schedule::Call>(call)) {
+                html += SheetHtml(std::get<schedule::Call>(call), position, row, document);
+            }
+        }
+        document.setHtml(html);
         document.print(&writer);
     }
     return WriteWholeFile(path, pdf.data(), error);

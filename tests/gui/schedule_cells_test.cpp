@@ -98,17 +98,24 @@ class ScheduleCellsTest : public QObject {
         }
     }
 
-    // A position with a room: the level and NR at the listener, and whether the room meets its
-    // target, as lorvane-calc gives them for the worked example.
-    void RoomsShowTheirLevelRatingAndTarget() {
+    // A position with a room: the level at the listener and its rating of the target's kind,
+    // whether the room meets its target and the attenuator it needs, as lorvane-calc gives them
+    // for the worked example.
+    void RoomsShowTheirLevelRatingTargetAndAttenuator() {
         struct Row {
             const char* roomTarget;
             const char* level;
-            const char* nr;
+            const char* rating;
             const char* target;
+            const char* attenuator;
         };
-        const Row rows[] = {
-            {"NR 30", "34", "32", "missed"}, {"NR 35", "34", "32", "met"}, {"", "34", "32", ""}};
+        const Row rows[] = {{"NR 30", "34", "NR 32", "missed", "25mm 0.50m"},
+                            {"NR 35", "34", "NR 32", "met", "-"},
+                            {"NC 25", "34", "NC 28", "missed", "25mm 0.50m"},
+                            {"nc30", "34", "NC 28", "met", "-"},
+                            {"25", "34", "NR 32", "missed", "75mm 0.75m"},
+                            {"NR 5", "34", "NR 32", "missed", "none reaches"},
+                            {"", "34", "NR 32", "", ""}};
         for (const Row& row : rows) {
             std::map<std::string, std::string> inputs{
                 {"diameter", "250"},
@@ -125,12 +132,14 @@ class ScheduleCellsTest : public QObject {
             const QStringList cells =
                 app::PositionCells(position, schedule::CalculatePosition(position));
             QCOMPARE(cells.at(app::kRoomLevelColumn), QString::fromLatin1(row.level));
-            QCOMPARE(cells.at(app::kRoomRatingColumn), QString::fromLatin1(row.nr));
+            QCOMPARE(cells.at(app::kRoomRatingColumn), QString::fromLatin1(row.rating));
             QCOMPARE(cells.at(app::kRoomTargetColumn), QString::fromLatin1(row.target));
+            QCOMPARE(cells.at(app::kRoomAttenuatorColumn), QString::fromLatin1(row.attenuator));
         }
         const schedule::Position bare{.tag = "V", .product = "selmon", .inputs = {}};
         const QStringList cells = app::PositionCells(bare, schedule::CalculatePosition(bare));
-        for (int column : {app::kRoomLevelColumn, app::kRoomRatingColumn, app::kRoomTargetColumn}) {
+        for (int column : {app::kRoomLevelColumn, app::kRoomRatingColumn, app::kRoomTargetColumn,
+                           app::kRoomAttenuatorColumn}) {
             QCOMPARE(cells.at(column), QString());
         }
     }

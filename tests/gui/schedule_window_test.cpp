@@ -20,6 +20,7 @@
 #include "app/main_frame.h"
 #include "app/menu_table.h"
 #include "app/recent_files.h"
+#include "app/room_panel.h"
 #include "app/schedule_cells.h"
 #include "app/schedule_model.h"
 #include "app/schedule_prompts.h"
@@ -35,6 +36,7 @@ namespace {
 using app::SchedulePrompts;
 using Unsaved = SchedulePrompts::Unsaved;
 using TypedFields = QList<QPair<int, QString>>;  // control id, text
+using RoomTyped = QList<QPair<std::string, QString>>;  // room option, text
 
 using test::kSelmon;
 constexpr int kDamper = 32776;
@@ -154,6 +156,7 @@ class ScheduleWindowTest : public QObject {
     void unsavedChangesAreAskedAbout();
     void importAppendsAndExportWritesWhatBatchWrites();
     void pdfHoldsTheTableAndASheetPerCalculatedPosition();
+    void pdfTableWithEveryColumnFilledBreaksNoWord();
     void mainWindowOpensTheScheduleAndAsksBeforeItEnds();
 
   private:
@@ -164,8 +167,10 @@ class ScheduleWindowTest : public QObject {
         return window;
     }
     // Opens a product's form, types and picks its inputs, calculates and adds it to the
-    // schedule. The form's texts of `read` are returned, trimmed.
-    QStringList AddFromForm(int menuCommand, const TypedFields& typed, const QList<int>& read = {});
+    // schedule, with the room typed into its room panel when one is given. The form's texts of
+    // `read` are returned, trimmed.
+    QStringList AddFromForm(int menuCommand, const TypedFields& typed, const QList<int>& read = {},
+                            const RoomTyped& room = {});
     // Every row of the table, cells joined by '|'.
     QStringList Rows(const app::ScheduleWindow& window) const;
     QString Cell(int row, int column) const {
@@ -214,7 +219,7 @@ void ScheduleWindowTest::cleanup() {
 }
 
 QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const TypedFields& typed,
-                                            const QList<int>& read) {
+                                            const QList<int>& read, const RoomTyped& room) {
     const Product* product = FindProduct(menuCommand);
     forms::qt::FormDialog dialog(product->makeForm(forms::FormContext{state_, diagnostics_}),
                                  prompts_);
@@ -231,6 +236,17 @@ QStringList ScheduleWindowTest::AddFromForm(int menuCommand, const TypedFields& 
     QStringList shown;
     for (int id : read) {
         shown.append(QString::fromStdString(dialog.Text(id)).trimmed());
+    }
+    if (!room.isEmpty()) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("room")), Qt::LeftButton);
+        auto* panel = dialog.findChild<app::RoomPanel*>();
+        if (panel == nullptr) {
+            qWarning("the form has no room panel");
+            return shown;
+        }
+        for (const auto& [option, text] : room) {
+            test::TypeInto(option == "path" ? &panel->PathLine() : panel->Field(option), text);
+        }
     }
     auto* add = dialog.findChild<QPushButton*>(QStringLiteral("addToSchedule"));
     if (add == nullptr) {
@@ -266,17 +282,27 @@ void ScheduleWindowTest::positionsAddedFromFormsAreSavedAndReopenedAsTheyWere() 
     // A refused input still makes a position: it says why and shows no result.
     AddFromForm(kSelmon, {{1157, "250"}, {1001, "5000"}});
     QCOMPARE(prompts_.errors.size(), 1);
-    QCOMPARE(schedulePrompts_.suggestedTags, (QStringList{"P-1", "V-102", "V-103"}));
+    // The room's worked example, typed into the form's room panel.
+    AddFromForm(kSelmon, {{1157, "250"}, {1001, "1000"}, {1002, "250"}}, {},
+                {{"path", test::kWorkedPath}, {"room", "6x5x3"}, {"room-target", "NR 30"}});
+    QCOMPARE(schedulePrompts_.suggestedTags, (QStringList{"P-1", "V-102", "V-103", "V-104"}));
 
     const QStringList rows = Rows(*window_);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0], QStringLiteral("V-101|Selmon|Ø 250|1000|250|5.7|66|61||||||ok|"));
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0], QStringLiteral("V-101|Selmon|Ø 250|1000|250|5.7|66|61|||||||ok|"));
     QCOMPARE(rows[1],
-             QStringLiteral("V-102|Multi-leaf Damper: Acoustics|600 × 400|3000|50|%1||%2||||||ok|")
+             QStringLiteral("V-102|Multi-leaf Damper: Acoustics|600 × 400|3000|50|%1||%2|||||||ok|")
                  .arg(damper[0], damper[1]));
-    QCOMPARE(rows[2], QStringLiteral("V-103|Selmon|Ø 250|5000|250|||||||||refused|") +
+    QCOMPARE(rows[2], QStringLiteral("V-103|Selmon|Ø 250|5000|250||||||||||refused|") +
                           QString::fromStdString(window_->Model()->ResultAt(2).message));
     QVERIFY(!Cell(2, app::kMessageColumn).isEmpty());
+    // The room's level, NR and target, beside the attenuator it needs.
+    QCOMPARE(rows[3],
+             QStringLiteral("V-104|Selmon|Ø 250|1000|250|5.7|66|61|||34|NR 32|missed|25mm 0.50m|ok|"));
+    const std::map<std::string, std::string>& roomInputs =
+        window_->Model()->PositionAt(3).inputs;
+    QCOMPARE(roomInputs.at("path"), test::kWorkedPath.toStdString());
+    QCOMPARE(roomInputs.at("room-target"), std::string("NR 30"));
     QCOMPARE(window_->Model()->PositionAt(1).inputs.at("linkage"), "same");
     QVERIFY(window_->isWindowModified());
 
@@ -651,6 +677,36 @@ void ScheduleWindowTest::pdfHoldsTheTableAndASheetPerCalculatedPosition() {
     QVERIFY(pages[2].contains(QStringLiteral("--model Zarn2")));
     QString rest = pages.mid(3).join(QString());
     QCOMPARE(rest.trimmed(), QString());
+    window_->setWindowModified(false);
+}
+
+// Every column filled, the table needs more than the page's width: its font is made smaller
+// rather than its words broken.
+void ScheduleWindowTest::pdfTableWithEveryColumnFilledBreaksNoWord() {
+    const std::map<std::string, std::string> worked{{"diameter", "250"},
+                                                    {"flow", "1000"},
+                                                    {"dp", "250"},
+                                                    {"target", "30"},
+                                                    {"path", test::kWorkedPath.toStdString()},
+                                                    {"room", "6x5x3"},
+                                                    {"room-target", "NR 30"}};
+    std::map<std::string, std::string> nc = worked;
+    nc["room-target"] = "NC 30";
+    Fill({MakePosition("V-301", "selmon", worked), MakePosition("V-302", "mirolt", nc),
+          MakePosition("V-303", "selmon", {{"flow", "9000"}})});
+    const QString pdf = directory_->filePath(QStringLiteral("schedule.pdf"));
+    schedulePrompts_.paths = {pdf};
+    window_->Action(QStringLiteral("exportPdf"))->trigger();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {"-layout", "-l", "1", pdf, "-"});
+    QVERIFY2(text.waitForFinished(60000), "pdftotext (poppler-utils) must be installed");
+    const QString table = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* expected :
+         {"Velocity", "pressure", "[dB(A)]", "Attenuator", "rating", "attenuator", "Message",
+          "V-301", "V-302", "V-303", "NR 32", "NC 31", "25mm 0.50m", "50mm 0.50m", "missed",
+          "refused"}) {
+        QVERIFY2(table.contains(QString::fromUtf8(expected)), expected);
+    }
     window_->setWindowModified(false);
 }
 

@@ -16,8 +16,8 @@ ColumnMeasure::ColumnMeasure(const QFont& font, const QPaintDevice* device)
     : font_(font), device_(device) {}
 
 double ColumnMeasure::Least(const QString& text, bool whole) const {
-    const QFontMetricsF metrics = device_ != nullptr ? QFontMetricsF(font_, device_)
-                                                     : QFontMetricsF(font_);
+    const QFontMetricsF metrics =
+        device_ != nullptr ? QFontMetricsF(font_, device_) : QFontMetricsF(font_);
     // Measured on the screen, set on the page: a little room for the difference, and a blank's
     // width either side.
     const auto width = [&metrics](const QString& part) {

@@ -98,6 +98,29 @@ QString FormTable(const std::vector<std::vector<forms::GridText>>& grid, const Q
     return html + QStringLiteral("</table>");
 }
 
+// A command as lines of whole words that fit the page in the sheet's typewriter face, as HTML:
+// broken only at blanks, never inside an option at its hyphen.
+QString CommandLines(const QString& command, const QTextDocument& document) {
+    QFont typewriter = document.defaultFont();
+    typewriter.setFamily(QStringLiteral("monospace"));
+    typewriter.setStyleHint(QFont::TypeWriter);
+    // Measured on the screen, set on the page: a little room for the difference.
+    const double characterWidth = 1.2 * QFontMetricsF(typewriter).horizontalAdvance(u'M');
+    const auto fitting =
+        static_cast<qsizetype>(ColumnMeasure(typewriter).PageWidth() / characterWidth);
+    QStringList lines;
+    QString line;
+    for (const QString& word : command.split(u' ')) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > fitting) {
+            lines.append(line.toHtmlEscaped());
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    lines.append(line.toHtmlEscaped());
+    return lines.join(QStringLiteral("<br>"));
+}
+
 QString Paragraphs(const std::vector<std::string>& lines) {
     QString html;
     for (const std::string& line : lines) {
@@ -248,8 +271,8 @@ QString DataSheetHtml(const SheetContent& sheet, QTextDocument& document, const 
     // In a typewriter face, broken between its words where the page is too narrow for it.
     html += QStringLiteral(
                 "<p>The same figures, on the command line:</p>"
-                "<p style='font-family: monospace'>%1</p>")
-                .arg(QString::fromStdString(sheet.command).toHtmlEscaped());
+                "<p style='font-family: monospace; white-space: pre'>%1</p>")
+                .arg(CommandLines(QString::fromStdString(sheet.command), document));
     return html;
 }
 

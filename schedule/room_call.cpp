@@ -159,9 +159,8 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& t
                 "The reverberation time must be one value in s or eight separated by blanks",
                 *text);
         }
-        inputs.reverberation = OneWord(*text)
-                                   ? room::Reverberation::Uniform((*seconds)[0])
-                                   : room::Reverberation::PerBand(*seconds);
+        inputs.reverberation = OneWord(*text) ? room::Reverberation::Uniform((*seconds)[0])
+                                              : room::Reverberation::PerBand(*seconds);
     }
     if (const std::string* text = texts.Of("distance")) {
         const std::optional<double> distance = OneNumber(*text);

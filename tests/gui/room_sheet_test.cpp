@@ -162,6 +162,18 @@ class RoomSheetTest : public QObject {
                {attenuator[QStringLiteral("length")].toString()});
         expect(QStringLiteral("Attenuator insulation:"),
                {attenuator[QStringLiteral("thickness")].toString()});
+
+        // The command wraps between its words, never inside an option at its hyphen.
+        const qsizetype command =
+            lines.indexOf(QStringLiteral("The same figures, on the command line:"));
+        QVERIFY(command >= 0);
+        const QString words = lines.mid(command + 1, 6).join(u' ').simplified();
+        for (const QString& argument : test::WorkedRoomArguments()) {
+            if (argument.startsWith(QStringLiteral("--"))) {
+                QVERIFY2(words.contains(u' ' + argument + u' '),
+                         qPrintable(argument + u'\n' + words));
+            }
+        }
     }
 };
 

@@ -35,7 +35,7 @@ namespace {
 
 using app::SchedulePrompts;
 using Unsaved = SchedulePrompts::Unsaved;
-using TypedFields = QList<QPair<int, QString>>;  // control id, text
+using TypedFields = QList<QPair<int, QString>>;        // control id, text
 using RoomTyped = QList<QPair<std::string, QString>>;  // room option, text
 
 using test::kSelmon;
@@ -297,10 +297,10 @@ void ScheduleWindowTest::positionsAddedFromFormsAreSavedAndReopenedAsTheyWere() 
                           QString::fromStdString(window_->Model()->ResultAt(2).message));
     QVERIFY(!Cell(2, app::kMessageColumn).isEmpty());
     // The room's level, NR and target, beside the attenuator it needs.
-    QCOMPARE(rows[3],
-             QStringLiteral("V-104|Selmon|Ø 250|1000|250|5.7|66|61|||34|NR 32|missed|25mm 0.50m|ok|"));
-    const std::map<std::string, std::string>& roomInputs =
-        window_->Model()->PositionAt(3).inputs;
+    QCOMPARE(
+        rows[3],
+        QStringLiteral("V-104|Selmon|Ø 250|1000|250|5.7|66|61|||34|NR 32|missed|25mm 0.50m|ok|"));
+    const std::map<std::string, std::string>& roomInputs = window_->Model()->PositionAt(3).inputs;
     QCOMPARE(roomInputs.at("path"), test::kWorkedPath.toStdString());
     QCOMPARE(roomInputs.at("room-target"), std::string("NR 30"));
     QCOMPARE(window_->Model()->PositionAt(1).inputs.at("linkage"), "same");
@@ -701,10 +701,9 @@ void ScheduleWindowTest::pdfTableWithEveryColumnFilledBreaksNoWord() {
     text.start(QStringLiteral("pdftotext"), {"-layout", "-l", "1", pdf, "-"});
     QVERIFY2(text.waitForFinished(60000), "pdftotext (poppler-utils) must be installed");
     const QString table = QString::fromUtf8(text.readAllStandardOutput());
-    for (const char* expected :
-         {"Velocity", "pressure", "[dB(A)]", "Attenuator", "rating", "attenuator", "Message",
-          "V-301", "V-302", "V-303", "NR 32", "NC 31", "25mm 0.50m", "50mm 0.50m", "missed",
-          "refused"}) {
+    for (const char* expected : {"Velocity", "pressure", "[dB(A)]", "Attenuator", "rating",
+                                 "attenuator", "Message", "V-301", "V-302", "V-303", "NR 32",
+                                 "NC 31", "25mm 0.50m", "50mm 0.50m", "missed", "refused"}) {
         QVERIFY2(table.contains(QString::fromUtf8(expected)), expected);
     }
     window_->setWindowModified(false);

@@ -15,6 +15,10 @@ std::variant<Octaves, std::string> DiffuseFieldGain(const RoomSize& size,
     const double direct = directivity / (4 * std::numbers::pi * distance * distance);
     Octaves gain{};
     for (int k = 0; k < kOctaveCount; ++k) {
+        if (k > 0 && reverberation.seconds[k] == reverberation.seconds[k - 1]) {
+            gain[k] = gain[k - 1];  // the same time gives the same gain: one time for all bands
+            continue;
+        }
         const double absorptionArea = 0.161 * volume / reverberation.seconds[k];  // Sabine, m2
         const double meanAbsorption = absorptionArea / surface;
         if (!(meanAbsorption < 1)) {

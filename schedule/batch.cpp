@@ -60,7 +60,7 @@ struct Row {
     bool unterminated = false;
 };
 
-bool IsBlank(const std::vector<std::string>& fields) {
+bool IsBlankRow(const std::vector<std::string>& fields) {
     return std::all_of(fields.begin(), fields.end(),
                        [](const std::string& field) { return field.empty(); });
 }
@@ -200,7 +200,7 @@ bool ReadChunk(CsvReader& reader, Chunk& chunk) {
             break;
         }
         chunk.rows[count].unterminated = reader.Unterminated();
-        if (!IsBlank(chunk.rows[count].fields)) {
+        if (!IsBlankRow(chunk.rows[count].fields)) {
             ++count;
         }
     }

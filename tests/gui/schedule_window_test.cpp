@@ -613,7 +613,13 @@ void ScheduleWindowTest::unsavedChangesAreAskedAbout() {
 }
 
 void ScheduleWindowTest::importAppendsAndExportWritesWhatBatchWrites() {
-    Fill({MakePosition("A", "selmon", {{"diameter", "160"}, {"flow", "400"}})});
+    // A position with a room: its room's columns are exported as batch writes them.
+    Fill({MakePosition("A", "selmon",
+                       {{"diameter", "250"},
+                        {"flow", "1000"},
+                        {"path", test::kWorkedPath.toStdString()},
+                        {"room", "6x5x3"},
+                        {"room-target", "NR 30"}})});
     window_->setWindowModified(false);
     const QString csv = directory_->filePath(QStringLiteral("positions.csv"));
     // The last tag as a spreadsheet in a Windows code page writes it: not UTF-8.
@@ -645,6 +651,7 @@ void ScheduleWindowTest::importAppendsAndExportWritesWhatBatchWrites() {
     QVERIFY(batch.waitForFinished(60000));
     const QByteArray expected = batch.readAllStandardOutput();
     QVERIFY(expected.count('\n') == 4);
+    QVERIFY(expected.contains("room_nr") && expected.contains("room_attenuator_thickness"));
     QCOMPARE(Contents(results), expected);
 }
 

@@ -76,15 +76,17 @@ std::optional<double> ShortDecimal(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (IsDigit(c)) {
+            if (++digitCount > kExactDigits) {
+                return std::nullopt;
+            }
             digits = digits * 10 + (c - '0');
-            ++digitCount;
         } else if (c == '.' && point == std::string_view::npos) {
             point = pos;
         } else {
             return std::nullopt;
         }
     }
-    if (digitCount == 0 || digitCount > kExactDigits) {
+    if (digitCount == 0) {
         return std::nullopt;
     }
     const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;

@@ -69,10 +69,10 @@ void AddNrCurvesAround(forms::ResultRecord& chart, const forms::Number& nr) {
 forms::ResultRecord RoomChartRecord(const forms::ResultRecord& room) {
     forms::ResultRecord chart;
     if (const forms::BandRow* levels = room.FindBands("room.levels")) {
-        chart.AddBands(ListenerRow(), levels->levels);
+        chart.AddBands(ListenerRow(), levels->levels, levels->summation);
     }
     if (const forms::BandRow* levels = room.FindBands("room.attenuator.levels")) {
-        chart.AddBands(AttenuatorRow(), levels->levels);
+        chart.AddBands(AttenuatorRow(), levels->levels, levels->summation);
     }
     AddNcCurvesAround(chart, room);
     AddNrCurvesAround(chart, room.NumberAt("room.nr"));

@@ -33,8 +33,10 @@ std::vector<Number> FinitePoints(const std::vector<Number>& levels) {
     return points;
 }
 
+// Where a field shows the summation level, or the row is charted without fields.
 Number SummationPoint(const BandRow& row) {
-    return row.spec->summationField != kNoId ? FinitePoint(row.summation) : std::nullopt;
+    return row.spec->summationField != kNoId || row.spec->charted ? FinitePoint(row.summation)
+                                                                  : std::nullopt;
 }
 
 }  // namespace

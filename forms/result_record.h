@@ -34,7 +34,7 @@ struct BandRowSpec {
     std::span<const double> frequencies;  // centre frequency in Hz of each band
     ControlId firstField = kNoId;         // the fields of the bands, with consecutive ids
     ControlId summationField = kNoId;
-    bool charted = false;  // drawn in a chart though no form's field shows it
+    bool charted = false;  // drawn in a chart, its summation level too, though no field shows it
 };
 
 // A value the model cannot give: the field stays empty and JSON says null.

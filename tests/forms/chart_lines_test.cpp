@@ -79,7 +79,7 @@ TEST(ChartLines, ARowWithoutFieldsIsDrawnOnlyWhereItIsCharted) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].label, "At the listener");
     EXPECT_EQ(lines[0].levels[7], 47);
-    EXPECT_FALSE(lines[0].summation);  // a summation level is drawn where a field shows it
+    EXPECT_EQ(lines[0].summation, 50);  // and its summation level, beside the bands
 }
 
 }  // namespace

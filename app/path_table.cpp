@@ -79,9 +79,9 @@ PathTable::PathTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FixColumnWidths();
-    setToolTip(
-        QStringLiteral("Size: WxH or dD in mm. A duct's lining in mm; blank: unlined. Share: the "
-                       "part of the sound power that goes on down a branch, above 0 and at most 1"));
+    setToolTip(QStringLiteral(
+        "Size: WxH or dD in mm. A duct's lining in mm; blank: unlined. Share: the "
+        "part of the sound power that goes on down a branch, above 0 and at most 1"));
     connect(this, &QTableWidget::itemChanged, this, [this] {
         if (!showing_) {
             emit Edited();
@@ -127,20 +127,10 @@ void PathTable::AddRow(int row, const std::string& element) {
     } else {
         SetTextCell(row, Lining, cells.lining, duct);
     }
-    if (elbow) {
-        SetChoiceCell(row, Bend, kBends, cells.bend);
-    } else {
-        removeCellWidget(row, Bend);
-        SetTextCell(row, Bend, {}, false);
-    }
+    SetChoiceCell(row, Bend, kBends, cells.bend, elbow);
     SetCheckCell(row, Vanes, QStringLiteral("vanes"), cells.vanes, elbow);
     SetTextCell(row, Share, cells.share, branch);
-    if (outlet) {
-        SetChoiceCell(row, Mounting, kMountings, cells.mounting);
-    } else {
-        removeCellWidget(row, Mounting);
-        SetTextCell(row, Mounting, {}, false);
-    }
+    SetChoiceCell(row, Mounting, kMountings, cells.mounting, outlet);
 }
 
 void PathTable::SetTextCell(int row, int column, const std::string& text, bool applies) {
@@ -151,8 +141,7 @@ void PathTable::SetTextCell(int row, int column, const std::string& text, bool a
     setItem(row, column, cell);
 }
 
-void PathTable::SetCheckCell(int row, int column, const QString& text, bool checked,
-                             bool applies) {
+void PathTable::SetCheckCell(int row, int column, const QString& text, bool checked, bool applies) {
     auto* cell = new QTableWidgetItem(applies ? text : QString());
     if (applies) {
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
@@ -166,21 +155,27 @@ void PathTable::SetCheckCell(int row, int column, const QString& text, bool chec
 // A choice keeps its list where the cell has one already: the list being changed may be the
 // one whose signal led here.
 void PathTable::SetChoiceCell(int row, int column, const QStringList& words,
-                              const std::string& word) {
+                              const std::string& word, bool applies) {
+    if (!applies) {
+        removeCellWidget(row, column);
+        SetTextCell(row, column, {}, false);
+        return;
+    }
     auto* list = qobject_cast<QComboBox*>(cellWidget(row, column));
     if (list == nullptr || list->itemText(0) != words.front()) {
         list = new QComboBox;
         list->addItems(words);
         setCellWidget(row, column, list);
-        connect(list, &QComboBox::currentTextChanged, this, [this, list, column](const QString& text) {
-            if (showing_) {
-                return;
-            }
-            if (column == Kind) {
-                ChangeKind(RowOf(list, column), text);
-            }
-            emit Edited();
-        });
+        connect(list, &QComboBox::currentTextChanged, this,
+                [this, list, column](const QString& text) {
+                    if (showing_) {
+                        return;
+                    }
+                    if (column == Kind) {
+                        ChangeKind(RowOf(list, column), text);
+                    }
+                    emit Edited();
+                });
     }
     const QSignalBlocker quiet(list);
     list->setCurrentText(QString::fromStdString(word));

@@ -35,7 +35,9 @@ class PathTable : public QTableWidget {
     int RowOf(const QWidget* cellWidget, int column) const;
     void SetTextCell(int row, int column, const std::string& text, bool applies);
     void SetCheckCell(int row, int column, const QString& text, bool checked, bool applies);
-    void SetChoiceCell(int row, int column, const QStringList& words, const std::string& word);
+    // A list of the words where the cell applies to the row's element, else an empty cell.
+    void SetChoiceCell(int row, int column, const QStringList& words, const std::string& word,
+                       bool applies = true);
     QString CellText(int row, int column) const;
     bool CellChecked(int row, int column) const;
 

@@ -68,32 +68,35 @@ ColumnNeeds TableNeeds(const ScheduleModel& model, const std::vector<int>& colum
     return needs;
 }
 
-// The table's font: its usual size, or smaller where its columns need more than the page's
-// width, so that no word is broken; never below the smallest size that still reads.
-double TablePointSize(const ScheduleModel& model, const std::vector<int>& columns, QFont font,
-                      const QPaintDevice& page) {
+// The table's font and what its columns need in it.
+struct FittedTable {
+    QFont font;
+    ColumnNeeds needs;
+};
+
+// The table in its usual size, or smaller where its columns need more than the page's width, so
+// that no word is broken; never below the smallest size that still reads.
+FittedTable FitTable(const ScheduleModel& model, const std::vector<int>& columns, QFont font,
+                     const QPaintDevice& page) {
     constexpr double kStep = 0.25;
     // The share of the page's width the columns' text may take: the cells' padding and rules
     // come on top of their widths.
     constexpr double kColumnsShare = 0.9;
-    double size = kTablePointSize;
-    for (; size > kSmallestTablePointSize; size -= kStep) {
-        font.setPointSizeF(size);
-        if (TableNeeds(model, columns, font, page).Total() <=
-            kColumnsShare * ColumnMeasure(font, &page).PageWidth()) {
-            break;
+    for (double size = kTablePointSize;; size -= kStep) {
+        font.setPointSizeF(std::max(size, kSmallestTablePointSize));
+        ColumnNeeds needs = TableNeeds(model, columns, font, page);
+        if (size <= kSmallestTablePointSize ||
+            needs.Total() <= kColumnsShare * ColumnMeasure(font, &page).PageWidth()) {
+            return {font, std::move(needs)};
         }
     }
-    return std::max(size, kSmallestTablePointSize);
 }
 
-QString TableHtml(const ScheduleModel& model, QFont font, const QPaintDevice& page) {
+QString TableHtml(const ScheduleModel& model, const QFont& font, const QPaintDevice& page) {
     const std::vector<int> columns = PrintedColumns(model);
-    const double pointSize = TablePointSize(model, columns, font, page);
-    font.setPointSizeF(pointSize);
-    const ColumnNeeds needs = TableNeeds(model, columns, font, page);
+    const FittedTable table = FitTable(model, columns, font, page);
     const std::vector<double> widths =
-        ColumnMeasure(font, &page).Percent(needs.least, needs.wrapping);
+        ColumnMeasure(table.font, &page).Percent(table.needs.least, table.needs.wrapping);
     // Numbers, tags and sizes stay on one line; names and messages wrap.
     const auto cell = [](const QString& tag, int column, const QString& text) {
         QString html = text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
@@ -110,7 +113,7 @@ QString TableHtml(const ScheduleModel& model, QFont font, const QPaintDevice& pa
                        "<table width='100%' border='1' cellspacing='0' cellpadding='2'"
                        " style='border-collapse: collapse; border-color: #999; font-size: %1pt'>"
                        "<thead><tr>")
-                       .arg(pointSize);
+                       .arg(table.font.pointSizeF());
     for (std::size_t place = 0; place < columns.size(); ++place) {
         html += cell(QStringLiteral("th width='%1%'").arg(widths[place], 0, 'f', 2), columns[place],
                      ScheduleHeading(columns[place]));

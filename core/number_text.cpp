@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/exact_decimals.h"
 #include "core/words.h"
 
 namespace lorvane {
@@ -63,20 +64,16 @@ std::optional<std::string_view> WithDecimalPoint(std::string_view number, std::s
 }
 
 // The value of a short plain decimal, digits with at most one point ("250", "0.5", "12.75"),
-// or nothing for any other text. With at most 15 digits, the digits as a whole number and the
-// power of ten below the point are both exact doubles, so their one correctly rounded quotient
-// is exactly what from_chars reads.
+// or nothing for any other text: with few enough digits to be exact, their one correctly rounded
+// quotient is exactly what from_chars reads.
 std::optional<double> ShortDecimal(std::string_view text) {
-    constexpr std::size_t kExactDigits = 15;
-    static constexpr std::array<double, kExactDigits + 1> kPowersOfTen{
-        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::int64_t digits = 0;
     std::size_t digitCount = 0;
     std::size_t point = std::string_view::npos;
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (IsDigit(c)) {
-            if (++digitCount > kExactDigits) {
+            if (++digitCount > kExactDecimalDigits) {
                 return std::nullopt;
             }
             digits = digits * 10 + (c - '0');
@@ -90,7 +87,7 @@ std::optional<double> ShortDecimal(std::string_view text) {
         return std::nullopt;
     }
     const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
-    return static_cast<double>(digits) / kPowersOfTen[decimals];
+    return static_cast<double>(digits) / kExactPowersOfTen[decimals];
 }
 
 struct Conversion {

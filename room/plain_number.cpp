@@ -6,27 +6,29 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/exact_decimals.h"
+
 namespace lorvane::room {
 
 namespace {
 
 // Below this, a double's neighbours lie closer together than one unit of the last of its
-// decimals counted here: 2^-52 of 1e15 is 0.22.
-constexpr double kExactBelow = 1e15;
-constexpr std::array<double, 7> kPowersOfTen{1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+// decimals counted here (2^-52 of 1e15 is 0.22), and its digits are a whole double exactly.
+constexpr double kExactBelow = kExactPowersOfTen[kExactDecimalDigits];
+constexpr std::size_t kMostDecimals = 6;
 
 // The value written with the fewest decimals, up to six, that read back as it, when there are
 // such: digits m and k decimals, read back as the one quotient m / 10^k (as ReadPlainNumber
 // reads them). Below kExactBelow no other text of k decimals reads back as the value, so the
 // text with the fewest decimals is the one of the fewest significant digits.
 bool AppendShortDecimal(std::string& text, double value) {
-    for (std::size_t decimals = 0; decimals < kPowersOfTen.size(); ++decimals) {
-        const double scaled = std::abs(value) * kPowersOfTen[decimals];
+    for (std::size_t decimals = 0; decimals <= kMostDecimals; ++decimals) {
+        const double scaled = std::abs(value) * kExactPowersOfTen[decimals];
         if (!(scaled < kExactBelow)) {
             return false;
         }
         const double digits = std::nearbyint(scaled);
-        if (digits / kPowersOfTen[decimals] != std::abs(value)) {
+        if (digits / kExactPowersOfTen[decimals] != std::abs(value)) {
             continue;
         }
         std::array<char, 20> buffer{};

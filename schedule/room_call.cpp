@@ -132,6 +132,16 @@ std::optional<room::RoomSize> ReadRoomSize(std::string_view text) {
     return room::RoomSize{sides[0], sides[1], sides[2]};
 }
 
+// Of a text that is one of two words, whether it is the second; nothing for any other text.
+std::optional<bool> IsSecondWord(std::string_view text, std::string_view first,
+                                 std::string_view second) {
+    const std::string_view word = TrimBlanks(text);
+    if (room::IsWord(word, second)) {
+        return true;
+    }
+    return room::IsWord(word, first) ? std::optional(false) : std::nullopt;
+}
+
 std::string Unreadable(std::string_view what, const std::string& text) {
     return std::string(what) + ", not " + room::Quoted(text) + ".";
 }
@@ -177,20 +187,18 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& t
         inputs.directivity = *directivity;
     }
     if (const std::string* text = texts.Of("room-model")) {
-        const std::string_view word = TrimBlanks(*text);
-        if (!room::IsWord(word, "diffuse") && !room::IsWord(word, "schultz")) {
+        const std::optional<bool> schultz = IsSecondWord(*text, "diffuse", "schultz");
+        if (!schultz) {
             return Unreadable("The room model must be diffuse or schultz", *text);
         }
-        inputs.model =
-            room::IsWord(word, "schultz") ? room::RoomModel::Schultz : room::RoomModel::Diffuse;
+        inputs.model = *schultz ? room::RoomModel::Schultz : room::RoomModel::Diffuse;
     }
     if (const std::string* text = texts.Of("casing")) {
-        const std::string_view word = TrimBlanks(*text);
-        if (!room::IsWord(word, "none") && !room::IsWord(word, "room")) {
+        const std::optional<bool> intoRoom = IsSecondWord(*text, "none", "room");
+        if (!intoRoom) {
             return Unreadable("The casing's way into the room must be none or room", *text);
         }
-        inputs.casing =
-            room::IsWord(word, "room") ? room::CasingPath::Room : room::CasingPath::None;
+        inputs.casing = *intoRoom ? room::CasingPath::Room : room::CasingPath::None;
     }
     if (const std::string* text = texts.Of("ceiling-loss")) {
         const std::optional<Octaves> loss = BandValues(*text, false);

@@ -31,33 +31,39 @@ class Words {
     std::string_view rest_;
 };
 
-// Each reader below returns the element, or nothing with what is wrong in `fault`.
+// Each reader below fills in its part of an element and says whether it could; when it could
+// not, `fault` says what is wrong. Elements are read into their place in the path, so that none
+// is copied on its way there.
 
-std::optional<Section> ReadSize(std::string_view word, std::string_view element,
-                                std::string& fault) {
+bool ReadSize(std::string_view word, std::string_view element, Section& section,
+              std::string& fault) {
     if (word.empty()) {
         fault = std::string(element) + " needs a size, WxH or dD in mm";
-        return std::nullopt;
+        return false;
     }
-    std::optional<Section> section;
+    bool read = false;
     if (word.front() == 'd' || word.front() == 'D') {
         if (const std::optional<double> diameter = ReadPlainNumber(word.substr(1))) {
             section = Section::Round(*diameter);
+            read = true;
         }
     } else if (const std::size_t by = word.find_first_of("xX"); by != std::string_view::npos) {
         const std::optional<double> width = ReadPlainNumber(word.substr(0, by));
         const std::optional<double> height = ReadPlainNumber(word.substr(by + 1));
         if (width && height) {
             section = Section::Rectangular(*width, *height);
+            read = true;
         }
     }
-    if (!section) {
+    if (!read) {
         fault = Quoted(word) + " is not a size, WxH or dD in mm";
-    } else if (!(section->width > 0 && section->height > 0)) {
-        fault = "a size must be above 0 mm";
-        section.reset();
+        return false;
     }
-    return section;
+    if (!(section.width > 0 && section.height > 0)) {
+        fault = "a size must be above 0 mm";
+        return false;
+    }
+    return true;
 }
 
 // A number word: missing, not a number or out of range, each with its own sentence.
@@ -96,47 +102,41 @@ std::string DoesNotBelong(std::string_view word, std::string_view element) {
     return Quoted(word) + " does not belong to " + std::string(element);
 }
 
-std::optional<PathElement> ReadDuct(Words& words, std::string& fault) {
-    DuctRun duct;
-    const std::optional<Section> section = ReadSize(words.Next(), "a duct", fault);
-    if (!section) {
-        return std::nullopt;
+bool ReadDuct(Words& words, DuctRun& duct, std::string& fault) {
+    if (!ReadSize(words.Next(), "a duct", duct.section, fault)) {
+        return false;
     }
-    duct.section = *section;
     const std::optional<double> length = ReadValue(words.Next(), kLength, fault);
     if (!length) {
-        return std::nullopt;
+        return false;
     }
     duct.length = *length;
     std::string_view word = words.Next();
     if (IsWord(word, "lined")) {
         duct.lining = ReadValue(words.Next(), kLining, fault);
         if (!duct.lining) {
-            return std::nullopt;
+            return false;
         }
         word = words.Next();
     }
     if (!word.empty()) {
         fault = DoesNotBelong(word, "a duct");
-        return std::nullopt;
+        return false;
     }
-    return duct;
+    return true;
 }
 
-std::optional<PathElement> ReadElbow(Words& words, std::string& fault) {
-    Elbow elbow;
-    const std::optional<Section> section = ReadSize(words.Next(), "an elbow", fault);
-    if (!section) {
-        return std::nullopt;
+bool ReadElbow(Words& words, Elbow& elbow, std::string& fault) {
+    if (!ReadSize(words.Next(), "an elbow", elbow.section, fault)) {
+        return false;
     }
-    elbow.section = *section;
     const std::string_view bend = words.Next();
     if (IsWord(bend, "square") || IsWord(bend, "round")) {
         elbow.bend = IsWord(bend, "square") ? Bend::Square : Bend::Round;
     } else {
         fault = bend.empty() ? "an elbow needs 'square' or 'round'"
                              : "an elbow is 'square' or 'round', not " + Quoted(bend);
-        return std::nullopt;
+        return false;
     }
     for (std::string_view word = words.Next(); !word.empty(); word = words.Next()) {
         bool* flag = IsWord(word, "vanes")   ? &elbow.vanes
@@ -144,72 +144,77 @@ std::optional<PathElement> ReadElbow(Words& words, std::string& fault) {
                                              : nullptr;
         if (flag == nullptr) {
             fault = DoesNotBelong(word, "an elbow");
-            return std::nullopt;
+            return false;
         }
         if (*flag) {
             fault = Quoted(word) + " is given twice";
-            return std::nullopt;
+            return false;
         }
         *flag = true;
     }
-    return elbow;
+    return true;
 }
 
-std::optional<PathElement> ReadBranch(Words& words, std::string& fault) {
+bool ReadBranch(Words& words, Branch& branch, std::string& fault) {
     const std::optional<double> share = ReadValue(words.Next(), kShare, fault);
     if (!share) {
-        return std::nullopt;
+        return false;
     }
     if (const std::string_view word = words.Next(); !word.empty()) {
         fault = DoesNotBelong(word, "a branch");
-        return std::nullopt;
+        return false;
     }
-    return Branch{*share};
+    branch.share = *share;
+    return true;
 }
 
-std::optional<PathElement> ReadOutlet(Words& words, std::string& fault) {
-    Outlet outlet;
-    const std::optional<Section> section = ReadSize(words.Next(), "an outlet", fault);
-    if (!section) {
-        return std::nullopt;
+bool ReadOutlet(Words& words, Outlet& outlet, std::string& fault) {
+    if (!ReadSize(words.Next(), "an outlet", outlet.section, fault)) {
+        return false;
     }
-    outlet.section = *section;
     const std::string_view mount = words.Next();
     if (IsWord(mount, "flush") || IsWord(mount, "free")) {
         outlet.mount = IsWord(mount, "flush") ? OutletMount::Flush : OutletMount::Free;
     } else {
         fault = mount.empty() ? "an outlet needs 'flush' or 'free'"
                               : "an outlet is 'flush' or 'free', not " + Quoted(mount);
-        return std::nullopt;
+        return false;
     }
     if (const std::string_view word = words.Next(); !word.empty()) {
         fault = DoesNotBelong(word, "an outlet");
-        return std::nullopt;
+        return false;
     }
-    return outlet;
+    return true;
 }
 
-std::optional<PathElement> ReadElement(std::string_view text, std::string& fault) {
+// A new element of the given kind at the end of the path.
+template <typename Element>
+Element& Appended(Path& path) {
+    return std::get<Element>(path.emplace_back(std::in_place_type<Element>));
+}
+
+// Reads one element onto the end of the path; false with what is wrong in `fault`.
+bool ReadElement(std::string_view text, Path& path, std::string& fault) {
     Words words(text);
     const std::string_view kind = words.Next();
     if (kind.empty()) {
         fault = "empty element";
-        return std::nullopt;
+        return false;
     }
     if (IsWord(kind, "duct")) {
-        return ReadDuct(words, fault);
+        return ReadDuct(words, Appended<DuctRun>(path), fault);
     }
     if (IsWord(kind, "elbow")) {
-        return ReadElbow(words, fault);
+        return ReadElbow(words, Appended<Elbow>(path), fault);
     }
     if (IsWord(kind, "branch")) {
-        return ReadBranch(words, fault);
+        return ReadBranch(words, Appended<Branch>(path), fault);
     }
     if (IsWord(kind, "outlet")) {
-        return ReadOutlet(words, fault);
+        return ReadOutlet(words, Appended<Outlet>(path), fault);
     }
     fault = "unknown element " + Quoted(kind);
-    return std::nullopt;
+    return false;
 }
 
 // Room for the elements of most paths, so that reading one seldom grows its list.
@@ -232,15 +237,13 @@ std::variant<Path, std::string> ReadPath(std::string_view text) {
         return path;
     }
     path.reserve(kUsualElementCount);
+    std::string fault;
     for (std::size_t start = 0, place = 1;; ++place) {
         const std::size_t end = text.find(';', start);
-        std::string fault;
-        std::optional<PathElement> element = ReadElement(
-            text.substr(start, end == std::string_view::npos ? end : end - start), fault);
-        if (!element) {
+        if (!ReadElement(text.substr(start, end == std::string_view::npos ? end : end - start),
+                         path, fault)) {
             return "Path element " + std::to_string(place) + ": " + fault;
         }
-        path.push_back(std::move(*element));
         if (end == std::string_view::npos) {
             return path;
         }

@@ -20,36 +20,35 @@ constexpr std::size_t kMostDecimals = 6;
 // The value written with the fewest decimals, up to six, that read back as it, when there are
 // such: digits m and k decimals, read back as the one quotient m / 10^k (as ReadPlainNumber
 // reads them). Below kExactBelow no other text of k decimals reads back as the value, so the
-// text with the fewest decimals is the one of the fewest significant digits.
+// text with the fewest decimals is the one of the fewest significant digits; a scaled value
+// halfway between two whole numbers reads back as neither of them.
 bool AppendShortDecimal(std::string& text, double value) {
+    const double magnitude = std::abs(value);
     for (std::size_t decimals = 0; decimals <= kMostDecimals; ++decimals) {
-        const double scaled = std::abs(value) * kExactPowersOfTen[decimals];
+        const double scaled = magnitude * kExactPowersOfTen[decimals];
         if (!(scaled < kExactBelow)) {
             return false;
         }
-        const double digits = std::nearbyint(scaled);
-        if (digits / kExactPowersOfTen[decimals] != std::abs(value)) {
+        const auto digits = static_cast<std::int64_t>(scaled + 0.5);  // exact below 2^52
+        if (static_cast<double>(digits) / kExactPowersOfTen[decimals] != magnitude) {
             continue;
         }
-        std::array<char, 20> buffer{};
-        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                           static_cast<std::int64_t>(digits));
-        const std::string_view all(buffer.data(), written.ptr);
+        // The whole part, then the decimals as the digits after the "1" of 10^k plus them, with
+        // the point written over that "1".
+        std::array<char, 40> written;
+        char* out = written.data();
+        char* const last = written.data() + written.size();
         if (value < 0) {
-            text += '-';
+            *out++ = '-';
         }
-        if (all.size() <= decimals) {
-            text += "0.";
-            text.append(decimals - all.size(), '0');
-            text += all;
-        } else {
-            const std::size_t whole = all.size() - decimals;
-            text += all.substr(0, whole);
-            if (decimals > 0) {
-                text += '.';
-                text += all.substr(whole);
-            }
+        const auto unit = static_cast<std::int64_t>(kExactPowersOfTen[decimals]);
+        out = std::to_chars(out, last, decimals == 0 ? digits : digits / unit).ptr;
+        if (decimals > 0) {
+            char* const point = out;
+            out = std::to_chars(point, last, unit + digits % unit).ptr;
+            *point = '.';
         }
+        text.append(written.data(), out);
         return true;
     }
     return false;

@@ -118,20 +118,25 @@ std::variant<RoomResult, std::string> EvaluateRoom(const RoomSource& source,
         }
     }
 
-    Octaves pathAttenuation{};
+    // Each element's result is made in its place, and the path's total added up from there.
     result.path.reserve(inputs.path.size());
     for (const PathElement& element : inputs.path) {
+        const std::size_t place = result.path.size() + 1;
         const ElementAttenuation attenuation = AttenuationOf(element);
-        std::string text = WritePathElement(element);
-        if (!AllFinite(attenuation.decibels)) {
-            return "Path element " + std::to_string(result.path.size() + 1) + " (" + text +
+        ElementResult& done = result.path.emplace_back();
+        done.text = WritePathElement(element);
+        done.attenuation = attenuation.decibels;
+        if (!AllFinite(done.attenuation)) {
+            return "Path element " + std::to_string(place) + " (" + done.text +
                    ") attenuates beyond what can be computed.";
         }
         if (!attenuation.note.empty()) {
-            result.notes.push_back(ElementNote(result.path.size() + 1, text, attenuation.note));
+            result.notes.push_back(ElementNote(place, done.text, attenuation.note));
         }
-        pathAttenuation = Plus(pathAttenuation, attenuation.decibels);
-        result.path.push_back({std::move(text), attenuation.decibels});
+    }
+    Octaves pathAttenuation{};
+    for (const ElementResult& done : result.path) {
+        pathAttenuation = Plus(pathAttenuation, done.attenuation);
     }
     result.powerAtRoom = Minus(source.ductBorne, pathAttenuation);
 

@@ -32,12 +32,35 @@ constexpr std::array kRoomOptions{
 };
 // clang-format on
 
+// The places of the room options in kRoomOptions.
+enum RoomOptionPlace : std::size_t {
+    kPathOption,
+    kRoomOption,
+    kReverberationOption,
+    kDistanceOption,
+    kDirectivityOption,
+    kRoomModelOption,
+    kCasingOption,
+    kCeilingLossOption,
+    kRoomTargetOption,
+    kRoomOptionCount
+};
+static_assert(kRoomOptions.size() == kRoomOptionCount && kRoomOptions[kPathOption].name == "path" &&
+              kRoomOptions[kRoomOption].name == "room" &&
+              kRoomOptions[kReverberationOption].name == "reverberation" &&
+              kRoomOptions[kDistanceOption].name == "distance" &&
+              kRoomOptions[kDirectivityOption].name == "directivity" &&
+              kRoomOptions[kRoomModelOption].name == "room-model" &&
+              kRoomOptions[kCasingOption].name == "casing" &&
+              kRoomOptions[kCeilingLossOption].name == "ceiling-loss" &&
+              kRoomOptions[kRoomTargetOption].name == "room-target");
+
 // The texts of the room options among a call's options, found in one pass over them.
 class RoomTexts {
   public:
     explicit RoomTexts(const std::map<std::string, std::string>& given) {
         for (const auto& [name, text] : given) {
-            for (std::size_t place = 0; place < kRoomOptions.size(); ++place) {
+            for (std::size_t place = 0; place < kRoomOptionCount; ++place) {
                 if (kRoomOptions[place].name == name) {
                     texts_[place] = &text;
                     any_ = true;
@@ -50,17 +73,10 @@ class RoomTexts {
     bool Any() const { return any_; }
 
     // The text of a room option, or null when it was not given.
-    const std::string* Of(std::string_view name) const {
-        for (std::size_t place = 0; place < kRoomOptions.size(); ++place) {
-            if (kRoomOptions[place].name == name) {
-                return texts_[place];
-            }
-        }
-        return nullptr;
-    }
+    const std::string* Of(RoomOptionPlace place) const { return texts_[place]; }
 
   private:
-    std::array<const std::string*, kRoomOptions.size()> texts_{};
+    std::array<const std::string*, kRoomOptionCount> texts_{};
     bool any_ = false;
 };
 
@@ -148,21 +164,21 @@ std::string Unreadable(std::string_view what, const std::string& text) {
 
 // Reads the options into the inputs; the sentence of the first that cannot be read, or nothing.
 std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& texts) {
-    if (const std::string* text = texts.Of("path")) {
+    if (const std::string* text = texts.Of(kPathOption)) {
         auto path = room::ReadPath(*text);
         if (std::string* fault = std::get_if<std::string>(&path)) {
             return std::move(*fault);
         }
         inputs.path = std::move(std::get<room::Path>(path));
     }
-    const std::string* size = texts.Of("room");
+    const std::string* size = texts.Of(kRoomOption);
     const std::optional<room::RoomSize> sides = ReadRoomSize(*size);
     if (!sides) {
         return Unreadable("The room must be given as length x width x height in m, such as 6x5x3",
                           *size);
     }
     inputs.size = *sides;
-    if (const std::string* text = texts.Of("reverberation")) {
+    if (const std::string* text = texts.Of(kReverberationOption)) {
         const std::optional<Octaves> seconds = BandValues(*text, true);
         if (!seconds) {
             return Unreadable(
@@ -172,35 +188,35 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& t
         inputs.reverberation = OneWord(*text) ? room::Reverberation::Uniform((*seconds)[0])
                                               : room::Reverberation::PerBand(*seconds);
     }
-    if (const std::string* text = texts.Of("distance")) {
+    if (const std::string* text = texts.Of(kDistanceOption)) {
         const std::optional<double> distance = OneNumber(*text);
         if (!distance) {
             return Unreadable("The distance from the outlet must be a number in m", *text);
         }
         inputs.distance = *distance;
     }
-    if (const std::string* text = texts.Of("directivity")) {
+    if (const std::string* text = texts.Of(kDirectivityOption)) {
         const std::optional<double> directivity = OneNumber(*text);
         if (!directivity) {
             return Unreadable("The directivity Q must be a number", *text);
         }
         inputs.directivity = *directivity;
     }
-    if (const std::string* text = texts.Of("room-model")) {
+    if (const std::string* text = texts.Of(kRoomModelOption)) {
         const std::optional<bool> schultz = IsSecondWord(*text, "diffuse", "schultz");
         if (!schultz) {
             return Unreadable("The room model must be diffuse or schultz", *text);
         }
         inputs.model = *schultz ? room::RoomModel::Schultz : room::RoomModel::Diffuse;
     }
-    if (const std::string* text = texts.Of("casing")) {
+    if (const std::string* text = texts.Of(kCasingOption)) {
         const std::optional<bool> intoRoom = IsSecondWord(*text, "none", "room");
         if (!intoRoom) {
             return Unreadable("The casing's way into the room must be none or room", *text);
         }
         inputs.casing = *intoRoom ? room::CasingPath::Room : room::CasingPath::None;
     }
-    if (const std::string* text = texts.Of("ceiling-loss")) {
+    if (const std::string* text = texts.Of(kCeilingLossOption)) {
         const std::optional<Octaves> loss = BandValues(*text, false);
         if (!loss) {
             return Unreadable(
@@ -209,7 +225,7 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& t
         }
         inputs.ceilingLoss = *loss;
     }
-    if (const std::string* text = texts.Of("room-target")) {
+    if (const std::string* text = texts.Of(kRoomTargetOption)) {
         auto target = room::ReadRoomTarget(*text);
         if (std::string* fault = std::get_if<std::string>(&target)) {
             return std::move(*fault);
@@ -330,7 +346,7 @@ std::variant<std::optional<room::RoomInputs>, std::string> ReadRoomOptions(
     if (!texts.Any()) {
         return std::optional<room::RoomInputs>();
     }
-    if (texts.Of("room") == nullptr) {
+    if (texts.Of(kRoomOption) == nullptr) {
         return std::string(
             "The way into the room needs the room: give its size as length x width x height in "
             "m (room), such as 6x5x3.");

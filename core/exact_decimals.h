@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace lorvane {
 
@@ -11,5 +14,32 @@ namespace lorvane {
 inline constexpr std::size_t kExactDecimalDigits = 15;
 inline constexpr std::array<double, kExactDecimalDigits + 1> kExactPowersOfTen{
     1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The value of a short plain decimal, digits with at most one point ("250", "0.5", "12.75"),
+// or nothing for any other text: with few enough digits to be exact, their one correctly rounded
+// quotient is exactly what from_chars reads. Inline, for the readers of many short numbers.
+inline std::optional<double> ShortDecimal(std::string_view text) {
+    std::int64_t digits = 0;
+    std::size_t digitCount = 0;
+    std::size_t point = std::string_view::npos;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c >= '0' && c <= '9') {
+            if (++digitCount > kExactDecimalDigits) {
+                return std::nullopt;
+            }
+            digits = digits * 10 + (c - '0');
+        } else if (c == '.' && point == std::string_view::npos) {
+            point = pos;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digitCount == 0) {
+        return std::nullopt;
+    }
+    const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    return static_cast<double>(digits) / kExactPowersOfTen[decimals];
+}
 
 }  // namespace lorvane

@@ -63,33 +63,6 @@ std::optional<std::string_view> WithDecimalPoint(std::string_view number, std::s
     return std::string_view(storage);
 }
 
-// The value of a short plain decimal, digits with at most one point ("250", "0.5", "12.75"),
-// or nothing for any other text: with few enough digits to be exact, their one correctly rounded
-// quotient is exactly what from_chars reads.
-std::optional<double> ShortDecimal(std::string_view text) {
-    std::int64_t digits = 0;
-    std::size_t digitCount = 0;
-    std::size_t point = std::string_view::npos;
-    for (std::size_t pos = 0; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (IsDigit(c)) {
-            if (++digitCount > kExactDecimalDigits) {
-                return std::nullopt;
-            }
-            digits = digits * 10 + (c - '0');
-        } else if (c == '.' && point == std::string_view::npos) {
-            point = pos;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digitCount == 0) {
-        return std::nullopt;
-    }
-    const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
-    return static_cast<double>(digits) / kExactPowersOfTen[decimals];
-}
-
 struct Conversion {
     bool leftAlign = false;
     int width = 0;
@@ -217,13 +190,10 @@ std::optional<double> ReadNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<double> ReadPlainNumber(std::string_view text) {
+std::optional<double> ReadLongPlainNumber(std::string_view text) {
     const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
     const bool negative = hasSign && text.front() == '-';
     const std::string_view signless = text.substr(hasSign ? 1 : 0);
-    if (const std::optional<double> value = ShortDecimal(signless)) {
-        return negative ? -*value : *value;
-    }
     if (signless.find_first_not_of("0123456789.,") != std::string_view::npos) {
         return std::nullopt;
     }

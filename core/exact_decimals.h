@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace lorvane {
@@ -15,10 +14,12 @@ inline constexpr std::size_t kExactDecimalDigits = 15;
 inline constexpr std::array<double, kExactDecimalDigits + 1> kExactPowersOfTen{
     1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// The value of a short plain decimal, digits with at most one point ("250", "0.5", "12.75"),
-// or nothing for any other text: with few enough digits to be exact, their one correctly rounded
-// quotient is exactly what from_chars reads. Inline, for the readers of many short numbers.
-inline std::optional<double> ShortDecimal(std::string_view text) {
+// Reads a short plain decimal, digits with at most one point ("250", "0.5", "12.75"), into
+// `value`; false for any other text. With few enough digits to be exact, their one correctly
+// rounded quotient is exactly what from_chars reads. Inline, for the readers of many short
+// numbers, and with the value apart from the flag: an optional double made in one place and
+// read in another goes through memory.
+inline bool ReadShortDecimal(std::string_view text, double& value) {
     std::int64_t digits = 0;
     std::size_t digitCount = 0;
     std::size_t point = std::string_view::npos;
@@ -26,20 +27,21 @@ inline std::optional<double> ShortDecimal(std::string_view text) {
         const char c = text[pos];
         if (c >= '0' && c <= '9') {
             if (++digitCount > kExactDecimalDigits) {
-                return std::nullopt;
+                return false;
             }
             digits = digits * 10 + (c - '0');
         } else if (c == '.' && point == std::string_view::npos) {
             point = pos;
         } else {
-            return std::nullopt;
+            return false;
         }
     }
     if (digitCount == 0) {
-        return std::nullopt;
+        return false;
     }
     const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
-    return static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    return true;
 }
 
 }  // namespace lorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,10 +32,17 @@ std::optional<double> ReadLongPlainNumber(std::string_view text);
 // number back from a call costs more than reading "250".
 inline std::optional<double> ReadPlainNumber(std::string_view text) {
     const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
-    if (const std::optional<double> value = ShortDecimal(text.substr(hasSign ? 1 : 0))) {
-        return hasSign && text.front() == '-' ? -*value : *value;
+    if (double value = 0; ReadShortDecimal(text.substr(hasSign ? 1 : 0), value)) {
+        return hasSign && text.front() == '-' ? -value : value;
     }
     return ReadLongPlainNumber(text);
+}
+
+// ReadPlainNumber's value, or NaN for a text that is no plain number (none reads as NaN): for
+// readers of many numbers, as a double stays in a register where GCC takes an optional one
+// through memory.
+inline double PlainNumberOrNaN(std::string_view text) {
+    return ReadPlainNumber(text).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 // Formats a value with a printf-style conversion "%[-][width][.precision][l]f", independent of

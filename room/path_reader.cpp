@@ -1,6 +1,7 @@
 #include "room/path_text.h"
 
-#include <optional>
+#include <cmath>
+#include <limits>
 
 #include "core/number_text.h"
 #include "room/words.h"
@@ -43,15 +44,16 @@ bool ReadSize(std::string_view word, std::string_view element, Section& section,
     }
     bool read = false;
     if (word.front() == 'd' || word.front() == 'D') {
-        if (const std::optional<double> diameter = ReadPlainNumber(word.substr(1))) {
-            section = Section::Round(*diameter);
+        const double diameter = PlainNumberOrNaN(word.substr(1));
+        if (!std::isnan(diameter)) {
+            section = Section::Round(diameter);
             read = true;
         }
     } else if (const std::size_t by = word.find_first_of("xX"); by != std::string_view::npos) {
-        const std::optional<double> width = ReadPlainNumber(word.substr(0, by));
-        const std::optional<double> height = ReadPlainNumber(word.substr(by + 1));
-        if (width && height) {
-            section = Section::Rectangular(*width, *height);
+        const double width = PlainNumberOrNaN(word.substr(0, by));
+        const double height = PlainNumberOrNaN(word.substr(by + 1));
+        if (!std::isnan(width) && !std::isnan(height)) {
+            section = Section::Rectangular(width, height);
             read = true;
         }
     }
@@ -74,20 +76,22 @@ struct NumberRule {
     std::string_view invalid;  // "a length must be 0 m or more"
 };
 
-std::optional<double> ReadValue(std::string_view word, const NumberRule& rule, std::string& fault) {
+// The word's value by the rule, or NaN with what is wrong in `fault`.
+double ReadValue(std::string_view word, const NumberRule& rule, std::string& fault) {
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     if (word.empty()) {
         fault = rule.missing;
-        return std::nullopt;
+        return kNone;
     }
-    const std::optional<double> value = ReadPlainNumber(word);
-    if (!value) {
+    const double value = PlainNumberOrNaN(word);
+    if (std::isnan(value)) {
         fault = Quoted(word) + std::string(rule.notThis);
-    } else if (!rule.valid(*value)) {
+    } else if (!rule.valid(value)) {
         fault = rule.invalid;
     } else {
-        return *value + 0.0;  // a length of -0 is one of 0
+        return value + 0.0;  // a length of -0 is one of 0
     }
-    return std::nullopt;
+    return kNone;
 }
 
 constexpr NumberRule kLength{"a duct needs a length in m", " is not a length in m",
@@ -106,17 +110,17 @@ bool ReadDuct(Words& words, DuctRun& duct, std::string& fault) {
     if (!ReadSize(words.Next(), "a duct", duct.section, fault)) {
         return false;
     }
-    const std::optional<double> length = ReadValue(words.Next(), kLength, fault);
-    if (!length) {
+    duct.length = ReadValue(words.Next(), kLength, fault);
+    if (std::isnan(duct.length)) {
         return false;
     }
-    duct.length = *length;
     std::string_view word = words.Next();
     if (IsWord(word, "lined")) {
-        duct.lining = ReadValue(words.Next(), kLining, fault);
-        if (!duct.lining) {
+        const double lining = ReadValue(words.Next(), kLining, fault);
+        if (std::isnan(lining)) {
             return false;
         }
+        duct.lining = lining;
         word = words.Next();
     }
     if (!word.empty()) {
@@ -156,15 +160,14 @@ bool ReadElbow(Words& words, Elbow& elbow, std::string& fault) {
 }
 
 bool ReadBranch(Words& words, Branch& branch, std::string& fault) {
-    const std::optional<double> share = ReadValue(words.Next(), kShare, fault);
-    if (!share) {
+    branch.share = ReadValue(words.Next(), kShare, fault);
+    if (std::isnan(branch.share)) {
         return false;
     }
     if (const std::string_view word = words.Next(); !word.empty()) {
         fault = DoesNotBelong(word, "a branch");
         return false;
     }
-    branch.share = *share;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <deque>
 #include <limits>
 #include <mutex>
@@ -108,9 +109,10 @@ std::optional<std::string_view> OneWord(std::string_view text) {
     return word;
 }
 
-std::optional<double> OneNumber(std::string_view text) {
+// A text of one plain number, that number; NaN for any other text.
+double OneNumber(std::string_view text) {
     const std::optional<std::string_view> word = OneWord(text);
-    return word ? ReadPlainNumber(*word) : std::nullopt;
+    return word ? PlainNumberOrNaN(*word) : std::numeric_limits<double>::quiet_NaN();
 }
 
 // Eight numbers separated by blanks, or with `oneForAll`, one number for all eight.
@@ -122,11 +124,10 @@ std::optional<Octaves> BandValues(std::string_view text, bool oneForAll) {
     }
     Octaves values{};
     for (int k = 0; k < kOctaveCount; ++k) {
-        const std::optional<double> value = ReadPlainNumber(words[words.size() == 1 ? 0 : k]);
-        if (!value) {
+        values[k] = PlainNumberOrNaN(words[words.size() == 1 ? 0 : k]);
+        if (std::isnan(values[k])) {
             return std::nullopt;
         }
-        values[k] = *value;
     }
     return values;
 }
@@ -138,11 +139,10 @@ std::optional<room::RoomSize> ReadRoomSize(std::string_view text) {
         if (by == std::string_view::npos) {
             return std::nullopt;
         }
-        const std::optional<double> value = OneNumber(text.substr(0, by));
-        if (!value) {
+        sides[side] = OneNumber(text.substr(0, by));
+        if (std::isnan(sides[side])) {
             return std::nullopt;
         }
-        sides[side] = *value;
         text.remove_prefix(std::min(by + 1, text.size()));
     }
     return room::RoomSize{sides[0], sides[1], sides[2]};
@@ -189,18 +189,16 @@ std::optional<std::string> ReadInto(room::RoomInputs& inputs, const RoomTexts& t
                                               : room::Reverberation::PerBand(*seconds);
     }
     if (const std::string* text = texts.Of(kDistanceOption)) {
-        const std::optional<double> distance = OneNumber(*text);
-        if (!distance) {
+        inputs.distance = OneNumber(*text);
+        if (std::isnan(inputs.distance)) {
             return Unreadable("The distance from the outlet must be a number in m", *text);
         }
-        inputs.distance = *distance;
     }
     if (const std::string* text = texts.Of(kDirectivityOption)) {
-        const std::optional<double> directivity = OneNumber(*text);
-        if (!directivity) {
+        inputs.directivity = OneNumber(*text);
+        if (std::isnan(inputs.directivity)) {
             return Unreadable("The directivity Q must be a number", *text);
         }
-        inputs.directivity = *directivity;
     }
     if (const std::string* text = texts.Of(kRoomModelOption)) {
         const std::optional<bool> schultz = IsSecondWord(*text, "diffuse", "schultz");

@@ -2,19 +2,11 @@
 
 #include <variant>
 
+#include "core/words.h"
 #include "forms/record_fields.h"
 
 namespace lorvane::app {
 namespace {
-
-// A text without the blanks a format puts before or after it.
-std::string WithoutOuterBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The room's values the ratings list: not the path's, which its table shows, nor the notes,
 // nor the flag of a rating below every NC curve, which the rating's own "< 10" says.
@@ -29,7 +21,7 @@ std::string ValueShown(const forms::ResultValue& value) {
     if (value.spec->key == "room.attenuator") {
         return "none of the program's attenuators makes the room meet its target";
     }
-    return WithoutOuterBlanks(forms::ValueText(value));
+    return std::string(TrimBlanks(forms::ValueText(value)));
 }
 
 void AddPath(RoomLines& lines, const forms::ResultRecord& record) {
@@ -50,7 +42,7 @@ void AddPath(RoomLines& lines, const forms::ResultRecord& record) {
 }  // namespace
 
 std::string RoomNumberText(std::string_view format, const forms::Number& number) {
-    return WithoutOuterBlanks(forms::NumberText(format, number));
+    return std::string(TrimBlanks(forms::NumberText(format, number)));
 }
 
 RoomLines RoomLinesOf(const forms::ResultRecord& record) {

@@ -15,6 +15,24 @@ constexpr bool IsBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');  // tab, line feed, vertical tab, form feed, CR
 }
 
+// The character with an ASCII capital letter made small; any other byte as it is.
+constexpr char LowerLetter(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether two texts are equal, whatever the case of their ASCII letters; blanks count.
+constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerLetter(a[i]) != LowerLetter(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The text without the blanks around it.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -115,7 +115,7 @@ bool ReadDuct(Words& words, DuctRun& duct, std::string& fault) {
         return false;
     }
     std::string_view word = words.Next();
-    if (IsWord(word, "lined")) {
+    if (EqualIgnoringCase(word, "lined")) {
         const double lining = ReadValue(words.Next(), kLining, fault);
         if (std::isnan(lining)) {
             return false;
@@ -135,17 +135,17 @@ bool ReadElbow(Words& words, Elbow& elbow, std::string& fault) {
         return false;
     }
     const std::string_view bend = words.Next();
-    if (IsWord(bend, "square") || IsWord(bend, "round")) {
-        elbow.bend = IsWord(bend, "square") ? Bend::Square : Bend::Round;
+    if (EqualIgnoringCase(bend, "square") || EqualIgnoringCase(bend, "round")) {
+        elbow.bend = EqualIgnoringCase(bend, "square") ? Bend::Square : Bend::Round;
     } else {
         fault = bend.empty() ? "an elbow needs 'square' or 'round'"
                              : "an elbow is 'square' or 'round', not " + Quoted(bend);
         return false;
     }
     for (std::string_view word = words.Next(); !word.empty(); word = words.Next()) {
-        bool* flag = IsWord(word, "vanes")   ? &elbow.vanes
-                     : IsWord(word, "lined") ? &elbow.lined
-                                             : nullptr;
+        bool* flag = EqualIgnoringCase(word, "vanes")   ? &elbow.vanes
+                     : EqualIgnoringCase(word, "lined") ? &elbow.lined
+                                                        : nullptr;
         if (flag == nullptr) {
             fault = DoesNotBelong(word, "an elbow");
             return false;
@@ -176,8 +176,8 @@ bool ReadOutlet(Words& words, Outlet& outlet, std::string& fault) {
         return false;
     }
     const std::string_view mount = words.Next();
-    if (IsWord(mount, "flush") || IsWord(mount, "free")) {
-        outlet.mount = IsWord(mount, "flush") ? OutletMount::Flush : OutletMount::Free;
+    if (EqualIgnoringCase(mount, "flush") || EqualIgnoringCase(mount, "free")) {
+        outlet.mount = EqualIgnoringCase(mount, "flush") ? OutletMount::Flush : OutletMount::Free;
     } else {
         fault = mount.empty() ? "an outlet needs 'flush' or 'free'"
                               : "an outlet is 'flush' or 'free', not " + Quoted(mount);
@@ -204,16 +204,16 @@ bool ReadElement(std::string_view text, Path& path, std::string& fault) {
         fault = "empty element";
         return false;
     }
-    if (IsWord(kind, "duct")) {
+    if (EqualIgnoringCase(kind, "duct")) {
         return ReadDuct(words, Appended<DuctRun>(path), fault);
     }
-    if (IsWord(kind, "elbow")) {
+    if (EqualIgnoringCase(kind, "elbow")) {
         return ReadElbow(words, Appended<Elbow>(path), fault);
     }
-    if (IsWord(kind, "branch")) {
+    if (EqualIgnoringCase(kind, "branch")) {
         return ReadBranch(words, Appended<Branch>(path), fault);
     }
-    if (IsWord(kind, "outlet")) {
+    if (EqualIgnoringCase(kind, "outlet")) {
         return ReadOutlet(words, Appended<Outlet>(path), fault);
     }
     fault = "unknown element " + Quoted(kind);

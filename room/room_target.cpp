@@ -15,8 +15,8 @@ std::variant<RoomTarget, std::string> ReadRoomTarget(std::string_view text) {
     }
     RoomTarget target;
     const std::string_view word = rest.substr(0, 2);
-    if (IsWord(word, "nr") || IsWord(word, "nc")) {
-        target.rating = IsWord(word, "nr") ? RatingKind::Nr : RatingKind::Nc;
+    if (EqualIgnoringCase(word, "nr") || EqualIgnoringCase(word, "nc")) {
+        target.rating = EqualIgnoringCase(word, "nr") ? RatingKind::Nr : RatingKind::Nc;
         rest.remove_prefix(2);
     }
     const std::optional<double> value = ReadNumber(rest);

@@ -152,10 +152,10 @@ std::optional<room::RoomSize> ReadRoomSize(std::string_view text) {
 std::optional<bool> IsSecondWord(std::string_view text, std::string_view first,
                                  std::string_view second) {
     const std::string_view word = TrimBlanks(text);
-    if (room::IsWord(word, second)) {
+    if (EqualIgnoringCase(word, second)) {
         return true;
     }
-    return room::IsWord(word, first) ? std::optional(false) : std::nullopt;
+    return EqualIgnoringCase(word, first) ? std::optional(false) : std::nullopt;
 }
 
 std::string Unreadable(std::string_view what, const std::string& text) {
